@@ -33,7 +33,7 @@ constexpr std::array kStandardTexts{
     StandardText{55, "File already open"},
     StandardText{57, "Device I/O error"},
     StandardText{58, "File already exists"},
-    StandardText{59, "Bad record length"},
+    StandardText{errors::InvalidRecord, "Bad record length"},
     StandardText{61, "Disk full"},
     StandardText{errors::InputPastEndOfFile, "Input past end of file"},
     StandardText{63, "Bad record number"},

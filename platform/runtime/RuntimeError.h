@@ -19,6 +19,7 @@ inline constexpr std::int32_t DivisionByZero = 11;
 inline constexpr std::int32_t TypeMismatch = 13;
 inline constexpr std::int32_t BadFileNameOrNumber = 52;
 inline constexpr std::int32_t FileNotFound = 53;
+inline constexpr std::int32_t InvalidRecord = 59;  // "Bad record length"
 inline constexpr std::int32_t InputPastEndOfFile = 62;
 inline constexpr std::int32_t ObjectNotSet = 91;
 inline constexpr std::int32_t InvalidUseOfNull = 94;

@@ -115,13 +115,12 @@ std::string currencyText(Currency value)
 
 // ---- VariantArray ----
 
-VariantArray::VariantArray(VarType elementType, std::vector<ArrayBound> bounds)
-    : m_elementType(elementType), m_bounds(std::move(bounds))
+std::size_t VariantArray::checkedSize(VarType elementType, const std::vector<ArrayBound>& bounds)
 {
-    if (!canFormArray(m_elementType)) raise(errors::InvalidProcedureCall, "Arrays cannot hold this type");
-    if (m_bounds.empty() || m_bounds.size() > maxDimensions) raise(errors::SubscriptOutOfRange);
+    if (!canFormArray(elementType)) raise(errors::InvalidProcedureCall, "Arrays cannot hold this type");
+    if (bounds.empty() || bounds.size() > maxDimensions) raise(errors::SubscriptOutOfRange);
     std::size_t total = 1;
-    for (const ArrayBound& bound : m_bounds) {
+    for (const ArrayBound& bound : bounds) {
         if (bound.count < 0) raise(errors::SubscriptOutOfRange);
         if (static_cast<std::int64_t>(bound.lowerBound) + bound.count - 1 > std::numeric_limits<std::int32_t>::max())
             raise(errors::SubscriptOutOfRange);
@@ -129,14 +128,23 @@ VariantArray::VariantArray(VarType elementType, std::vector<ArrayBound> bounds)
             raise(errors::OutOfMemory);
         total *= static_cast<std::size_t>(bound.count);
     }
-    m_elements.assign(total, zeroValue(m_elementType));
+    return total;
+}
+
+VariantArray::VariantArray(VarType elementType, std::vector<ArrayBound> bounds)
+    : m_elementType(elementType), m_bounds(std::move(bounds))
+{
+    m_elements.assign(checkedSize(m_elementType, m_bounds), zeroValue(m_elementType));
 }
 
 VariantArray::VariantArray(VarType elementType, std::vector<ArrayBound> bounds, std::vector<Variant> elements)
-    : VariantArray(elementType, std::move(bounds))
+    : m_elementType(elementType), m_bounds(std::move(bounds)), m_elements(std::move(elements))
 {
-    if (elements.size() != m_elements.size()) raise(errors::SubscriptOutOfRange);
-    for (std::size_t i = 0; i < elements.size(); ++i) m_elements[i] = elements[i].convertedTo(m_elementType);
+    if (m_elements.size() != checkedSize(m_elementType, m_bounds)) raise(errors::SubscriptOutOfRange);
+    if (m_elementType == VarType::Variant) return;
+    for (Variant& element : m_elements) {
+        if (element.isArray() || element.type() != m_elementType) element = element.convertedTo(m_elementType);
+    }
 }
 
 VariantArray::VariantArray(const VariantArray&) = default;

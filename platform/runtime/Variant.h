@@ -112,6 +112,8 @@ public:
     friend bool operator==(const VariantArray&, const VariantArray&);
 
 private:
+    // The number of elements of such an array, raising as the constructor says.
+    static std::size_t checkedSize(VarType elementType, const std::vector<ArrayBound>& bounds);
     std::size_t offsetOf(std::span<const std::int32_t> indexes) const;
 
     VarType m_elementType;
