@@ -2,6 +2,7 @@
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/tests/CountedObject.h"
+#include "platform/runtime/tests/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@ namespace platform::runtime {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using testing::errorNumberOf;
 
 Bytes recordOf(const Variant& value)
 {
@@ -27,16 +29,6 @@ Variant readAll(const Bytes& data)
     Variant value = readVariantRecord(data, offset);
     EXPECT_EQ(offset, data.size()) << "the record was not read to its end";
     return value;
-}
-
-std::int32_t errorNumberOf(const auto& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
 }
 
 Variant integerMatrix()
