@@ -167,6 +167,8 @@ std::optional<double> parseNumber(std::string_view text)
     return number;
 }
 
+std::string joinedText(const Variant& value) { return value.isNull() ? std::string() : value.toString(); }
+
 double roundHalfEven(double value)
 {
     const double below = std::floor(value);

@@ -23,6 +23,10 @@ double Val(std::string_view text);
 // numbers (13 when they are not); Null raises 94.
 std::string Str(const Variant& number);
 
+// The text a value gives when joined to a string ("" & value): "" for Null
+// and Empty, the value's CStr text otherwise.
+std::string joinedText(const Variant& value);
+
 // Round half to even ("banker's rounding"), as the runtime rounds to integers.
 double roundHalfEven(double value);
 

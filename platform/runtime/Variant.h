@@ -144,6 +144,9 @@ public:
     Variant(bool value) : m_value(value) {}
     Variant(std::uint8_t value) : m_value(value) {}
     Variant(VariantArray value) : m_value(std::move(value)) {}
+    // No pointer may become a Boolean by accident.
+    template <class T>
+    Variant(T*) = delete;
     // A one-dimensional Byte array with lower bound 0.
     static Variant fromBytes(std::span<const std::uint8_t> bytes);
 

@@ -52,6 +52,15 @@ TEST(Str, GivesNonNegativeNumbersALeadingBlank)
     EXPECT_EQ(errorNumberOf([] { Str("twelve"); }), errors::TypeMismatch);
 }
 
+TEST(JoinedText, TakesNullAsEmpty)
+{
+    EXPECT_EQ(joinedText(Variant::null()), "");
+    EXPECT_EQ(joinedText(Variant()), "");
+    EXPECT_EQ(joinedText(12), "12");
+    EXPECT_EQ(joinedText(0.5), "0.5");
+    EXPECT_EQ(errorNumberOf([] { joinedText(Variant::fromBytes(std::vector<std::uint8_t>{1})); }), errors::TypeMismatch);
+}
+
 TEST(RoundingConversions, RoundHalfToEvenAndOverflowOutsideTheRange)
 {
     const struct {
