@@ -11,9 +11,9 @@
 
 namespace platform::runtime {
 
-// The runtime's date range, 100-01-01 to 9999-12-31.
+// The runtime's range of days, 100-01-01 to 9999-12-31, any time of the day.
 inline constexpr double kMinDate = -657434;
-inline constexpr double kMaxDate = 2958465.99999;
+inline constexpr double kMaxDate = 2958465;
 
 // DateSerial for a valid calendar day; 5 (invalid argument) for a day that
 // does not exist or is outside the runtime's range.

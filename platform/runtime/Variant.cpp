@@ -277,7 +277,8 @@ Date Variant::toDate() const
         typeMismatch();
     }
     const double days = numericValue(*this);
-    if (!(days >= kMinDate && days < kMaxDate + 1)) overflow();
+    const double day = std::trunc(days);
+    if (!(day >= kMinDate && day <= kMaxDate)) overflow();
     return Date{days};
 }
 

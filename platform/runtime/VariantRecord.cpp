@@ -14,13 +14,12 @@ constexpr std::size_t kMaxStringLength = 0xFFFF;
 // Variant arrays may hold arrays; deeper nesting than this is taken as damage.
 constexpr int kMaxNesting = 32;
 
-// The smallest number of bytes one element of the type takes in a record, or
-// 0 when the type cannot stand in a record (alone, or as an element type).
+// How a type stands in a record. Objects have no form; unknown codes neither.
 struct TypeForm {
     VarType type;
-    std::size_t elementSize;
-    bool scalar;  // may stand alone
-    bool element; // may be an array's element type
+    std::size_t elementSize;  // the fewest bytes one array element of the type takes
+    bool scalar;              // may stand alone
+    bool element;             // may be an array's element type
 };
 
 constexpr TypeForm kForms[] = {

@@ -123,7 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
         ok("DateFromNumber", [] { return Variant(45000.25).toDate(); }, Date{45000.25}),
         ok("DateFromIsoText", [] { return Variant("2026-12-10").toDate(); }, Date{46366}),
         fails("DateFromWord", [] { return Variant("someday").toDate(); }, errors::TypeMismatch),
-        fails("DateBeyondTheRange", [] { return Variant(3e6).toDate(); }, errors::Overflow),
+        ok("DateOnTheFirstDay", [] { return Variant(-657434.5).toDate(); }, Date{-657434.5}),
+        ok("DateOnTheLastDay", [] { return Variant(2958465.5).toDate(); }, Date{2958465.5}),
+        fails("DateAfterTheRange", [] { return Variant(2958466.0).toDate(); }, errors::Overflow),
+        fails("DateBeforeTheRange", [] { return Variant(-657435.0).toDate(); }, errors::Overflow),
         // objects
         fails("ObjectFromLong", [] { return Variant(1).toObject(); }, errors::ObjectRequired),
         ok("NothingIsAnObject", [] { return Variant(Variant(Variant::Object()).toObject()); },
