@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTime>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <ctime>
@@ -120,6 +121,7 @@ Date withTime(Date date, int hour, int minute, int second)
 
 DateParts dateParts(Date date)
 {
+    if (!(std::trunc(date.days) >= kMinDate && std::trunc(date.days) <= kMaxDate)) raise(errors::Overflow);
     long day = static_cast<long>(std::trunc(date.days));
     long seconds = std::lround(std::fabs(date.days - static_cast<double>(day)) * kSecondsPerDay);
     if (seconds >= kSecondsPerDay) {

@@ -26,7 +26,8 @@ struct DateParts {
     int hour = 0, minute = 0, second = 0;
     friend bool operator==(const DateParts&, const DateParts&) = default;
 };
-// Day and time of a date, the time rounded to the second.
+// Day and time of a date, the time rounded to the second; 6 (overflow) for a
+// date outside the runtime's range. The texts below raise the same.
 DateParts dateParts(Date date);
 
 // Today at midnight and now, in local time.

@@ -7,6 +7,9 @@
 
 #include <QLocale>
 
+#include <cmath>
+#include <limits>
+
 namespace platform::runtime {
 namespace {
 
@@ -36,6 +39,9 @@ TEST_F(DatesTest, CountsDaysFromTheEndOf1899)
     EXPECT_EQ(errorNumberOf([] { makeDate(2026, 2, 29); }), errors::InvalidProcedureCall);
     EXPECT_EQ(errorNumberOf([] { makeDate(99, 12, 31); }), errors::InvalidProcedureCall);
     EXPECT_EQ(errorNumberOf([] { withTime(Date{}, 24, 0, 0); }), errors::InvalidProcedureCall);
+    // A date read from a damaged file may be anything.
+    EXPECT_EQ(errorNumberOf([] { dateParts(Date{std::numeric_limits<double>::quiet_NaN()}); }), errors::Overflow);
+    EXPECT_EQ(errorNumberOf([] { shortDateText(Date{kMaxDate + 1}); }), errors::Overflow);
 }
 
 TEST_F(DatesTest, WritesTheLocalesShortAndLongDate)
