@@ -46,8 +46,8 @@ public:
     // write access on this key).
     Result createKey(std::string_view path, Access access, Key& key) const;
     // Deletes the key below this one with all its subkeys and values (needs
-    // write access on this key). The empty path is refused: a key does not
-    // delete itself.
+    // write access on this key). The empty path is refused with AccessDenied:
+    // a key does not delete itself, and roots are never deleted.
     Result deleteKey(std::string_view path) const;
 
     // The name of the subkey or value at the 0-based position, NoMoreItems past

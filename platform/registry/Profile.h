@@ -13,8 +13,8 @@ class Profile {
 public:
     Profile(std::string maker, std::string application);
 
-    // The entry's text; `fallback` when the section or entry is missing or the
-    // value is not REG_SZ.
+    // The entry's text; `fallback` when the section or entry is missing, or the
+    // value is not text (REG_SZ or REG_EXPAND_SZ).
     std::string getString(std::string_view section, std::string_view entry,
                           std::string_view fallback) const;
     // Creates the section when missing. InvalidParameter for an empty section
