@@ -1,5 +1,6 @@
 #pragma once
-// The stored bytes of each value type, as the platform lays them out.
+// The stored bytes of each value type, as the platform lays them out, for
+// callers that handle a Value of any type.
 
 #include <cstdint>
 #include <optional>
