@@ -8,20 +8,14 @@
 namespace platform::registry {
 namespace {
 
-std::vector<std::string> subkeysOf(const Key& key)
-{
-    std::vector<std::string> names;
-    std::string name;
-    for (std::uint32_t index = 0; key.enumKey(index, name) == Result::Success; ++index)
-        names.push_back(name);
-    return names;
-}
+enum class Items { Subkeys, Values };
 
-std::vector<std::string> valuesOf(const Key& key)
+std::vector<std::string> namesOf(const Key& key, Items items)
 {
     std::vector<std::string> names;
     std::string name;
-    for (std::uint32_t index = 0; key.enumValue(index, name) == Result::Success; ++index)
+    for (std::uint32_t index = 0;
+         (items == Items::Subkeys ? key.enumKey(index, name) : key.enumValue(index, name)) == Result::Success; ++index)
         names.push_back(name);
     return names;
 }
@@ -56,8 +50,8 @@ TEST(RegistryKey, NamesIgnoreCaseAndKeepTheFirstSpelling)
 
     Key software;
     ASSERT_EQ(openKey(Root::CurrentUser, "software", Access::Read, software), Result::Success);
-    EXPECT_EQ(subkeysOf(software), std::vector<std::string>{"Pelmworks"});
-    EXPECT_EQ(valuesOf(key), std::vector<std::string>{"Port"});
+    EXPECT_EQ(namesOf(software, Items::Subkeys), std::vector<std::string>{"Pelmworks"});
+    EXPECT_EQ(namesOf(key, Items::Values), std::vector<std::string>{"Port"});
 }
 
 TEST(RegistryKey, EnumerationFollowsCreationOrderAndEndsWithNoMoreItems)
@@ -74,8 +68,8 @@ TEST(RegistryKey, EnumerationFollowsCreationOrderAndEndsWithNoMoreItems)
     // Setting a value again keeps its place.
     ASSERT_EQ(drivers.setDword("driverpath", 7), Result::Success);
 
-    EXPECT_EQ(subkeysOf(drivers), (std::vector<std::string>{"MRL", "ACME", "zeta", "Beta"}));
-    EXPECT_EQ(valuesOf(drivers), (std::vector<std::string>{"DriverPath", "Manufacturer", "DriverName", ""}));
+    EXPECT_EQ(namesOf(drivers, Items::Subkeys), (std::vector<std::string>{"MRL", "ACME", "zeta", "Beta"}));
+    EXPECT_EQ(namesOf(drivers, Items::Values), (std::vector<std::string>{"DriverPath", "Manufacturer", "DriverName", ""}));
 
     std::string name;
     ValueType type = ValueType::Sz;
@@ -88,7 +82,7 @@ TEST(RegistryKey, EnumerationFollowsCreationOrderAndEndsWithNoMoreItems)
     ASSERT_EQ(drivers.deleteKey("MRL"), Result::Success);
     Key recreated;
     ASSERT_EQ(drivers.createKey("MRL", Access::Write, recreated), Result::Success);
-    EXPECT_EQ(subkeysOf(drivers), (std::vector<std::string>{"ACME", "zeta", "Beta", "MRL"}));
+    EXPECT_EQ(namesOf(drivers, Items::Subkeys), (std::vector<std::string>{"ACME", "zeta", "Beta", "MRL"}));
 }
 
 TEST(RegistryKey, DeleteRemovesTheWholeSubtreeAndStaleHandlesSayDeleted)
