@@ -81,11 +81,16 @@ Store::Store(const std::filesystem::path& file, const std::filesystem::path& com
     // Everything is checked before anything is written, so that a file that is
     // not a usable registry stays exactly as it was.
     checkIntact();
-    const int found = format();
+    int found = format();
+    if (found == 0 && !isEmpty()) {
+        // Another program's database, or one that another process has made a
+        // registry just now.
+        found = format();
+        if (found == 0)
+            m_db.reject("is not a registry file");
+    }
     if (found != 0 && found != kFormat)
         m_db.reject("has an unknown format (" + std::to_string(found) + ")");
-    if (found == 0 && !isEmpty())
-        m_db.reject("is not a registry file");
     // Readers and one writer of several processes work side by side.
     m_db.execute("PRAGMA journal_mode = WAL");
     if (found == 0)
