@@ -1,6 +1,7 @@
 #pragma once
 // An application's own settings as text entries: HKEY_CURRENT_USER
 // "Software\<maker>\<application>\<section>", one REG_SZ value per entry.
+// Both calls may throw RegistryError when the registry file cannot be used.
 
 #include "platform/registry/Registry.h"
 

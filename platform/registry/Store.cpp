@@ -91,8 +91,11 @@ Store::Store(const std::filesystem::path& file, const std::filesystem::path& com
     }
     if (found != 0 && found != kFormat)
         m_db.reject("has an unknown format (" + std::to_string(found) + ")");
-    // Readers and one writer of several processes work side by side.
+    // Readers and one writer of several processes work side by side. With the
+    // write-ahead log, a power cut may lose the last writes but never leaves
+    // one half done, as with the platform's own lazily flushed registry.
     m_db.execute("PRAGMA journal_mode = WAL");
+    m_db.execute("PRAGMA synchronous = NORMAL");
     if (found == 0)
         initialise(commonFilesDir);
 }

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace platform::registry {
 namespace {
@@ -91,6 +93,34 @@ TEST(RegistryFile, EachMachineRootHasItsOwnRegistry)
     }
     EXPECT_TRUE(keyExists(Root::CurrentUser, "Software\\Outer"));
     EXPECT_FALSE(keyExists(Root::CurrentUser, "Software\\Inner"));
+}
+
+TEST(RegistryFile, ThreadsOfOneProcessTakeTurns)
+{
+    constexpr int kThreads = 4;
+    constexpr int kValues = 40;
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < kThreads; ++thread) {
+        threads.emplace_back([thread] {
+            Key key;
+            const std::string path = "Software\\Threads\\T" + std::to_string(thread);
+            for (int value = 0; value < kValues; ++value) {
+                EXPECT_EQ(createKey(Root::CurrentUser, path, Access::Write, key), Result::Success);
+                EXPECT_EQ(key.setDword("V" + std::to_string(value), static_cast<std::uint32_t>(value)),
+                          Result::Success);
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    for (int thread = 0; thread < kThreads; ++thread) {
+        Key key;
+        ASSERT_EQ(openKey(Root::CurrentUser, "Software\\Threads\\T" + std::to_string(thread), Access::Read, key),
+                  Result::Success);
+        std::string name;
+        EXPECT_EQ(key.enumValue(kValues - 1, name), Result::Success);
+        EXPECT_EQ(key.enumValue(kValues, name), Result::NoMoreItems);
+    }
 }
 
 TEST(RegistryFile, AnUnusableFileIsReportedByNameAndLeftAsItWas)
