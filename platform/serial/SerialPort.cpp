@@ -1,6 +1,7 @@
 #include "platform/serial/SerialPort.h"
 
 #include "platform/serial/PortNames.h"
+#include "platform/serial/TermiosSettings.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -23,45 +24,6 @@ using std::chrono::milliseconds;
 
 // A write gives up when the device takes no byte for this long.
 constexpr milliseconds kWriteStall{2000};
-
-struct BaudRate {
-    int rate;
-    speed_t speed;
-};
-
-constexpr BaudRate kBaudRates[] = {
-    {300, B300},     {600, B600},     {1200, B1200},   {1800, B1800},   {2400, B2400},   {4800, B4800},
-    {9600, B9600},   {19200, B19200}, {38400, B38400}, {57600, B57600}, {115200, B115200},
-};
-
-struct DataBits {
-    int bits;
-    tcflag_t flag;
-};
-
-constexpr DataBits kDataBits[] = {{5, CS5}, {6, CS6}, {7, CS7}, {8, CS8}};
-
-struct ParityFlags {
-    Parity parity;
-    tcflag_t flags;  // within PARENB | PARODD | CMSPAR
-};
-
-constexpr ParityFlags kParities[] = {
-    {Parity::None, 0},
-    {Parity::Odd, PARENB | PARODD},
-    {Parity::Even, PARENB},
-    {Parity::Mark, PARENB | PARODD | CMSPAR},
-    {Parity::Space, PARENB | CMSPAR},
-};
-
-template <typename Table, typename Matches>
-auto findIn(const Table& table, Matches matches) -> std::optional<std::decay_t<decltype(table[0])>>
-{
-    const auto* found = std::find_if(std::begin(table), std::end(table), matches);
-    if (found == std::end(table))
-        return std::nullopt;
-    return *found;
-}
 
 PortError openError(int error)
 {
@@ -166,40 +128,20 @@ bool SerialPort::configure(const LineSettings& settings)
 {
     if (m_fd < 0)
         return fail(PortError::NotOpen);
-    const auto baud = findIn(kBaudRates, [&](const BaudRate& entry) { return entry.rate == settings.baudRate; });
-    const auto bits = findIn(kDataBits, [&](const DataBits& entry) { return entry.bits == settings.dataBits; });
-    const auto parity = findIn(kParities, [&](const ParityFlags& entry) { return entry.parity == settings.parity; });
-    if (!baud || !bits || !parity)
-        return fail(PortError::InvalidSettings);
     termios line{};
     if (::tcgetattr(m_fd, &line) != 0)
         return fail(PortError::Failed);
-    ::cfsetispeed(&line, baud->speed);
-    ::cfsetospeed(&line, baud->speed);
-    line.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB);
-    line.c_cflag |= bits->flag | parity->flags | (settings.stopBits == StopBits::Two ? CSTOPB : 0);
-    // Received parity errors are passed on as they come, never marked or dropped.
-    line.c_iflag &= ~(INPCK | PARMRK | IGNPAR);
+    if (!applyLineSettings(settings, line))
+        return fail(PortError::InvalidSettings);
     return ::tcsetattr(m_fd, TCSANOW, &line) == 0 || fail(PortError::Failed);
 }
 
 LineSettings SerialPort::lineSettings() const
 {
-    LineSettings settings;
     termios line{};
     if (m_fd < 0 || ::tcgetattr(m_fd, &line) != 0)
-        return settings;
-    const speed_t speed = ::cfgetospeed(&line);
-    if (const auto baud = findIn(kBaudRates, [&](const BaudRate& entry) { return entry.speed == speed; }))
-        settings.baudRate = baud->rate;
-    const tcflag_t size = line.c_cflag & CSIZE;
-    if (const auto bits = findIn(kDataBits, [&](const DataBits& entry) { return entry.flag == size; }))
-        settings.dataBits = bits->bits;
-    const tcflag_t parityFlags = line.c_cflag & (PARENB | PARODD | CMSPAR);
-    const auto parity = findIn(kParities, [&](const ParityFlags& entry) { return entry.flags == parityFlags; });
-    settings.parity = parity ? parity->parity : Parity::None;
-    settings.stopBits = (line.c_cflag & CSTOPB) ? StopBits::Two : StopBits::One;
-    return settings;
+        return {};
+    return lineSettingsOf(line);
 }
 
 bool SerialPort::setReadTimeouts(const ReadTimeouts& timeouts)
