@@ -1,5 +1,7 @@
 #include "platform/serial/PortNames.h"
 
+#include "platform/registry/Key.h"
+
 #include <cctype>
 #include <charconv>
 
@@ -34,7 +36,32 @@ std::optional<std::string> devicePathForPort(const std::string& portName)
     const std::optional<int> number = portNumber(portName);
     if (!number)
         return std::nullopt;
+    try {
+        registry::Key ports;
+        std::string mapped;
+        if (registry::openKey(registry::Root::LocalMachine, kPortMapKey, registry::Access::Read, ports) ==
+                registry::Result::Success &&
+            ports.getString(portName, mapped) == registry::Result::Success)
+            return mapped;
+    } catch (const registry::RegistryError&) {
+        return std::nullopt;
+    }
     return "/dev/ttyS" + std::to_string(*number - 1);
+}
+
+bool setDevicePathForPort(const std::string& portName, const std::string& devicePath)
+{
+    const std::optional<int> number = portNumber(portName);
+    if (!number)
+        return false;
+    try {
+        registry::Key ports;
+        return registry::createKey(registry::Root::LocalMachine, kPortMapKey, registry::Access::Write, ports) ==
+                   registry::Result::Success &&
+               ports.setString("COM" + std::to_string(*number), devicePath) == registry::Result::Success;
+    } catch (const registry::RegistryError&) {
+        return false;
+    }
 }
 
 }  // namespace platform::serial

@@ -206,6 +206,18 @@ TEST(SerialPort, ReportsMissingAndNonSerialDevices)
     EXPECT_EQ(port.lastError(), PortError::NoSuchPort);
 }
 
+TEST_F(SerialPortTest, OpensAPortByTheNameTheRegistryMaps)
+{
+    ASSERT_TRUE(setDevicePathForPort("com3", devicePath));
+    EXPECT_EQ(devicePathForPort("COM3"), devicePath);
+    SerialPort port;
+    ASSERT_TRUE(port.open("COM3")) << static_cast<int>(port.lastError());
+    instrumentSends("|");
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(read(port, 1), "|");
+    EXPECT_FALSE(setDevicePathForPort("COM0", devicePath));
+}
+
 TEST(PortNames, MapNamesToTheSystemsSerialLinesByDefault)
 {
     struct Case {
