@@ -38,14 +38,10 @@ std::string_view unquoted(std::string_view value)
 
 std::optional<std::string> findValue(std::istream& in, std::string_view section, std::string_view key)
 {
-    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     bool inSection = false;
     bool firstLine = true;
     for (std::string raw; std::getline(in, raw); firstLine = false) {
-        std::string_view line = raw;
-        if (firstLine && line.substr(0, byteOrderMark.size()) == byteOrderMark)
-            line.remove_prefix(byteOrderMark.size());
-        line = trimmed(line);
+        const std::string_view line = trimmed(firstLine ? withoutByteOrderMark(raw) : std::string_view(raw));
         if (line.empty() || line.front() == ';')
             continue;
         if (line.front() == '[') {

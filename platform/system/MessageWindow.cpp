@@ -72,6 +72,7 @@ struct ThreadWindows {
 
     ~ThreadWindows()
     {
+        // Handlers (and what they hold) go after the table's lock is released.
         std::vector<std::shared_ptr<WindowProcedure>> procedures;
         {
             std::lock_guard lock(table().mutex);
@@ -109,7 +110,7 @@ WindowHandle createMessageWindow(WindowProcedure procedure)
 
 bool destroyMessageWindow(WindowHandle window)
 {
-    std::shared_ptr<WindowProcedure> procedure;
+    std::shared_ptr<WindowProcedure> procedure;  // goes after the table's lock is released
     std::shared_ptr<ThreadMessageQueue> queue;
     {
         std::lock_guard lock(table().mutex);

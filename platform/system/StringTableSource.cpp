@@ -89,6 +89,7 @@ StringTableError::StringTableError(std::size_t line, const std::string& problem)
 
 std::vector<StringTableEntry> parseStringTable(std::string_view fileText)
 {
+    fileText = withoutByteOrderMark(fileText);
     std::vector<StringTableEntry> entries;
     std::map<std::uint32_t, std::size_t> lineOfId;
     std::size_t number = 0;

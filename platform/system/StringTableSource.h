@@ -2,7 +2,7 @@
 // Turning a string table's text file into the C++ source of its lookup
 // function (see StringTable.h), at build time.
 //
-// The file is UTF-8. Each line is empty, a comment starting with '#', or an
+// The file is UTF-8 (a byte order mark is allowed). Each line is empty, a comment starting with '#', or an
 // id and its text in double quotes:
 //     5000 "Ok"
 //     5321 "Multiple AC Curves transfered.\nChoose data to accept."

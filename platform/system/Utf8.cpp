@@ -56,6 +56,12 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
+std::string_view withoutByteOrderMark(std::string_view text)
+{
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    return text.substr(0, byteOrderMark.size()) == byteOrderMark ? text.substr(byteOrderMark.size()) : text;
+}
+
 std::string firstCharacters(std::string_view text, std::size_t maxCharacters)
 {
     std::size_t characters = 0;

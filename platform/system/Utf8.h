@@ -10,6 +10,9 @@ namespace platform::system {
 // True when the text is well-formed UTF-8 (no overlong forms, no surrogates).
 bool isValidUtf8(std::string_view text);
 
+// The text without the byte order mark that may start it.
+std::string_view withoutByteOrderMark(std::string_view text);
+
 // The longest start of the text that has at most this many characters.
 std::string firstCharacters(std::string_view text, std::size_t maxCharacters);
 

@@ -44,7 +44,7 @@ TEST(StringTable, CutsLongTextsToWholeCharacters)
 
 TEST(StringTableSource, ParsesIdsTextsCommentsAndEscapesSortedById)
 {
-    const auto entries = parseStringTable("# comment\r\n\n  20 \"b \\\"q\\\" \\\\ \\t\\n\"  \r\n10\t\"a\"\n5 \"\"");
+    const auto entries = parseStringTable("\xEF\xBB\xBF# comment\r\n\n  20 \"b \\\"q\\\" \\\\ \\t\\n\"  \r\n10\t\"a\"\n5 \"\"");
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].id, 5u);
     EXPECT_EQ(entries[0].text, "");
