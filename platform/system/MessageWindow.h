@@ -18,7 +18,8 @@
 // at once; destroying a window frees everything still queued for it, and a
 // thread that ends destroys the windows it still owns.
 //
-// Handles are 32-bit numbers, never 0, never reused within a process.
+// Handles are 32-bit numbers, never 0, and a destroyed window's number is not
+// handed out again until the numbers wrap around after 2^32 windows.
 
 #include "platform/system/Timeout.h"
 
@@ -73,12 +74,15 @@ bool postMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0, s
 // Delivers a message and gives the handler's answer: directly when the
 // window belongs to the calling thread, otherwise through the owner's queue,
 // waiting until the owner has handled it. Nullopt when the window does not
-// exist or is destroyed before it handled the message.
+// exist or is destroyed before it handled the message. The wait has no
+// time-out and the waiting thread delivers nothing meanwhile: two threads
+// that send to each other's windows wait for each other for ever, so threads
+// that wait for each other hand over by posting.
 std::optional<std::intptr_t> sendMessage(WindowHandle window, MessageId id, std::uintptr_t wParam = 0,
                                          std::intptr_t lParam = 0, std::unique_ptr<Payload> payload = nullptr);
 
 // Asks the calling thread to stop pumping: the next pumpMessages() on it
-// reports the request (after delivering what was queued before it).
+// delivers what is queued and then reports the request.
 void postQuitMessage();
 
 // Delivers, on the calling thread, the messages queued for its windows when
