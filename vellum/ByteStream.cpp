@@ -13,6 +13,15 @@ void raiseInvalidData(std::string_view subject, std::string_view problem)
                              std::string(subject) + " " + std::string(problem), "Vellum");
 }
 
+std::vector<std::uint8_t> storedBytes(const platform::runtime::Variant& value, std::string_view subject)
+{
+    const auto* array = value.array();
+    if (!array || array->elementType() != platform::runtime::VarType::Byte || array->dimensions() != 1)
+        platform::runtime::raise(platform::runtime::errors::TypeMismatch,
+                                 std::string(subject) + " must be a byte array", "Vellum");
+    return value.toBytes();
+}
+
 void ByteWriter::u16(std::uint16_t value)
 {
     m_bytes.push_back(static_cast<std::uint8_t>(value));

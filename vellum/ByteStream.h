@@ -4,6 +4,8 @@
 // run past the end, or a count that the remaining bytes cannot hold, raises a
 // clear error (runtime error 5) that names what was being read.
 
+#include "platform/runtime/Variant.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -19,6 +21,10 @@ inline constexpr std::size_t kMaxStoredSize = 64u * 1024u * 1024u;
 
 // Raises runtime error 5 "<subject> <problem>", source "Vellum".
 [[noreturn]] void raiseInvalidData(std::string_view subject, std::string_view problem);
+
+// The bytes of a stored form handed over as a variant; runtime error 13
+// "<subject> must be a byte array" for any other value.
+std::vector<std::uint8_t> storedBytes(const platform::runtime::Variant& value, std::string_view subject);
 
 class ByteWriter {
 public:
