@@ -72,16 +72,36 @@ protected:
         members().erase(members().begin() + (index - 1));
     }
 
-    // The first member that matches, or null.
-    template <class Matches>
-    auto first(Matches matches)
+    // Whether a member matches; found receives the first one that does.
+    template <class Matches, class I>
+    bool findFirst(Matches matches, ComPtr<I>& found)
     {
-        const auto found = std::ranges::find_if(members(), [&](const auto& m) { return matches(*m); });
-        return found == members().end() ? nullptr : *found;
+        const auto match = std::ranges::find_if(members(), [&](const auto& m) { return matches(*m); });
+        if (match == members().end()) return false;
+        found = wrap(m_content, *match);
+        return true;
+    }
+
+    template <class Member>
+    auto append(std::shared_ptr<Member> member)
+    {
+        members().push_back(member);
+        return wrap(m_content, member);
     }
 
     std::shared_ptr<AudiogramContent> m_content;
 };
+
+template <class Node>
+std::shared_ptr<Node> newCurve(std::int32_t curveType, std::int32_t ear, std::int32_t condition, std::int32_t wordList)
+{
+    auto curve = std::make_shared<Node>();
+    curve->measurement.curveType = curveType;
+    curve->measurement.ear = ear;
+    curve->measurement.condition = condition;
+    curve->measurement.wordList = wordList;
+    return curve;
+}
 
 class PureToneCurves final : public Collection<IVellumPureToneCurves, &AudiogramContent::pureToneCurves> {
 public:
@@ -90,29 +110,19 @@ public:
     bool Find(std::int32_t curveType, std::int32_t ear, std::int32_t condition,
               ComPtr<IVellumPureToneCurve>& curve) override
     {
-        const auto found = find(curveType, ear, condition);
-        if (found) curve = wrap(m_content, found);
-        return found != nullptr;
+        return findFirst(
+            [&](const PureToneCurve& c) { return samePureToneKey(c.measurement, curveType, ear, condition); }, curve);
     }
 
     ComPtr<IVellumPureToneCurve> Add(std::int32_t curveType, std::int32_t ear, std::int32_t condition) override
     {
-        if (find(curveType, ear, condition)) raiseDuplicate("a curve of " + keysText(curveType, ear, condition));
-        auto curve = std::make_shared<PureToneCurve>();
-        curve->measurement.curveType = curveType;
-        curve->measurement.ear = ear;
-        curve->measurement.condition = condition;
-        members().push_back(curve);
-        return wrap(m_content, curve);
+        ComPtr<IVellumPureToneCurve> existing;
+        if (Find(curveType, ear, condition, existing))
+            raiseDuplicate("a curve of " + keysText(curveType, ear, condition));
+        return append(newCurve<PureToneCurve>(curveType, ear, condition, 0));
     }
 
     void Remove(std::int32_t index) override { removeAt(index); }
-
-private:
-    std::shared_ptr<PureToneCurve> find(std::int32_t curveType, std::int32_t ear, std::int32_t condition)
-    {
-        return first([&](const PureToneCurve& c) { return samePureToneKey(c.measurement, curveType, ear, condition); });
-    }
 };
 
 class SpeechCurves final : public Collection<IVellumSpeechCurves, &AudiogramContent::speechCurves> {
@@ -122,19 +132,16 @@ public:
     bool Find(std::int32_t curveType, std::int32_t ear, std::int32_t condition, std::int32_t wordList,
               ComPtr<IVellumSpeechCurve>& curve) override
     {
-        return found(first([&](const SpeechCurve& c) {
-                         return sameSpeechKey(c.measurement, curveType, ear, condition, wordList);
-                     }),
-                     curve);
+        return findFirst(
+            [&](const SpeechCurve& c) { return sameSpeechKey(c.measurement, curveType, ear, condition, wordList); },
+            curve);
     }
 
     bool FindAnyWordList(std::int32_t curveType, std::int32_t ear, std::int32_t condition,
                          ComPtr<IVellumSpeechCurve>& curve) override
     {
-        return found(first([&](const SpeechCurve& c) {
-                         return samePureToneKey(c.measurement, curveType, ear, condition);
-                     }),
-                     curve);
+        return findFirst(
+            [&](const SpeechCurve& c) { return samePureToneKey(c.measurement, curveType, ear, condition); }, curve);
     }
 
     ComPtr<IVellumSpeechCurve> Add(std::int32_t curveType, std::int32_t ear, std::int32_t condition,
@@ -144,23 +151,10 @@ public:
         if (Find(curveType, ear, condition, wordList, existing))
             raiseDuplicate("a curve of " + keysText(curveType, ear, condition) + ", word list " +
                            std::to_string(wordList));
-        auto curve = std::make_shared<SpeechCurve>();
-        curve->measurement.curveType = curveType;
-        curve->measurement.ear = ear;
-        curve->measurement.condition = condition;
-        curve->measurement.wordList = wordList;
-        members().push_back(curve);
-        return wrap(m_content, curve);
+        return append(newCurve<SpeechCurve>(curveType, ear, condition, wordList));
     }
 
     void Remove(std::int32_t index) override { removeAt(index); }
-
-private:
-    bool found(const std::shared_ptr<SpeechCurve>& match, ComPtr<IVellumSpeechCurve>& curve)
-    {
-        if (match) curve = wrap(m_content, match);
-        return match != nullptr;
-    }
 };
 
 class Tympanograms final : public Collection<IVellumTympanograms, &AudiogramContent::tympanograms> {
@@ -169,9 +163,7 @@ public:
 
     bool Find(std::int32_t ear, ComPtr<IVellumTympanogram>& tympanogram) override
     {
-        const auto found = first([ear](const Tympanogram& t) { return t.ear == ear; });
-        if (found) tympanogram = wrap(m_content, found);
-        return found != nullptr;
+        return findFirst([ear](const Tympanogram& t) { return t.ear == ear; }, tympanogram);
     }
 
     ComPtr<IVellumTympanogram> Add(std::int32_t ear) override
@@ -180,8 +172,7 @@ public:
         if (Find(ear, existing)) raiseDuplicate("a tympanogram of ear " + std::to_string(ear));
         auto tympanogram = std::make_shared<Tympanogram>();
         tympanogram->ear = ear;
-        members().push_back(tympanogram);
-        return wrap(m_content, tympanogram);
+        return append(tympanogram);
     }
 };
 
