@@ -296,7 +296,8 @@ public:
     virtual bool SetImpedanceActionData(std::int32_t ear, std::int32_t format, const Variant& data,
                                         const Variant& data2) = 0;
     // The private data of the module's own format-100 audiogram action: the
-    // measurement descriptions of its curves. Empty or Null brings nothing.
+    // measurement descriptions of its curves. The content is then whole, and
+    // DataFormat reads 200. Empty or Null brings nothing.
     virtual void SetSecondaryData(const Variant& value) = 0;
 
 protected:

@@ -84,6 +84,9 @@ void VellumDataLayer::SetSecondaryData(const Variant& value)
 {
     if (isNothing(value)) return;
     applyDescriptions(storedBytes(value, kSecondarySubject), *m_content);
+    // The content is whole again: from now on it is written in the current
+    // layout, so that a snapshot of it (the document's undo) keeps the descriptions.
+    m_format = kFormatCurrent;
 }
 
 }  // namespace vellum

@@ -149,9 +149,10 @@ TEST(VellumDataLayer, TheEarlierFormatLoadsWithoutDescriptionsUntilTheSecondaryD
     EXPECT_EQ(words->get_Points()->Item(600)->get_NumberOfWords(), 25);
 
     layer->SetSecondaryData(Variant::null());
+    EXPECT_EQ(layer->get_DataFormat(), kFormatEarlier);
     layer->SetSecondaryData(Variant::fromBytes(writeDescriptions(fullAudiogram())));
     EXPECT_EQ(words->get_Measurement()->get_WordListDescription(), "NU-6 list 2A, ü");
-    layer->put_DataFormat(kFormatCurrent);
+    EXPECT_EQ(layer->get_DataFormat(), kFormatCurrent) << "an undo snapshot now keeps the descriptions";
     EXPECT_EQ(layer->get_Data(), fullLayer()->get_Data());
 }
 
