@@ -11,8 +11,8 @@
 //
 // Failures raise platform::runtime::RuntimeError: 5 for stored data that is
 // not valid (with a text that says why), 13 for stored data that is no byte
-// array, 458 for a value that cannot be stored (an object). A failing member
-// changes nothing.
+// array, 458 for a value that cannot be stored (an object), 6 for a text
+// longer than 65535 bytes. A failing member changes nothing.
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/IUnknown.h"
