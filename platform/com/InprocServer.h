@@ -58,7 +58,7 @@ inline constexpr const char* kUnregisterServerName = "DllUnregisterServer";
 // DllGetClassObject over a class table: a new factory of the class asked for
 // interface iid; CLASS_E_CLASSNOTAVAILABLE for a class the table lacks.
 // Hidden, so that the factory is made by (and counts against) the calling library.
-[[gnu::visibility("hidden")]] inline HRESULT getClassObject(std::span<const ClassEntry> classes, const CLSID* clsid,
+[[gnu::visibility("hidden")]] inline HRESULT serverGetClassObject(std::span<const ClassEntry> classes, const CLSID* clsid,
                                                             const IID* iid, void** object)
 {
     if (!object) return E_POINTER;
@@ -72,13 +72,13 @@ inline constexpr const char* kUnregisterServerName = "DllUnregisterServer";
 }  // namespace platform::com
 
 // Defines the library's four entry points over its class table.
-#define BRISANCE_COM_SERVER(classTable)                                                                              \
-    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllGetClassObject(                             \
-        const platform::com::CLSID* clsid, const platform::com::IID* iid, void** object)                            \
-    {                                                                                                                \
-        return platform::com::getClassObject(classTable, clsid, iid, object);                                       \
-    }                                                                                                                \
-    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllCanUnloadNow()                              \
-    {                                                                                                                \
-        return platform::com::libraryLockCount() == 0 ? platform::com::S_OK : platform::com::S_FALSE;               \
+#define BRISANCE_COM_SERVER(classTable) \
+    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllGetClassObject( \
+        const platform::com::CLSID* clsid, const platform::com::IID* iid, void** object) \
+    { \
+        return platform::com::serverGetClassObject(classTable, clsid, iid, object); \
+    } \
+    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllCanUnloadNow() \
+    { \
+        return platform::com::libraryLockCount() == 0 ? platform::com::S_OK : platform::com::S_FALSE; \
     }

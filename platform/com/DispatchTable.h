@@ -1,0 +1,247 @@
+#pragma once
+// Dispatch from a table of an interface's typed members, so that dispatch
+// calls exactly what typed callers call and the two never disagree:
+//
+//     using M = DispatchMember<IChart>;
+//     constexpr M kChartMembers[] = {
+//         M::property<&IChart::get_XMin, &IChart::put_XMin>("XMin", 1),
+//         M::property<&IChart::get_Lines>("Lines", 14),
+//         M::method<&IChart::AddXGridLine>("AddXGridLine", 11),
+//     };
+//     class CChart final : public Object<Dispatched<IChart, kChartMembers>, ConnectionPoints> { ... };
+//
+// Typed members return HRESULT. A parameter is an argument converted from its
+// variant (bool, 8/16/32-bit integers, enumerations, float, double,
+// std::string, an interface pointer, std::optional<T> for an optional one,
+// Variant as it comes); a pointer parameter is an out parameter (T*, or I**
+// for an interface, which hands over a reference). When the caller passes one
+// argument fewer than the member has parameters and the last is an out
+// parameter, it is the return value.
+
+#include "platform/com/Dispatch.h"
+#include "platform/com/DispatchConvert.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+
+namespace platform::com {
+
+namespace detail {
+
+template <class T>
+struct IsOptional : std::false_type {};
+template <class T>
+struct IsOptional<std::optional<T>> : std::true_type {};
+
+template <class P>
+constexpr bool kIsInterfacePointer = std::is_pointer_v<P> && std::is_base_of_v<IUnknown, std::remove_pointer_t<P>>;
+
+// An out parameter: T* other than an interface passed in.
+template <class P>
+constexpr bool kIsOut = std::is_pointer_v<P> && !kIsInterfacePointer<P>;
+
+// Holds one argument converted for the call and hands it to the member.
+template <class P, class = void>
+struct Argument;
+
+// In: a plain value.
+template <class P>
+struct Argument<P, std::enable_if_t<!kIsOut<P> && !kIsInterfacePointer<P> && !IsOptional<std::remove_cvref_t<P>>::value>> {
+    using Value = std::remove_cvref_t<P>;
+    Value value{};
+    HRESULT read(Variant* argument)
+    {
+        if (!argument) return DISP_E_BADPARAMCOUNT;
+        if constexpr (!std::is_same_v<Value, Variant>)
+            if (isMissing(*argument)) return DISP_E_PARAMNOTOPTIONAL;
+        return fromVariant(*argument, value);
+    }
+    P pass() { return value; }
+    void write(Variant*) {}
+};
+
+// In: optional.
+template <class P>
+struct Argument<P, std::enable_if_t<IsOptional<std::remove_cvref_t<P>>::value>> {
+    std::remove_cvref_t<P> value;
+    HRESULT read(Variant* argument)
+    {
+        if (!argument || isMissing(*argument)) return S_OK;
+        value.emplace();
+        return fromVariant(*argument, *value);
+    }
+    P pass() { return value; }
+    void write(Variant*) {}
+};
+
+// In: an interface pointer (asked of the argument's object; empty gives null).
+template <class P>
+struct Argument<P, std::enable_if_t<kIsInterfacePointer<P>>> {
+    ComPtr<std::remove_pointer_t<P>> value;
+    HRESULT read(Variant* argument)
+    {
+        if (!argument) return DISP_E_BADPARAMCOUNT;
+        if (isMissing(*argument)) return DISP_E_PARAMNOTOPTIONAL;
+        return fromVariant(*argument, value);
+    }
+    P pass() { return value.get(); }
+    void write(Variant*) {}
+};
+
+// Out: starts empty and goes into its argument (by reference), or into the
+// result, after a successful call.
+template <class P>
+struct Argument<P, std::enable_if_t<kIsOut<P>>> {
+    using Value = std::remove_pointer_t<P>;
+    Value value{};
+    ~Argument()
+    {
+        if constexpr (kIsInterfacePointer<Value>)
+            if (value) value->Release();
+    }
+    HRESULT read(Variant*) { return S_OK; }
+    P pass() { return &value; }
+    void write(Variant* target)
+    {
+        if (!target) return;
+        if constexpr (kIsInterfacePointer<Value>)
+            *target = toVariant(ComPtr<std::remove_pointer_t<Value>>::adopt(std::exchange(value, nullptr)));
+        else
+            *target = toVariant(value);
+    }
+};
+
+template <class>
+struct MemberTraits;
+template <class I, class... P>
+struct MemberTraits<HRESULT (I::*)(P...)> {
+    using Interface = I;
+    using Params = std::tuple<P...>;
+    static constexpr std::size_t kCount = sizeof...(P);
+};
+
+// Calls member function F of object with variant arguments.
+template <auto F>
+HRESULT callWithVariants(typename MemberTraits<decltype(F)>::Interface* object, std::span<Variant> args, Variant* result)
+{
+    using Traits = MemberTraits<decltype(F)>;
+    using Params = typename Traits::Params;
+    constexpr std::size_t count = Traits::kCount;
+    constexpr bool lastIsOut = [] {
+        if constexpr (count == 0)
+            return false;
+        else
+            return kIsOut<std::tuple_element_t<count - 1, Params>>;
+    }();
+    if (args.size() > count) return DISP_E_BADPARAMCOUNT;
+    const bool returnsLast = lastIsOut && args.size() < count;
+    // Where parameter i takes its value from and gives its value to.
+    auto slot = [&](std::size_t i) -> Variant* {
+        if (returnsLast && i == count - 1) return result;
+        return i < args.size() ? &args[i] : nullptr;
+    };
+    return [&]<std::size_t... i>(std::index_sequence<i...>) {
+        std::tuple<Argument<std::tuple_element_t<i, Params>>...> held;
+        HRESULT hr = S_OK;
+        ((hr = succeeded(hr) ? std::get<i>(held).read(slot(i)) : hr), ...);
+        if (failed(hr)) return hr;
+        hr = (object->*F)(std::get<i>(held).pass()...);
+        if (succeeded(hr)) (std::get<i>(held).write(slot(i)), ...);
+        return hr;
+    }(std::make_index_sequence<count>{});
+}
+
+// Runs a call, turning a raised error into DISP_E_EXCEPTION.
+HRESULT guardCall(const std::function<HRESULT()>& call, ExceptionInfo* exception);
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace detail
+
+// One member of interface I as dispatch sees it.
+template <class I>
+struct DispatchMember {
+    using Call = HRESULT (*)(I* object, std::span<Variant> args, Variant* result);
+
+    std::string_view name;
+    DISPID dispid = DISPID_UNKNOWN;
+    Call get = nullptr;
+    Call put = nullptr;
+    Call putRef = nullptr;
+    Call method = nullptr;
+
+    template <auto Get, auto Put = nullptr, auto PutRef = nullptr>
+    static constexpr DispatchMember property(std::string_view name, DISPID dispid)
+    {
+        return {name, dispid, callOf<Get>(), callOf<Put>(), callOf<PutRef>(), nullptr};
+    }
+
+    template <auto Method>
+    static constexpr DispatchMember method(std::string_view name, DISPID dispid)
+    {
+        return {name, dispid, nullptr, nullptr, nullptr, callOf<Method>()};
+    }
+
+    // The call that flags ask for, or null when the member has none.
+    Call callFor(std::uint16_t flags) const
+    {
+        if (flags & DISPATCH_PROPERTYPUTREF) return putRef;
+        if (flags & DISPATCH_PROPERTYPUT) return put;
+        if ((flags & DISPATCH_METHOD) && method) return method;
+        if (flags & DISPATCH_PROPERTYGET) return get;
+        return nullptr;
+    }
+
+private:
+    template <auto F>
+    static constexpr Call callOf()
+    {
+        if constexpr (std::is_null_pointer_v<decltype(F)>)
+            return nullptr;
+        else
+            return [](I* object, std::span<Variant> args, Variant* result) {
+                return detail::callWithVariants<F>(object, args, result);
+            };
+    }
+};
+
+// Implements IDispatch for interface I (which derives from IDispatch) from its member table.
+template <class I, const auto& Members>
+class Dispatched : public I {
+public:
+    HRESULT GetIDsOfNames(std::span<const std::string> names, DISPID* dispids) override
+    {
+        if (!dispids) return E_POINTER;
+        HRESULT hr = S_OK;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const auto found = std::find_if(std::begin(Members), std::end(Members),
+                                            [&](const auto& member) { return detail::equalsIgnoringCase(member.name, names[i]); });
+            dispids[i] = found != std::end(Members) ? found->dispid : DISPID_UNKNOWN;
+            if (found == std::end(Members)) hr = DISP_E_UNKNOWNNAME;
+        }
+        return hr;
+    }
+
+    HRESULT Invoke(DISPID dispid, std::uint16_t flags, std::span<Variant> args, Variant* result,
+                   ExceptionInfo* exception) override
+    {
+        const auto found = std::find_if(std::begin(Members), std::end(Members),
+                                        [dispid](const auto& member) { return member.dispid == dispid; });
+        if (found == std::end(Members)) return DISP_E_MEMBERNOTFOUND;
+        const auto call = found->callFor(flags);
+        if (!call) return DISP_E_MEMBERNOTFOUND;
+        return detail::guardCall([&] { return call(this, args, result); }, exception);
+    }
+
+protected:
+    ~Dispatched() = default;
+};
+
+}  // namespace platform::com
