@@ -68,23 +68,30 @@ void ConnectionPoints::fire(const IID& eventIid, const std::function<HRESULT(IUn
     for (const ComPtr<IUnknown>& sink : point->sinks()) call(sink.get());
 }
 
-HRESULT advise(IUnknown* source, const IID& eventIid, IUnknown* sink, std::uint32_t* cookie)
+namespace {
+
+HRESULT findPoint(IUnknown* source, const IID& eventIid, ComPtr<IConnectionPoint>& point)
 {
     if (!source) return E_POINTER;
     ComPtr<IConnectionPointContainer> container;
     if (const HRESULT hr = source->QueryInterface(IConnectionPointContainer::iid, container.putVoid()); failed(hr)) return hr;
+    return container->FindConnectionPoint(eventIid, point.put());
+}
+
+}  // namespace
+
+HRESULT advise(IUnknown* source, const IID& eventIid, IUnknown* sink, std::uint32_t* cookie)
+{
+    if (cookie) *cookie = 0;
     ComPtr<IConnectionPoint> point;
-    if (const HRESULT hr = container->FindConnectionPoint(eventIid, point.put()); failed(hr)) return hr;
+    if (const HRESULT hr = findPoint(source, eventIid, point); failed(hr)) return hr;
     return point->Advise(sink, cookie);
 }
 
 HRESULT unadvise(IUnknown* source, const IID& eventIid, std::uint32_t cookie)
 {
-    if (!source) return E_POINTER;
-    ComPtr<IConnectionPointContainer> container;
-    if (const HRESULT hr = source->QueryInterface(IConnectionPointContainer::iid, container.putVoid()); failed(hr)) return hr;
     ComPtr<IConnectionPoint> point;
-    if (const HRESULT hr = container->FindConnectionPoint(eventIid, point.put()); failed(hr)) return hr;
+    if (const HRESULT hr = findPoint(source, eventIid, point); failed(hr)) return hr;
     return point->Unadvise(cookie);
 }
 
