@@ -8,7 +8,7 @@
 //     DllUnregisterServer()                  removes exactly those keys
 //
 // A library describes its classes once in a table and makes its entry points
-// from it with one line:
+// from it with one line (BRISANCE_COM_SERVER, in ServerExports.h):
 //
 //     constexpr ClassKey kChartKeys[] = {{"Programmable"}, {"Control"}, {"MiscStatus", "0"},
 //                                        {"MiscStatus\\1", "131473"}, {"ToolboxBitmap32", "%MODULE%, 101"}};
@@ -70,15 +70,3 @@ inline constexpr const char* kUnregisterServerName = "DllUnregisterServer";
 }
 
 }  // namespace platform::com
-
-// Defines the library's four entry points over its class table.
-#define BRISANCE_COM_SERVER(classTable) \
-    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllGetClassObject( \
-        const platform::com::CLSID* clsid, const platform::com::IID* iid, void** object) \
-    { \
-        return platform::com::serverGetClassObject(classTable, clsid, iid, object); \
-    } \
-    extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllCanUnloadNow() \
-    { \
-        return platform::com::libraryLockCount() == 0 ? platform::com::S_OK : platform::com::S_FALSE; \
-    }

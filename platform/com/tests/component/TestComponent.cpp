@@ -1,7 +1,7 @@
 // A small in-process server for the component-object tests.
 
 #include "platform/com/ConnectionPoint.h"
-#include "platform/com/InprocServer.h"
+#include "platform/com/ServerExports.h"
 #include "platform/com/tests/component/TestInterfaces.h"
 
 namespace testcomponent {
@@ -38,8 +38,12 @@ HRESULT refuse(const IID&, void** object)
     return kRefusingResult;
 }
 
+constexpr ClassKey kCounterKeys[] = {
+    {"Programmable"}, {"MiscStatus", "0"}, {"MiscStatus\\1", "131473"}, {"ToolboxBitmap32", "%MODULE%, 101"}};
+
 constexpr ClassEntry kClasses[] = {
-    {kCounterClsid, createObject<Counter>, "Counter Class", "BrisanceTest.Counter.1", "BrisanceTest.Counter"},
+    {kCounterClsid, createObject<Counter>, "Counter Class", "BrisanceTest.Counter.1", "BrisanceTest.Counter",
+     "Apartment", kCounterKeys},
     {kRefusingClsid, refuse, "Refusing Class"},
 };
 
