@@ -172,10 +172,10 @@ struct DispatchMember {
 
     std::string_view name;
     DISPID dispid = DISPID_UNKNOWN;
-    Call get = nullptr;
-    Call put = nullptr;
-    Call putRef = nullptr;
-    Call method = nullptr;
+    Call onGet = nullptr;
+    Call onPut = nullptr;
+    Call onPutRef = nullptr;
+    Call onMethod = nullptr;
 
     template <auto Get, auto Put = nullptr, auto PutRef = nullptr>
     static constexpr DispatchMember property(std::string_view name, DISPID dispid)
@@ -192,10 +192,10 @@ struct DispatchMember {
     // The call that flags ask for, or null when the member has none.
     Call callFor(std::uint16_t flags) const
     {
-        if (flags & DISPATCH_PROPERTYPUTREF) return putRef;
-        if (flags & DISPATCH_PROPERTYPUT) return put;
-        if ((flags & DISPATCH_METHOD) && method) return method;
-        if (flags & DISPATCH_PROPERTYGET) return get;
+        if (flags & DISPATCH_PROPERTYPUTREF) return onPutRef;
+        if (flags & DISPATCH_PROPERTYPUT) return onPut;
+        if ((flags & DISPATCH_METHOD) && onMethod) return onMethod;
+        if (flags & DISPATCH_PROPERTYGET) return onGet;
         return nullptr;
     }
 

@@ -1,5 +1,6 @@
 #include "platform/com/Font.h"
 
+#include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 
 namespace platform::com {
@@ -8,33 +9,65 @@ namespace {
 
 constexpr std::int16_t kBoldThreshold = 600;
 
-class Font final : public Object<IFont> {
+template <class T>
+HRESULT give(T* out, const T& value)
+{
+    if (!out) return E_POINTER;
+    *out = value;
+    return S_OK;
+}
+
+using M = DispatchMember<IFont>;
+constexpr M kFontMembers[] = {
+    M::property<&IFont::get_Name, &IFont::put_Name>("Name", 0),
+    M::property<&IFont::get_Size, &IFont::put_Size>("Size", 2),
+    M::property<&IFont::get_Bold, &IFont::put_Bold>("Bold", 3),
+    M::property<&IFont::get_Italic, &IFont::put_Italic>("Italic", 4),
+    M::property<&IFont::get_Underline, &IFont::put_Underline>("Underline", 5),
+    M::property<&IFont::get_Strikethrough, &IFont::put_Strikethrough>("Strikethrough", 6),
+    M::property<&IFont::get_Weight, &IFont::put_Weight>("Weight", 7),
+    M::property<&IFont::get_Charset, &IFont::put_Charset>("Charset", 8),
+};
+
+class Font final : public Object<Dispatched<IFont, kFontMembers>> {
 public:
-    explicit Font(const FontDescription& description) : m_description(description) {}
+    explicit Font(const FontDescription& description) : m_d(description) {}
 
-    FontDescription description() const override { return m_description; }
+    FontDescription description() const override { return m_d; }
 
-    std::string name() const override { return m_description.name; }
-    void setName(const std::string& name) override { m_description.name = name; }
-    double size() const override { return m_description.size; }
-    void setSize(double points) override { m_description.size = points; }
-    std::int16_t weight() const override { return m_description.weight; }
-    void setWeight(std::int16_t weight) override { m_description.weight = weight; }
-    bool bold() const override { return m_description.weight >= kBoldThreshold; }
-    void setBold(bool bold) override { m_description.weight = bold ? kBoldWeight : kNormalWeight; }
-    bool italic() const override { return m_description.italic; }
-    void setItalic(bool italic) override { m_description.italic = italic; }
-    bool underline() const override { return m_description.underline; }
-    void setUnderline(bool underline) override { m_description.underline = underline; }
-    bool strikethrough() const override { return m_description.strikethrough; }
-    void setStrikethrough(bool strikethrough) override { m_description.strikethrough = strikethrough; }
-    std::int16_t charset() const override { return m_description.charset; }
-    void setCharset(std::int16_t charset) override { m_description.charset = charset; }
+    HRESULT get_Name(std::string* name) override { return give(name, m_d.name); }
+    HRESULT put_Name(const std::string& name) override { return set(m_d.name, name); }
+    HRESULT get_Size(double* points) override { return give(points, m_d.size); }
+    HRESULT put_Size(double points) override { return set(m_d.size, points); }
+    HRESULT get_Bold(bool* bold) override { return give(bold, m_d.weight >= kBoldThreshold); }
+    HRESULT put_Bold(bool bold) override { return set(m_d.weight, bold ? kBoldWeight : kNormalWeight); }
+    HRESULT get_Italic(bool* italic) override { return give(italic, m_d.italic); }
+    HRESULT put_Italic(bool italic) override { return set(m_d.italic, italic); }
+    HRESULT get_Underline(bool* underline) override { return give(underline, m_d.underline); }
+    HRESULT put_Underline(bool underline) override { return set(m_d.underline, underline); }
+    HRESULT get_Strikethrough(bool* strikethrough) override { return give(strikethrough, m_d.strikethrough); }
+    HRESULT put_Strikethrough(bool strikethrough) override { return set(m_d.strikethrough, strikethrough); }
+    HRESULT get_Weight(std::int16_t* weight) override { return give(weight, m_d.weight); }
+    HRESULT put_Weight(std::int16_t weight) override { return set(m_d.weight, weight); }
+    HRESULT get_Charset(std::int16_t* charset) override { return give(charset, m_d.charset); }
+    HRESULT put_Charset(std::int16_t charset) override { return set(m_d.charset, charset); }
 
-    ComPtr<IFont> clone() const override { return createFont(m_description); }
+    HRESULT Clone(IFont** copy) override
+    {
+        if (!copy) return E_POINTER;
+        *copy = createFont(m_d).detach();
+        return S_OK;
+    }
 
 private:
-    FontDescription m_description;
+    template <class T>
+    static HRESULT set(T& field, const T& value)
+    {
+        field = value;
+        return S_OK;
+    }
+
+    FontDescription m_d;
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
 #pragma once
 // Font objects: the description of a font that controls keep and share (the
-// container's ambient font, a control's font properties). A font object knows
-// nothing of widgets or devices; drawing code turns its description into what
-// it draws with.
+// container's ambient font, a control's font properties), reachable through
+// dispatch as well. A font object knows nothing of widgets or devices;
+// drawing code turns its description into what it draws with.
 
 #include "platform/com/ComPtr.h"
-#include "platform/com/IUnknown.h"
+#include "platform/com/Dispatch.h"
 
 #include <cstdint>
 #include <string>
@@ -28,33 +28,34 @@ struct FontDescription {
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 
-class IFont : public IUnknown {
+// The font interface, dual: its dispatch ids are Name 0, Size 2, Bold 3,
+// Italic 4, Underline 5, Strikethrough 6, Weight 7, Charset 8.
+class IFont : public IDispatch {
 public:
-    static constexpr IID iid = makeGuid("{BEF6E002-A874-101A-8BBA-00AA00300CAB}");
-    using Base = IUnknown;
+    static constexpr IID iid = makeGuid("{BEF6E003-A874-101A-8BBA-00AA00300CAB}");
+    using Base = IDispatch;
 
     virtual FontDescription description() const = 0;
 
-    virtual std::string name() const = 0;
-    virtual void setName(const std::string& name) = 0;
-    virtual double size() const = 0;
-    virtual void setSize(double points) = 0;
-    virtual std::int16_t weight() const = 0;
-    virtual void setWeight(std::int16_t weight) = 0;
-    // Bold is a weight of 600 or more; setting it sets the weight to 700 or 400.
-    virtual bool bold() const = 0;
-    virtual void setBold(bool bold) = 0;
-    virtual bool italic() const = 0;
-    virtual void setItalic(bool italic) = 0;
-    virtual bool underline() const = 0;
-    virtual void setUnderline(bool underline) = 0;
-    virtual bool strikethrough() const = 0;
-    virtual void setStrikethrough(bool strikethrough) = 0;
-    virtual std::int16_t charset() const = 0;
-    virtual void setCharset(std::int16_t charset) = 0;
-
+    virtual HRESULT get_Name(std::string* name) = 0;
+    virtual HRESULT put_Name(const std::string& name) = 0;
+    virtual HRESULT get_Size(double* points) = 0;
+    virtual HRESULT put_Size(double points) = 0;
+    // Bold is a weight of 600 or more; putting it sets the weight to 700 or 400.
+    virtual HRESULT get_Bold(bool* bold) = 0;
+    virtual HRESULT put_Bold(bool bold) = 0;
+    virtual HRESULT get_Italic(bool* italic) = 0;
+    virtual HRESULT put_Italic(bool italic) = 0;
+    virtual HRESULT get_Underline(bool* underline) = 0;
+    virtual HRESULT put_Underline(bool underline) = 0;
+    virtual HRESULT get_Strikethrough(bool* strikethrough) = 0;
+    virtual HRESULT put_Strikethrough(bool strikethrough) = 0;
+    virtual HRESULT get_Weight(std::int16_t* weight) = 0;
+    virtual HRESULT put_Weight(std::int16_t weight) = 0;
+    virtual HRESULT get_Charset(std::int16_t* charset) = 0;
+    virtual HRESULT put_Charset(std::int16_t charset) = 0;
     // An independent font object with the same description.
-    virtual ComPtr<IFont> clone() const = 0;
+    virtual HRESULT Clone(IFont** copy) = 0;
 
 protected:
     ~IFont() = default;

@@ -1,5 +1,6 @@
 #include "platform/com/Picture.h"
 
+#include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 
 #include <cmath>
@@ -11,19 +12,30 @@ namespace {
 constexpr double kHimetricPerMetre = 100000.0;
 constexpr double kDefaultDotsPerMetre = 96.0 / 0.0254;
 
-std::int32_t himetric(int pixels, int dotsPerMetre)
+HRESULT himetric(std::int32_t* size, int pixels, int dotsPerMetre)
 {
+    if (!size) return E_POINTER;
     const double perMetre = dotsPerMetre > 0 ? dotsPerMetre : kDefaultDotsPerMetre;
-    return static_cast<std::int32_t>(std::lround(pixels * kHimetricPerMetre / perMetre));
+    *size = static_cast<std::int32_t>(std::lround(pixels * kHimetricPerMetre / perMetre));
+    return S_OK;
 }
 
-class Picture final : public Object<IPicture> {
+using M = DispatchMember<IPicture>;
+constexpr M kPictureMembers[] = {
+    M::property<&IPicture::get_Width>("Width", 4),
+    M::property<&IPicture::get_Height>("Height", 5),
+};
+
+class Picture final : public Object<Dispatched<IPicture, kPictureMembers>> {
 public:
     explicit Picture(const QImage& image) : m_image(image) {}
 
     QImage image() const override { return m_image; }
-    std::int32_t width() const override { return himetric(m_image.width(), m_image.dotsPerMeterX()); }
-    std::int32_t height() const override { return himetric(m_image.height(), m_image.dotsPerMeterY()); }
+    HRESULT get_Width(std::int32_t* width) override { return himetric(width, m_image.width(), m_image.dotsPerMeterX()); }
+    HRESULT get_Height(std::int32_t* height) override
+    {
+        return himetric(height, m_image.height(), m_image.dotsPerMeterY());
+    }
 
 private:
     QImage m_image;

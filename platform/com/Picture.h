@@ -1,9 +1,9 @@
 #pragma once
 // Picture objects: an image with its size, as a control's picture property
-// holds it.
+// holds it; dual, with the dispatch ids Width 4 and Height 5.
 
 #include "platform/com/ComPtr.h"
-#include "platform/com/IUnknown.h"
+#include "platform/com/Dispatch.h"
 
 #include <QImage>
 
@@ -11,16 +11,16 @@
 
 namespace platform::com {
 
-class IPicture : public IUnknown {
+class IPicture : public IDispatch {
 public:
-    static constexpr IID iid = makeGuid("{7BF80980-BF32-101A-8BBB-00AA00300CAB}");
-    using Base = IUnknown;
+    static constexpr IID iid = makeGuid("{7BF80981-BF32-101A-8BBB-00AA00300CAB}");
+    using Base = IDispatch;
 
     virtual QImage image() const = 0;
     // The picture's size in hundredths of a millimetre, from the image's
     // resolution (96 dots per inch when it has none).
-    virtual std::int32_t width() const = 0;
-    virtual std::int32_t height() const = 0;
+    virtual HRESULT get_Width(std::int32_t* width) = 0;
+    virtual HRESULT get_Height(std::int32_t* height) = 0;
 
 protected:
     ~IPicture() = default;
