@@ -68,6 +68,15 @@ void ConnectionPoints::fire(const IID& eventIid, const std::function<HRESULT(IUn
     for (const ComPtr<IUnknown>& sink : point->sinks()) call(sink.get());
 }
 
+void ConnectionPoints::fire(const IID& eventIid, DISPID dispid, std::span<Variant> args)
+{
+    fire(eventIid, [&](IUnknown* sink) {
+        ComPtr<IDispatch> dispatch;
+        if (failed(sink->QueryInterface(IDispatch::iid, dispatch.putVoid()))) return E_NOINTERFACE;
+        return dispatch->Invoke(dispid, DISPATCH_METHOD, args, nullptr);
+    });
+}
+
 namespace {
 
 HRESULT findPoint(IUnknown* source, const IID& eventIid, ComPtr<IConnectionPoint>& point)

@@ -8,6 +8,14 @@
 //         void raiseChanged() { fire<IChartEvents>([](IChartEvents* sink) { return sink->Changed(); }); }
 //     };
 //
+// Events of a dispatch interface go to each sink's Invoke as a method call:
+//
+//     std::array<Variant, 2> args{x, y};
+//     fire(IChartEvents::iid, kPlotPoint, args);
+//
+// The sinks share the arguments, so a handler may change a by-reference
+// argument (a Cancel flag) for the ones after it and for the firing object.
+//
 // A client connects a sink with advise() and disconnects it with unadvise().
 //
 // Firing goes to a snapshot of the sinks taken when the fire starts, in advise
@@ -18,6 +26,7 @@
 // fire returns; a method that fires and then touches its own members holds a
 // reference to itself across the fire.
 
+#include "platform/com/Dispatch.h"
 #include "platform/com/Object.h"
 
 #include <cstdint>
@@ -96,6 +105,9 @@ protected:
     {
         fire(Events::iid, [&call](IUnknown* sink) { return call(static_cast<Events*>(sink)); });
     }
+
+    // Invokes dispid as a method on each sink of the dispatch interface eventIid.
+    void fire(const IID& eventIid, DISPID dispid, std::span<Variant> args);
 
 private:
     std::map<IID, ComPtr<ConnectionPoint>> m_points;

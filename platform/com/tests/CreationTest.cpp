@@ -1,5 +1,5 @@
 #include "platform/com/Creation.h"
-#include "platform/com/ServerLibraries.h"
+#include "platform/com/tests/TestServer.h"
 #include "platform/com/tests/component/TestInterfaces.h"
 #include "platform/registry/Key.h"
 
@@ -13,12 +13,7 @@ namespace registry = platform::registry;
 
 // The test component, registered in this test's machine root.
 struct Creation : ::testing::Test {
-    void SetUp() override
-    {
-        ServerEntryPoints server;
-        ASSERT_EQ(loadServer(TEST_COMPONENT_PATH, &server), S_OK);
-        ASSERT_EQ(server.registerServer(), S_OK);
-    }
+    void SetUp() override { comtest::registerTestComponent(); }
 
     // Registers a class id whose library is the given path.
     static CLSID registerClassAt(const std::string& library)
