@@ -2,6 +2,10 @@
 
 #include "platform/com/ServerLibraries.h"
 #include "platform/registry/Key.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <algorithm>
+#include <array>
 
 namespace platform::com {
 
@@ -22,7 +26,18 @@ std::optional<std::string> classesRootText(const std::string& path)
     return text;
 }
 
+// Failures that mean the object's component is not there to be asked.
+constexpr std::array kComponentMissing{REGDB_E_CLASSNOTREG, CO_E_DLLNOTFOUND, CO_E_ERRORINDLL, CLASS_E_CLASSNOTAVAILABLE};
+constexpr std::int32_t kCannotCreateObject = 429;
+
 }  // namespace
+
+void raiseCreationFailure(HRESULT hr, const CLSID& clsid)
+{
+    if (std::find(kComponentMissing.begin(), kComponentMissing.end(), hr) != kComponentMissing.end())
+        runtime::raise(kCannotCreateObject, {}, toString(clsid));
+    runtime::raise(hr, describe(hr), toString(clsid));
+}
 
 HRESULT clsidFromProgId(std::string_view progId, CLSID* clsid)
 {

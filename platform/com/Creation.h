@@ -6,6 +6,10 @@
 //     if (const HRESULT hr = createInstance(kSonvaleControllerClsid, controller); failed(hr))
 //         return hr;
 //
+// or, where failures are raised errors:
+//
+//     const auto controller = create<ISonvaleController>(kSonvaleControllerClsid);
+//
 // The class is looked up under HKEY_CLASSES_ROOT "CLSID\{clsid}\InprocServer32"
 // (see Registration.h), its library is loaded (once per process, see
 // ServerLibraries.h), asked for the class's factory, and the factory creates
@@ -47,6 +51,21 @@ HRESULT createInstance(std::string_view progId, ComPtr<T>& object)
     CLSID clsid;
     if (const HRESULT hr = clsidFromProgId(progId, &clsid); failed(hr)) return hr;
     return createInstance(clsid, object);
+}
+
+// Raises the error of a failed creation of clsid: 429 ("ActiveX component
+// can't create object") when the class, its library or its entry points
+// cannot be found, else hr with its text (as raiseOnFailure). The source is
+// the class id.
+[[noreturn]] void raiseCreationFailure(HRESULT hr, const CLSID& clsid);
+
+// A new object of a registered class; raises the creation's failure.
+template <class T>
+ComPtr<T> create(const CLSID& clsid)
+{
+    ComPtr<T> object;
+    if (const HRESULT hr = createInstance(clsid, object); failed(hr)) raiseCreationFailure(hr, clsid);
+    return object;
 }
 
 }  // namespace platform::com

@@ -2,6 +2,7 @@
 #include "platform/com/tests/TestServer.h"
 #include "platform/com/tests/component/TestInterfaces.h"
 #include "platform/registry/Key.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,25 @@ TEST_F(Creation, EachFailureHasItsOwnResult)
     ComPtr<ICounter> counter;
     EXPECT_EQ(createInstance("BrisanceTest.Nothing", counter), CO_E_CLASSSTRING);
     EXPECT_EQ(createInstance("", counter), CO_E_CLASSSTRING);
+}
+
+TEST_F(Creation, CreateRaisesTheFailureAsAnError)
+{
+    EXPECT_TRUE(create<ICounter>(kCounterClsid));
+    const CLSID unknown = newGuid();
+    const struct {
+        CLSID clsid;
+        std::int32_t number;
+    } cases[] = {{unknown, 429}, {kRefusingClsid, kRefusingResult}};
+    for (const auto& c : cases) {
+        try {
+            create<ICounter>(c.clsid);
+            ADD_FAILURE() << "no error raised for " << toString(c.clsid);
+        } catch (const platform::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), c.number);
+            EXPECT_EQ(error.source(), toString(c.clsid));
+        }
+    }
 }
 
 }  // namespace
