@@ -5,7 +5,7 @@
 
 #include "platform/com/InprocServer.h"
 #include "platform/com/Registration.h"
-#include "platform/com/ServerLibraries.h"
+#include "platform/system/Library.h"
 
 #define BRISANCE_COM_SERVER(classTable) \
     extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllGetClassObject( \
@@ -20,7 +20,7 @@
     extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllRegisterServer() \
     { \
         return platform::com::registerClasses( \
-            classTable, platform::com::libraryPathOf(reinterpret_cast<const void*>(&DllRegisterServer))); \
+            classTable, platform::system::fileContaining(reinterpret_cast<const void*>(&DllRegisterServer))); \
     } \
     extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllUnregisterServer() \
     { \

@@ -1,6 +1,6 @@
 #include "platform/com/ServerLibraries.h"
 
-#include <dlfcn.h>
+#include "platform/system/Library.h"
 
 #include <map>
 #include <mutex>
@@ -10,7 +10,7 @@ namespace platform::com {
 namespace {
 
 struct LoadedServer {
-    void* handle = nullptr;
+    system::Library library;
     ServerEntryPoints entryPoints;
 };
 
@@ -19,10 +19,12 @@ struct Servers {
     std::map<std::filesystem::path, LoadedServer> byPath;
 };
 
+// Never destroyed: objects of a library may still be released while the
+// process ends, so its code must stay mapped.
 Servers& servers()
 {
-    static Servers instance;
-    return instance;
+    static auto* const instance = new Servers;
+    return *instance;
 }
 
 // One key per file, however the path was written.
@@ -34,9 +36,9 @@ std::filesystem::path keyOf(const std::filesystem::path& path)
 }
 
 template <class Function>
-Function symbol(void* handle, const char* name)
+Function symbol(const system::Library& library, const char* name)
 {
-    return reinterpret_cast<Function>(dlsym(handle, name));
+    return reinterpret_cast<Function>(library.symbol(name));
 }
 
 }  // namespace
@@ -52,23 +54,21 @@ HRESULT loadServer(const std::filesystem::path& path, ServerEntryPoints* entryPo
         *entryPoints = found->second.entryPoints;
         return S_OK;
     }
-    void* handle = dlopen(key.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        if (error) *error = "cannot load " + path.string() + ": " + dlerror();
+    system::Library library(key.string());
+    if (!library.isLoaded()) {
+        if (error) *error = "cannot load " + path.string() + ": " + library.error();
         return CO_E_DLLNOTFOUND;
     }
-    LoadedServer server{handle,
-                        {symbol<DllGetClassObjectFunction>(handle, kGetClassObjectName),
-                         symbol<DllCanUnloadNowFunction>(handle, kCanUnloadNowName),
-                         symbol<DllRegisterServerFunction>(handle, kRegisterServerName),
-                         symbol<DllUnregisterServerFunction>(handle, kUnregisterServerName)}};
-    if (!server.entryPoints.getClassObject) {
-        dlclose(handle);
+    const ServerEntryPoints found{symbol<DllGetClassObjectFunction>(library, kGetClassObjectName),
+                                  symbol<DllCanUnloadNowFunction>(library, kCanUnloadNowName),
+                                  symbol<DllRegisterServerFunction>(library, kRegisterServerName),
+                                  symbol<DllUnregisterServerFunction>(library, kUnregisterServerName)};
+    if (!found.getClassObject) {
         if (error) *error = path.string() + " has no " + kGetClassObjectName + " entry point";
         return CO_E_ERRORINDLL;
     }
-    *entryPoints = server.entryPoints;
-    all.byPath.emplace(key, server);
+    *entryPoints = found;
+    all.byPath.emplace(key, LoadedServer{std::move(library), found});
     return S_OK;
 }
 
@@ -77,10 +77,8 @@ void freeUnusedServers()
     Servers& all = servers();
     const std::lock_guard lock(all.mutex);
     std::erase_if(all.byPath, [](const auto& entry) {
-        const LoadedServer& server = entry.second;
-        if (!server.entryPoints.canUnloadNow || server.entryPoints.canUnloadNow() != S_OK) return false;
-        dlclose(server.handle);
-        return true;
+        const auto canUnloadNow = entry.second.entryPoints.canUnloadNow;
+        return canUnloadNow && canUnloadNow() == S_OK;
     });
 }
 
@@ -89,13 +87,6 @@ bool isServerLoaded(const std::filesystem::path& path)
     Servers& all = servers();
     const std::lock_guard lock(all.mutex);
     return all.byPath.contains(keyOf(path));
-}
-
-std::filesystem::path libraryPathOf(const void* address)
-{
-    Dl_info info{};
-    if (!dladdr(address, &info) || !info.dli_fname) return {};
-    return keyOf(info.dli_fname);
 }
 
 }  // namespace platform::com

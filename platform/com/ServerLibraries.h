@@ -29,7 +29,4 @@ void freeUnusedServers();
 // Whether the library at path is loaded as a server now.
 bool isServerLoaded(const std::filesystem::path& path);
 
-// The path of the library (or program) that holds the given code address.
-std::filesystem::path libraryPathOf(const void* address);
-
 }  // namespace platform::com
