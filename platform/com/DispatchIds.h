@@ -10,7 +10,6 @@ using DISPID = std::int32_t;
 
 inline constexpr DISPID DISPID_UNKNOWN = -1;  // in a change notice: several or unknown properties
 inline constexpr DISPID DISPID_VALUE = 0;     // an object's default member
-inline constexpr DISPID DISPID_PROPERTYPUT = -3;
 inline constexpr DISPID DISPID_NEWENUM = -4;  // the enumerator of a collection
 
 // Stock properties of controls.
@@ -30,6 +29,5 @@ inline constexpr DISPID DISPID_PICTURE = -523;
 inline constexpr DISPID DISPID_AMBIENT_BACKCOLOR = -701;
 inline constexpr DISPID DISPID_AMBIENT_FONT = -703;
 inline constexpr DISPID DISPID_AMBIENT_FORECOLOR = -704;
-inline constexpr DISPID DISPID_AMBIENT_USERMODE = -709;
 
 }  // namespace platform::com

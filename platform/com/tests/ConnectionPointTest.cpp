@@ -1,4 +1,5 @@
 #include "platform/com/ConnectionPoint.h"
+#include "platform/com/DispatchSink.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 namespace {
 
 using namespace platform::com;
+using platform::runtime::Variant;
 
 class ITickEvents : public IUnknown {
 public:
@@ -24,18 +26,32 @@ public:
     static constexpr IID iid = makeGuid("{3C0E5A20-0000-4000-8000-000000000002}");
     using Base = IUnknown;
     virtual void tick(int n) = 0;
+    // Asks its dispatch sinks whether to cancel, with a by-reference Cancel argument.
+    virtual bool askCancel() = 0;
 
 protected:
     ~IClock() = default;
 };
 
+constexpr IID kAskEventsIid = makeGuid("{3C0E5A20-0000-4000-8000-000000000003}");
+
 class Clock final : public Object<IClock, ConnectionPoints> {
 public:
-    explicit Clock(bool* destroyed) : m_destroyed(destroyed) { addConnectionPoint(ITickEvents::iid); }
+    explicit Clock(bool* destroyed) : m_destroyed(destroyed)
+    {
+        addConnectionPoint(ITickEvents::iid);
+        addConnectionPoint(kAskEventsIid);
+    }
     ~Clock() override { *m_destroyed = true; }
     void tick(int n) override
     {
         fire<ITickEvents>([n](ITickEvents* sink) { return sink->Tick(n); });
+    }
+    bool askCancel() override
+    {
+        Variant args[] = {Variant(false)};
+        fire(kAskEventsIid, 1, args);
+        return args[0].toBoolean();
     }
 
 private:
@@ -126,6 +142,25 @@ TEST_F(Events, RefusesUnknownEventInterfacesAndSinksWithoutThem)
     const auto sink = make<Sink>("a", log);
     EXPECT_EQ(advise(clock.get(), IClock::iid, sink.get(), &cookie), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(advise(sink.get(), ITickEvents::iid, sink.get(), &cookie), E_NOINTERFACE);
+}
+
+TEST_F(Events, AHandlerMayChangeAByReferenceArgumentForTheNextSinksAndTheSource)
+{
+    std::vector<bool> seen;
+    auto sink = [&seen](bool cancel) {
+        return make<DispatchSink>(kAskEventsIid, [&seen, cancel](DISPID, std::span<Variant> args) {
+            seen.push_back(args[0].toBoolean());
+            if (cancel) args[0] = Variant(true);
+            return S_OK;
+        });
+    };
+    const auto cancels = sink(true);
+    const auto watches = sink(false);
+    std::uint32_t cookie = 0;
+    ASSERT_EQ(advise(clock.get(), kAskEventsIid, cancels.get(), &cookie), S_OK);
+    ASSERT_EQ(advise(clock.get(), kAskEventsIid, watches.get(), &cookie), S_OK);
+    EXPECT_TRUE(clock->askCancel());
+    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
 }
 
 }  // namespace
