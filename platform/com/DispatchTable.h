@@ -2,13 +2,18 @@
 // Dispatch from a table of an interface's typed members, so that dispatch
 // calls exactly what typed callers call and the two never disagree:
 //
+//     // CChart.h
+//     std::span<const DispatchMember<IChart>> chartMembers();
+//     class CChart final : public Object<Dispatched<IChart, chartMembers>, ConnectionPoints> { ... };
+//
+//     // CChart.cpp
 //     using M = DispatchMember<IChart>;
 //     constexpr M kChartMembers[] = {
 //         M::property<&IChart::get_XMin, &IChart::put_XMin>("XMin", 1),
 //         M::property<&IChart::get_Lines>("Lines", 14),
 //         M::method<&IChart::AddXGridLine>("AddXGridLine", 11),
 //     };
-//     class CChart final : public Object<Dispatched<IChart, kChartMembers>, ConnectionPoints> { ... };
+//     std::span<const DispatchMember<IChart>> chartMembers() { return kChartMembers; }
 //
 // Typed members return HRESULT. A parameter is an argument converted from its
 // variant (bool, 8/16/32-bit integers, enumerations, float, double,
@@ -212,19 +217,21 @@ private:
     }
 };
 
-// Implements IDispatch for interface I (which derives from IDispatch) from its member table.
-template <class I, const auto& Members>
+// Implements IDispatch for interface I (which derives from IDispatch) from
+// the member table that Members gives.
+template <class I, std::span<const DispatchMember<I>> (*Members)()>
 class Dispatched : public I {
 public:
     HRESULT GetIDsOfNames(std::span<const std::string> names, DISPID* dispids) override
     {
         if (!dispids) return E_POINTER;
+        const auto members = Members();
         HRESULT hr = S_OK;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            const auto found = std::find_if(std::begin(Members), std::end(Members),
+            const auto found = std::find_if(members.begin(), members.end(),
                                             [&](const auto& member) { return detail::equalsIgnoringCase(member.name, names[i]); });
-            dispids[i] = found != std::end(Members) ? found->dispid : DISPID_UNKNOWN;
-            if (found == std::end(Members)) hr = DISP_E_UNKNOWNNAME;
+            dispids[i] = found != members.end() ? found->dispid : DISPID_UNKNOWN;
+            if (found == members.end()) hr = DISP_E_UNKNOWNNAME;
         }
         return hr;
     }
@@ -232,9 +239,10 @@ public:
     HRESULT Invoke(DISPID dispid, std::uint16_t flags, std::span<Variant> args, Variant* result,
                    ExceptionInfo* exception) override
     {
-        const auto found = std::find_if(std::begin(Members), std::end(Members),
+        const auto members = Members();
+        const auto found = std::find_if(members.begin(), members.end(),
                                         [dispid](const auto& member) { return member.dispid == dispid; });
-        if (found == std::end(Members)) return DISP_E_MEMBERNOTFOUND;
+        if (found == members.end()) return DISP_E_MEMBERNOTFOUND;
         const auto call = found->callFor(flags);
         if (!call) return DISP_E_MEMBERNOTFOUND;
         return detail::guardCall([&] { return call(this, args, result); }, exception);

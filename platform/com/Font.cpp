@@ -29,7 +29,9 @@ constexpr M kFontMembers[] = {
     M::property<&IFont::get_Charset, &IFont::put_Charset>("Charset", 8),
 };
 
-class Font final : public Object<Dispatched<IFont, kFontMembers>> {
+std::span<const M> fontMembers() { return kFontMembers; }
+
+class Font final : public Object<Dispatched<IFont, fontMembers>> {
 public:
     explicit Font(const FontDescription& description) : m_d(description) {}
 

@@ -26,7 +26,9 @@ constexpr M kPictureMembers[] = {
     M::property<&IPicture::get_Height>("Height", 5),
 };
 
-class Picture final : public Object<Dispatched<IPicture, kPictureMembers>> {
+std::span<const M> pictureMembers() { return kPictureMembers; }
+
+class Picture final : public Object<Dispatched<IPicture, pictureMembers>> {
 public:
     explicit Picture(const QImage& image) : m_image(image) {}
 

@@ -27,7 +27,9 @@ constexpr M kCounterMembers[] = {
     M::property<&ICounter::get__NewEnum>("_NewEnum", DISPID_NEWENUM),
 };
 
-class Counter final : public Object<Dispatched<ICounter, kCounterMembers>, ConnectionPoints> {
+std::span<const M> counterMembers() { return kCounterMembers; }
+
+class Counter final : public Object<Dispatched<ICounter, counterMembers>, ConnectionPoints> {
 public:
     Counter() { addConnectionPoint(kCounterEventsIid); }
 
