@@ -15,13 +15,16 @@
 //     };
 //     std::span<const DispatchMember<IChart>> chartMembers() { return kChartMembers; }
 //
-// Typed members return HRESULT. A parameter is an argument converted from its
+// Typed members return HRESULT (property, method), or return their value and
+// raise their failures (valueProperty, valueMethod: a raised error reaches the
+// caller as DISP_E_EXCEPTION). A parameter is an argument converted from its
 // variant (bool, 8/16/32-bit integers, enumerations, float, double,
 // std::string, an interface pointer, std::optional<T> for an optional one,
 // Variant as it comes); a pointer parameter is an out parameter (T*, or I**
-// for an interface, which hands over a reference). When the caller passes one
-// argument fewer than the member has parameters and the last is an out
-// parameter, it is the return value.
+// for an interface, which hands over a reference). When the caller passes
+// fewer arguments than an HRESULT member has parameters and the last is an
+// out parameter, that one is the return value. A value member returns an
+// object as ComPtr.
 
 #include "platform/com/Dispatch.h"
 #include "platform/com/DispatchConvert.h"
@@ -125,22 +128,32 @@ struct Argument<P, std::enable_if_t<kIsOut<P>>> {
 
 template <class>
 struct MemberTraits;
-template <class I, class... P>
-struct MemberTraits<HRESULT (I::*)(P...)> {
+template <class R, class I, class... P>
+struct MemberTraits<R (I::*)(P...)> {
+    using Result = R;
     using Interface = I;
     using Params = std::tuple<P...>;
     static constexpr std::size_t kCount = sizeof...(P);
 };
+template <class R, class I, class... P>
+struct MemberTraits<R (I::*)(P...) const> : MemberTraits<R (I::*)(P...)> {};
+
+// How a member gives its outcome: an HRESULT (with the return value in its
+// last out parameter), or its return value itself (raising its failures).
+enum class Returns { Result, Value };
 
 // Calls member function F of object with variant arguments.
-template <auto F>
+template <auto F, Returns How>
 HRESULT callWithVariants(typename MemberTraits<decltype(F)>::Interface* object, std::span<Variant> args, Variant* result)
 {
     using Traits = MemberTraits<decltype(F)>;
     using Params = typename Traits::Params;
+    using R = typename Traits::Result;
+    static_assert(How == Returns::Value || std::is_same_v<R, HRESULT>, "an HRESULT member must return HRESULT");
+    static_assert(!kIsInterfacePointer<R>, "a member returns an object as ComPtr, which holds its reference");
     constexpr std::size_t count = Traits::kCount;
     constexpr bool lastIsOut = [] {
-        if constexpr (count == 0)
+        if constexpr (count == 0 || How == Returns::Value)
             return false;
         else
             return kIsOut<std::tuple_element_t<count - 1, Params>>;
@@ -157,7 +170,14 @@ HRESULT callWithVariants(typename MemberTraits<decltype(F)>::Interface* object, 
         HRESULT hr = S_OK;
         ((hr = succeeded(hr) ? std::get<i>(held).read(slot(i)) : hr), ...);
         if (failed(hr)) return hr;
-        hr = (object->*F)(std::get<i>(held).pass()...);
+        if constexpr (How == Returns::Result) {
+            hr = (object->*F)(std::get<i>(held).pass()...);
+        } else if constexpr (std::is_void_v<R>) {
+            (object->*F)(std::get<i>(held).pass()...);
+        } else {
+            const R value = (object->*F)(std::get<i>(held).pass()...);
+            if (result) *result = toVariant(value);
+        }
         if (succeeded(hr)) (std::get<i>(held).write(slot(i)), ...);
         return hr;
     }(std::make_index_sequence<count>{});
@@ -182,16 +202,33 @@ struct DispatchMember {
     Call onPutRef = nullptr;
     Call onMethod = nullptr;
 
+    // Members that return an HRESULT.
     template <auto Get, auto Put = nullptr, auto PutRef = nullptr>
     static constexpr DispatchMember property(std::string_view name, DISPID dispid)
     {
-        return {name, dispid, callOf<Get>(), callOf<Put>(), callOf<PutRef>(), nullptr};
+        constexpr auto how = detail::Returns::Result;
+        return {name, dispid, callOf<Get, how>(), callOf<Put, how>(), callOf<PutRef, how>(), nullptr};
     }
 
     template <auto Method>
     static constexpr DispatchMember method(std::string_view name, DISPID dispid)
     {
-        return {name, dispid, nullptr, nullptr, nullptr, callOf<Method>()};
+        return {name, dispid, nullptr, nullptr, nullptr, callOf<Method, detail::Returns::Result>()};
+    }
+
+    // Members that return their value (or nothing) and raise their failures,
+    // as objects whose failures are raised errors have them.
+    template <auto Get, auto Put = nullptr, auto PutRef = nullptr>
+    static constexpr DispatchMember valueProperty(std::string_view name, DISPID dispid)
+    {
+        constexpr auto how = detail::Returns::Value;
+        return {name, dispid, callOf<Get, how>(), callOf<Put, how>(), callOf<PutRef, how>(), nullptr};
+    }
+
+    template <auto Method>
+    static constexpr DispatchMember valueMethod(std::string_view name, DISPID dispid)
+    {
+        return {name, dispid, nullptr, nullptr, nullptr, callOf<Method, detail::Returns::Value>()};
     }
 
     // The call that flags ask for, or null when the member has none.
@@ -205,14 +242,14 @@ struct DispatchMember {
     }
 
 private:
-    template <auto F>
+    template <auto F, detail::Returns How>
     static constexpr Call callOf()
     {
         if constexpr (std::is_null_pointer_v<decltype(F)>)
             return nullptr;
         else
             return [](I* object, std::span<Variant> args, Variant* result) {
-                return detail::callWithVariants<F>(object, args, result);
+                return detail::callWithVariants<F, How>(object, args, result);
             };
     }
 };

@@ -1,8 +1,10 @@
 #include "platform/com/Creation.h"
-#include "platform/com/DispatchSink.h"
 #include "platform/com/ConnectionPoint.h"
+#include "platform/com/DispatchSink.h"
+#include "platform/com/DispatchTable.h"
 #include "platform/com/tests/TestServer.h"
 #include "platform/com/tests/component/TestInterfaces.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +177,64 @@ TEST_F(Dispatch, EventsReachDispatchSinksInAdviseOrder)
     ASSERT_EQ(advise(counter.get(), kCounterEventsIid, second.get(), &cookie), S_OK);
     ASSERT_EQ(putProperty(counter.get(), "Value", Variant(12)), S_OK);
     EXPECT_EQ(log, (std::vector<std::string>{"first1:12", "second1:12"}));
+}
+
+// An interface whose members return their values and raise their failures.
+class IEntry : public IDispatch {
+public:
+    static constexpr IID iid = makeGuid("{4E2B7C90-0000-4000-8000-000000000001}");
+    using Base = IDispatch;
+    virtual std::int32_t index() const = 0;
+    virtual void setIndex(std::int32_t index) = 0;
+    virtual std::string label(const std::string& prefix) = 0;
+
+protected:
+    ~IEntry() = default;
+};
+
+std::span<const DispatchMember<IEntry>> entryMembers();
+
+class Entry final : public Object<Dispatched<IEntry, entryMembers>> {
+public:
+    std::int32_t index() const override { return m_index; }
+    void setIndex(std::int32_t index) override { m_index = index; }
+    std::string label(const std::string& prefix) override
+    {
+        if (prefix.empty()) platform::runtime::raise(platform::runtime::errors::InvalidProcedureCall, {}, "Entry");
+        return prefix + std::to_string(m_index);
+    }
+
+private:
+    std::int32_t m_index = 0;
+};
+
+using E = DispatchMember<IEntry>;
+constexpr E kEntryMembers[] = {
+    E::valueProperty<&IEntry::index, &IEntry::setIndex>("index", 1),
+    E::valueMethod<&IEntry::label>("Label", 2),
+};
+std::span<const DispatchMember<IEntry>> entryMembers()
+{
+    return kEntryMembers;
+}
+
+TEST(ValueMembers, LateBindingReachesMembersThatReturnTheirValueAndRaiseTheirErrors)
+{
+    const ComPtr<IEntry> entry = make<Entry>();
+    ASSERT_EQ(putProperty(entry.get(), "Index", Variant(std::int16_t{3})), S_OK);
+    EXPECT_EQ(entry->index(), 3);
+    Variant value;
+    ASSERT_EQ(getProperty(entry.get(), "index", &value), S_OK);
+    EXPECT_EQ(value, Variant(3));
+
+    std::vector<Variant> args{Variant("#")};
+    ASSERT_EQ(callMethod(entry.get(), "label", args, &value), S_OK);
+    EXPECT_EQ(value, Variant("#3"));
+    args = {Variant("")};
+    ExceptionInfo exception;
+    EXPECT_EQ(entry->Invoke(2, DISPATCH_METHOD, args, &value, &exception), DISP_E_EXCEPTION);
+    EXPECT_EQ(exception.number, 5);
+    EXPECT_EQ(callMethod(entry.get(), "label", {}, &value), DISP_E_BADPARAMCOUNT);
 }
 
 }  // namespace
