@@ -1,0 +1,82 @@
+// The library's exported functions: each hands over to the one DriverLibrary
+// of this loaded library, and no exception leaves through the C interface.
+
+#include "driver/DriverLibrary.h"
+#include "marlet/DriverExports.h"
+
+#include <dlfcn.h>
+
+namespace {
+
+// The folder this library was loaded from.
+std::filesystem::path libraryFolder()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&libraryFolder), &info) == 0 || !info.dli_fname)
+        return {};
+    return std::filesystem::absolute(info.dli_fname).parent_path();
+}
+
+marlet::DriverLibrary& library()
+{
+    static marlet::DriverLibrary instance({libraryFolder()});
+    return instance;
+}
+
+template <typename Call>
+std::int32_t guarded(std::int32_t onFailure, Call call) noexcept
+{
+    try {
+        return call();
+    } catch (...) {
+        return onFailure;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+std::int32_t ReqAudiCon2(std::int16_t* pollInterval, marlet::WindowHandle parent)
+{
+    return guarded(marlet::kResultFailed, [&] { return library().reqAudiCon2(pollInterval, parent); });
+}
+
+std::int32_t ReqAudiCon(std::int16_t* pollInterval)
+{
+    return ReqAudiCon2(pollInterval, 0);
+}
+
+std::int32_t ReleaseAudiCon()
+{
+    return guarded(marlet::kResultFailed, [] { return library().releaseAudiCon(); });
+}
+
+std::int32_t ReadAudiMeas(marlet::DriverPointRecord* points, std::int32_t maximum, std::int32_t* pointCount,
+                          std::int32_t* blockCount, marlet::DriverTestBlock* blocks)
+{
+    return guarded(marlet::kResultFailed,
+                   [&] { return library().readAudiMeas(points, maximum, pointCount, blockCount, blocks); });
+}
+
+std::int32_t InstrumentModel()
+{
+    return guarded(marlet::ModelNone, [] { return library().instrumentModel(); });
+}
+
+std::int32_t ChangeInstrumentType(std::int32_t selector)
+{
+    return guarded(selector, [&] { return library().changeInstrumentType(selector); });
+}
+
+std::int32_t SetupAudi2(marlet::WindowHandle parent)
+{
+    return guarded(marlet::kResultFailed, [&] { return library().setupAudi2(parent); });
+}
+
+std::int32_t SetupAudi()
+{
+    return SetupAudi2(0);
+}
+
+}  // extern "C"
