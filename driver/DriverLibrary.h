@@ -28,6 +28,8 @@ public:
     // `translationFolders`: where "translate.txt" is looked for, in order.
     explicit DriverLibrary(std::vector<std::filesystem::path> translationFolders,
                            ZeroedAllocator allocate = zeroedAllocation);
+    DriverLibrary(const DriverLibrary&) = delete;
+    DriverLibrary& operator=(const DriverLibrary&) = delete;
 
     // False when the rings could not be allocated: such a library connects to
     // nothing and shows no set-up.

@@ -2,24 +2,35 @@
 // of this loaded library, and no exception leaves through the C interface.
 
 #include "driver/DriverLibrary.h"
+#include "driver/TranslationFolders.h"
 #include "marlet/DriverExports.h"
 
 #include <dlfcn.h>
 
 namespace {
 
-// The folder this library was loaded from.
-std::filesystem::path libraryFolder()
+// The file this library was loaded from.
+std::filesystem::path libraryFile()
 {
     Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&libraryFolder), &info) == 0 || !info.dli_fname)
+    if (dladdr(reinterpret_cast<const void*>(&libraryFile), &info) == 0 || !info.dli_fname)
         return {};
-    return std::filesystem::absolute(info.dli_fname).parent_path();
+    return std::filesystem::absolute(info.dli_fname);
+}
+
+// The library's own name, as its settings are filed under: "libmarlet.so" is "marlet".
+std::string libraryName(const std::filesystem::path& file)
+{
+    const std::string stem = file.stem().string();
+    return stem.starts_with("lib") ? stem.substr(3) : stem;
 }
 
 marlet::DriverLibrary& library()
 {
-    static marlet::DriverLibrary instance({libraryFolder()});
+    static marlet::DriverLibrary instance = [] {
+        const std::filesystem::path file = libraryFile();
+        return marlet::DriverLibrary(marlet::translationFolders(file.parent_path(), libraryName(file)));
+    }();
     return instance;
 }
 
