@@ -4,7 +4,8 @@
 // selections, the rings of results that the parsers fill and ReadAudiMeas
 // empties, the texts and the last error.
 //
-// One instance lives in the loaded library (Exports.cpp); tests make their own.
+// One instance lives in the loaded library from its load to its unload
+// (Exports.cpp); tests make their own.
 // No locks: the link server never calls two functions at a time.
 
 #include "driver/LastError.h"

@@ -6,6 +6,7 @@
 #include "marlet/DriverExports.h"
 
 #include <dlfcn.h>
+#include <memory>
 
 namespace {
 
@@ -25,13 +26,22 @@ std::string libraryName(const std::filesystem::path& file)
     return stem.starts_with("lib") ? stem.substr(3) : stem;
 }
 
+std::unique_ptr<marlet::DriverLibrary>& state()
+{
+    static std::unique_ptr<marlet::DriverLibrary> instance;
+    return instance;
+}
+
+// The library's state, made when the library is loaded (or, when a loader did
+// not run the initialisation, at the first call).
 marlet::DriverLibrary& library()
 {
-    static marlet::DriverLibrary instance = [] {
+    if (!state()) {
         const std::filesystem::path file = libraryFile();
-        return marlet::DriverLibrary(marlet::translationFolders(file.parent_path(), libraryName(file)));
-    }();
-    return instance;
+        state() = std::make_unique<marlet::DriverLibrary>(
+            marlet::translationFolders(file.parent_path(), libraryName(file)));
+    }
+    return *state();
 }
 
 template <typename Call>
@@ -47,6 +57,22 @@ std::int32_t guarded(std::int32_t onFailure, Call call) noexcept
 }  // namespace
 
 extern "C" {
+
+// Run by the platform's library loader: a library that could not allocate its
+// rings does not load.
+bool brisance_library_init()
+{
+    try {
+        return library().usable();
+    } catch (...) {
+        return false;
+    }
+}
+
+void brisance_library_exit()
+{
+    state().reset();
+}
 
 std::int32_t ReqAudiCon2(std::int16_t* pollInterval, marlet::WindowHandle parent)
 {
