@@ -10,30 +10,9 @@
 
 namespace marlet {
 
-// Protocol codes the driver itself records.
-enum ProtocolError : int {
-    ErrorTestTypeTone = 102,
-    ErrorTestTypeAutoThreshold = 103,
-    ErrorInvalidOutputRecordType = 104,
-    ErrorCorruptErrorMessage = 105,
-    ErrorLostCharacters = 106,
-    ErrorInvalidChecksum = 107,
-    ErrorFrequencyNotSupported = 109,
-    ErrorTransferWhileFlashing = 110,
-};
-
-// Serial codes the driver itself records.
+// Serial codes the driver records (texts 5900 + code).
 enum SerialError : int {
-    ErrorBufferNotSet = 1,
-    ErrorPortNotActive = 2,
-    ErrorPortSyntax = 5,
     ErrorInvalidPort = 7,
-    ErrorInvalidBaudRate = 9,
-    ErrorInvalidParity = 10,
-    ErrorInvalidStopBits = 12,
-    ErrorInvalidProtocol = 13,
-    ErrorInvalidIrq = 17,
-    ErrorInvalidAddress = 22,
     ErrorAllocatingMemory = 28,
     ErrorNotSupported = 32,
 };

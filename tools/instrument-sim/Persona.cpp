@@ -74,4 +74,17 @@ std::optional<std::string> commandLine(const Persona& persona, char command)
     return std::nullopt;
 }
 
+bool understands(const Persona& persona, std::string_view line)
+{
+    if (persona.slot == Slot::Tympanometer && line == kTympanometerAcknowledgement)
+        return true;
+    if (persona.model == ModelPyrel)
+        return line == std::string_view("\x06", 1) || line == std::string_view("\x15", 1);
+    for (const Command& known : kCommands) {
+        if (known.model == persona.model && known.line == line)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace instrument_sim

@@ -42,4 +42,8 @@ std::optional<std::string> commandLine(const Persona& persona, char command);
 // The driver's acknowledgement after every good '|' record.
 inline constexpr std::string_view kTympanometerAcknowledgement = "|1200\r\n";
 
+// True when the line is one this model understands: one of its command lines,
+// or the acknowledgement for a tympanometer.
+bool understands(const Persona& persona, std::string_view line);
+
 }  // namespace instrument_sim

@@ -32,6 +32,17 @@ TEST(Persona, CommandLinesByModel)
     }
 }
 
+TEST(Persona, UnderstandsOnlyItsOwnLines)
+{
+    EXPECT_TRUE(understands(persona(ModelTessil), ":525 \r\n"));
+    EXPECT_FALSE(understands(persona(ModelTessil), ":5251\r\n"));
+    EXPECT_TRUE(understands(persona(ModelHalvec), ":5440\r\n"));
+    EXPECT_TRUE(understands(persona(ModelPyrel), "\x15"));
+    EXPECT_FALSE(understands(persona(ModelPyrel), ":525 \r\n"));
+    EXPECT_TRUE(understands(persona(ModelQuorrelV1), kTympanometerAcknowledgement));
+    EXPECT_FALSE(understands(persona(ModelDunmor), kTympanometerAcknowledgement));
+}
+
 TEST(Persona, ModelsByIndexAndName)
 {
     EXPECT_EQ(persona(ModelDunmor).checksum, ChecksumKind::Dunmor);
