@@ -4,20 +4,11 @@
 #include "driver/DriverLibrary.h"
 #include "driver/TranslationFolders.h"
 #include "marlet/DriverExports.h"
+#include "platform/system/Library.h"
 
-#include <dlfcn.h>
 #include <memory>
 
 namespace {
-
-// The file this library was loaded from.
-std::filesystem::path libraryFile()
-{
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<const void*>(&libraryFile), &info) == 0 || !info.dli_fname)
-        return {};
-    return std::filesystem::absolute(info.dli_fname);
-}
 
 // The library's own name, as its settings are filed under: "libmarlet.so" is "marlet".
 std::string libraryName(const std::filesystem::path& file)
@@ -37,7 +28,7 @@ std::unique_ptr<marlet::DriverLibrary>& state()
 marlet::DriverLibrary& library()
 {
     if (!state()) {
-        const std::filesystem::path file = libraryFile();
+        const std::filesystem::path file = platform::system::fileContaining(reinterpret_cast<const void*>(&state));
         state() = std::make_unique<marlet::DriverLibrary>(
             marlet::translationFolders(file.parent_path(), libraryName(file)));
     }

@@ -1,145 +1,14 @@
 #include "driver/StringTable.h"
 
-#include <algorithm>
-#include <utility>
+// Generated from MarletStrings.txt at build time.
+extern "C" const char* brisance_string_table_lookup(unsigned id);
 
 namespace marlet {
 
-namespace {
-
-// Sorted by id. The texts stand as the driver has always shown them, double
-// blanks and line breaks included: translation files are written against them.
-constexpr std::pair<int, std::string_view> kTexts[] = {
-    {5000, "Ok"},
-    {5001, "Cancel"},
-    {5002, "Adv Setup"},
-    {5003, "Port Setup"},
-    {5004, "Port"},
-    {5100, "Pelm Corvane Setup"},
-    {5101, "Audiometer"},
-    {5102, "Model"},
-    {5103, "Communications"},
-    {5104, "Baud Rate"},
-    {5105, "Data Bits / Parity"},
-    {5106, "Flow Control"},
-    {5107, "Stop Bits"},
-    {5108, "Tympanometer"},
-    {5200, "Tessil/Dunmor Advanced Setup"},
-    {5201, "Bone Vibrator Position"},
-    {5202, "Forehead"},
-    {5203, "Mastoid"},
-    {5300, "Halvec Advanced Setup"},
-    {5301, "MCL / UCL Transfers"},
-    {5302, "Single Point"},
-    {5303, "Entire Curve"},
-    {5304, "Multiple AC Curves"},
-    {5305, "Phones / Insert"},
-    {5306, "Sound Field Speakers"},
-    {5307, "Always Ask"},
-    {5320, "Pick AC Curve"},
-    {5321, "Multiple AC Curves transfered.\nChoose data to accept."},
-    {5401, "Board"},
-    {5402, "Driver"},
-    {5403, "Sub Port"},
-    {5404, "Interrupt"},
-    {5405, "Address"},
-    {5406, "Segment"},
-    {5501, "AC Curve"},
-    {5502, "HTL"},
-    {5503, "MCL"},
-    {5504, "UCL"},
-    {5505, "Audio Status"},
-    {5506, "Tymp Status"},
-    {5600, "Reading Message"},
-    {5601, "Port Setup Error"},
-    {5700, "No error."},
-    {5701, "Invalid character."},
-    {5702, "Invalid record size."},
-    {5703, "Invalid record type."},
-    {5704, "Invalid function code."},
-    {5705, "Invalid function sub-code."},
-    {5706, "Invalid timing period."},
-    {5707, "Invalid frequency."},
-    {5708, "Invalid dBHL."},
-    {5709, "Invalid data  for machine state."},
-    {5710, "Invalid record request."},
-    {5711, "Invalid Start-Of-Record."},
-    {5712, "Overrun or UART FIFO."},
-    {5713, "Invalid speaker amp."},
-    {5714, "HL limit: set to closest."},
-    {5800, "Invalid driver type."},
-    {5801, "Invalid string delimiter."},
-    {5802, "Test type must be TONE."},
-    {5803, "Test type must be AUTO-HL."},
-    {5804, "Invalid output record type."},
-    {5805, "Corrupt error message: \n Resend."},
-    {5806, "Lost characters:  Resend."},
-    {5807, "Invalid checksum: Resend."},
-    {5808, "Invalid characters: Resend."},
-    {5809, "Frequency not supported by NOAH."},
-    {5810, "Transfer while HL  flashing:  Resend."},
-    {5811, "Error on multi-port \n processor board, changing \n to Windows board type."},
-    {5900, "No error."},
-    {5901, "Buffer not set or buffer changed."},
-    {5902, "Port not active."},
-    {5903, "Transmit buffer full."},
-    {5904, "Receive buffer empty."},
-    {5905, "Port syntax error."},
-    {5906, "Invalid buffer size."},
-    {5907, "Invalid port."},
-    {5908, "Handler changed."},
-    {5909, "Invalid baud rate."},
-    {5910, "Invalid parity."},
-    {5911, "Invalid data length."},
-    {5912, "Invalid number of stop bits."},
-    {5913, "Invalid protocol."},
-    {5914, "IRQ changed."},
-    {5915, "Port changed."},
-    {5916, "Invalid threshold."},
-    {5917, "Invalid IRQ."},
-    {5918, "Interrupts not enabled."},
-    {5919, "Invalid break syntax."},
-    {5920, "Fatal error."},
-    {5921, "CTS error."},
-    {5922, "Invalid RS232 address."},
-    {5923, "Environment variable not set."},
-    {5924, "Error issuing IOCTL call."},
-    {5925, "Error issuing AtExit cleanup."},
-    {5926, "Error mapping device for dir calls."},
-    {5927, "Error opening device."},
-    {5928, "Error allocating memory."},
-    {5929, "Error on external microprocessor."},
-    {5930, "Card changed error."},
-    {5931, "Card type error."},
-    {5932, "Not supported."},
-    {5933, "Card command buffer full."},
-    {5934, "Invalid parent PCB."},
-    {5935, "No device for this port."},
-    {5936, "Unknown error."},
-    {5937, "Busy."},
-    {5938, "No more timers available."},
-    {5939, "INT 14H vector changed."},
-    {5940, "Timer vector changed."},
-    {5941, "DPMI error."},
-    {5942, "No Windows buffer or too small."},
-    {5943, "No asynchronous resources left."},
-    {5944, "No timer resources left."},
-    {5945, "Out of other resources."},
-    {5946, "File I/O error."},
-    {5947, "Hardware memory exceeded 64K."},
-    {5948, "VXD/Kernel driver not loaded."},
-    {5949, "Could not start a thread."},
-    {5950, "NT VDD CDRVVDD.DLL not loaded."},
-};
-
-static_assert(std::ranges::is_sorted(kTexts, {}, &std::pair<int, std::string_view>::first));
-
-}  // namespace
-
 std::string_view stringTableText(int id)
 {
-    const auto found = std::ranges::lower_bound(kTexts, id, {}, &std::pair<int, std::string_view>::first);
-    return (found != std::end(kTexts) && found->first == id) ? found->second : std::string_view{};
+    const char* text = id >= 0 ? brisance_string_table_lookup(static_cast<unsigned>(id)) : nullptr;
+    return text ? std::string_view(text) : std::string_view();
 }
 
 }  // namespace marlet

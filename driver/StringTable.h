@@ -1,5 +1,7 @@
 #pragma once
-// The driver's own string table: every user-visible text, ids 5000 to 5950.
+// The driver's own string table (MarletStrings.txt): every user-visible text,
+// ids 5000 to 5950. The library carries it as the platform's libraries carry
+// theirs, so it is also read through platform::system::loadString.
 
 #include <string_view>
 

@@ -27,7 +27,12 @@ std::string visible(std::string_view bytes)
     return text;
 }
 
-Instrument::Instrument(marlet::ModelIndex model) : m_persona(instrument_sim::persona(model)) {}
+Instrument::Instrument(marlet::ModelIndex model, const std::string& portName)
+    : m_persona(instrument_sim::persona(model))
+{
+    if (!portName.empty())
+        m_mapping.emplace(portName, m_port.devicePath());
+}
 
 Instrument::~Instrument()
 {

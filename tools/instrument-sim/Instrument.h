@@ -7,6 +7,7 @@
 #include "tools/instrument-sim/Faults.h"
 #include "tools/instrument-sim/Frame.h"
 #include "tools/instrument-sim/Persona.h"
+#include "tools/instrument-sim/PortMapping.h"
 #include "tools/instrument-sim/PtyPort.h"
 
 #include <atomic>
@@ -22,13 +23,17 @@ using std::chrono::milliseconds;
 
 class Instrument {
 public:
-    explicit Instrument(marlet::ModelIndex model);
+    // With a port name, the driver finds the instrument by that name.
+    explicit Instrument(marlet::ModelIndex model, const std::string& portName = {});
     ~Instrument();
     Instrument(const Instrument&) = delete;
     Instrument& operator=(const Instrument&) = delete;
 
     const Persona& persona() const { return m_persona; }
     const std::string& devicePath() const { return m_port.devicePath(); }
+    // The baud rate and stop bits the driver has set on the line (a
+    // pseudo-terminal always reports eight data bits without parity).
+    platform::serial::LineSettings lineSettings() const { return m_port.lineSettings(); }
 
     // The record as this model sends it (its checksum kind).
     std::string record(const Frame& frame) const { return frame.bytes(m_persona.checksum); }
@@ -58,6 +63,7 @@ public:
 private:
     const Persona& m_persona;
     PtyPort m_port;
+    std::optional<PortMapping> m_mapping;
     CommandReader m_commands;
     std::string m_lastRecord;
     std::atomic<bool> m_garbageRunning{false};

@@ -9,8 +9,12 @@ namespace {
 
 using enum marlet::ModelIndex;
 
-constexpr LineSettings k7E2{9600, 7, 'E', 2};
-constexpr LineSettings k8N1{9600, 8, 'N', 1};
+using platform::serial::LineSettings;
+using platform::serial::Parity;
+using platform::serial::StopBits;
+
+constexpr LineSettings k7E2{9600, 7, Parity::Even, StopBits::Two};
+constexpr LineSettings k8N1{9600, 8, Parity::None, StopBits::One};
 
 // Which records each model sends is the instrument's business; these are what
 // each one is known to send to the driver.

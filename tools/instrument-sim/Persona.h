@@ -4,6 +4,7 @@
 // expects from the driver in answer.
 
 #include "marlet/DriverExports.h"
+#include "platform/serial/SerialPort.h"
 #include "tools/instrument-sim/Checksum.h"
 
 #include <optional>
@@ -14,19 +15,12 @@ namespace instrument_sim {
 
 enum class Slot { Audiometer, Tympanometer };
 
-struct LineSettings {
-    int baud;
-    int dataBits;
-    char parity;  // 'N', 'E', 'O', 'S'
-    int stopBits;
-};
-
 struct Persona {
     std::string_view name;  // the model's section name in the driver's settings
     marlet::ModelIndex model;
     Slot slot;
     ChecksumKind checksum;
-    LineSettings line;       // the driver's default settings for the model
+    platform::serial::LineSettings line;  // the driver's default settings for the model
     std::string_view sends;  // record type characters
 };
 

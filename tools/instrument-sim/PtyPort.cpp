@@ -1,5 +1,7 @@
 #include "tools/instrument-sim/PtyPort.h"
 
+#include "platform/serial/TermiosSettings.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -56,6 +58,13 @@ PtyPort::~PtyPort()
 {
     ::close(m_slave);
     ::close(m_master);
+}
+
+platform::serial::LineSettings PtyPort::lineSettings() const
+{
+    termios line{};
+    ::tcgetattr(m_slave, &line);
+    return platform::serial::lineSettingsOf(line);
 }
 
 void PtyPort::write(std::string_view bytes, std::chrono::milliseconds timeout)

@@ -5,6 +5,8 @@
 // survive its closing and reopening the port, as a real port's do, and the
 // master never sees a hang-up in between.
 
+#include "platform/serial/SerialPort.h"
+
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -21,6 +23,10 @@ public:
 
     // The device the driver opens, such as "/dev/pts/4".
     const std::string& devicePath() const { return m_devicePath; }
+
+    // The line settings the driver has set on the line; data bits and parity
+    // always read as eight and none, which is all a pseudo-terminal keeps.
+    platform::serial::LineSettings lineSettings() const;
 
     // Writes all bytes; std::runtime_error when the driver does not take
     // them within `timeout`.

@@ -1,6 +1,8 @@
 #include "tools/instrument-sim/AudiometerRecords.h"
 #include "tools/instrument-sim/Instrument.h"
 
+#include "platform/serial/PortNames.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -48,6 +50,15 @@ public:
 private:
     int m_fd;
 };
+
+TEST(Instrument, IsFoundByItsPortNameWhileItLives)
+{
+    {
+        Instrument pyrel(marlet::ModelPyrel, "COM4");
+        EXPECT_EQ(platform::serial::devicePathForPort("com4"), pyrel.devicePath());
+    }
+    EXPECT_EQ(platform::serial::devicePathForPort("COM4"), "/dev/ttyS3") << "the mapping goes with the instrument";
+}
 
 TEST(Instrument, RecordsReachTheDriverAndCommandsComeBack)
 {
