@@ -6,6 +6,7 @@
 
 #include "driver/TextTable.h"
 
+#include <cstddef>
 #include <string>
 
 namespace marlet {

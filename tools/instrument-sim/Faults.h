@@ -3,7 +3,6 @@
 // error paths. Each takes a finished record (with checksum and CR LF) and
 // returns what is sent instead.
 
-#include "tools/instrument-sim/Checksum.h"
 
 #include <chrono>
 #include <cstddef>
