@@ -1,0 +1,34 @@
+#pragma once
+// The machine's printers, plus one built-in printer that writes every print job
+// as a PDF file into a folder of the machine root, so that printing works (and
+// can be checked) on any machine.
+
+#include "platform/gfx/Types.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace platform::print {
+
+// Where the built-in printer's name and output folder come from.
+struct BuiltInPrinterSettings {
+    std::string name;  // empty: the machine has no built-in printer
+    std::filesystem::path folder;
+};
+// The current settings: "Brisance PDF Printer" printing into
+// <machine root>/Printed unless configured otherwise.
+BuiltInPrinterSettings builtInPrinterSettings();
+
+// The names of all printers: the machine's, then the built-in one.
+std::vector<std::string> printerNames();
+// The machine's default printer; the built-in one when the machine has no
+// printer of its own; empty when there is no printer at all.
+std::string defaultPrinterName();
+
+// A printer device context for the named printer (compared exactly), ready for
+// a print job (PrintJob.h); 0 for an unknown name. The caller deletes it with
+// gfx::deleteDc. Device capabilities are available before the job starts.
+gfx::DcHandle createPrinterDc(const std::string& printerName);
+
+}  // namespace platform::print
