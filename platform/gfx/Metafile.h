@@ -4,9 +4,9 @@
 //
 // The file format is this system's own: the header "BRISEMF" + format byte,
 // the recorded frame (four little-endian 32-bit integers: left, top, right,
-// bottom in the recording context's units) and the recorded drawing as a
-// serialised QPicture, whose own checksum guards it. A file that is missing,
-// short or damaged is refused as a whole.
+// bottom in the recording context's units), the SHA-256 digest of the drawing
+// and the drawing as a serialised QPicture. A file that is missing, short or
+// damaged is refused as a whole.
 
 #include "platform/gfx/Types.h"
 
