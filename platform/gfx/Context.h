@@ -107,4 +107,19 @@ private:
     QPainter* m_painter;
 };
 
+// Runs draw(context, painter) inside a PaintScope; false when the handle is no
+// context or the context has nothing to draw on.
+template <class Draw>
+bool paintOn(DcHandle dc, Draw draw)
+{
+    Context* context = findContext(dc);
+    if (!context)
+        return false;
+    PaintScope painter(*context);
+    if (!painter)
+        return false;
+    draw(*context, *painter);
+    return true;
+}
+
 }  // namespace platform::gfx::detail

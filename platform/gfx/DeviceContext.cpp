@@ -100,6 +100,29 @@ bool freeMapping(const Context& context)
     return mode == MM_ISOTROPIC || mode == MM_ANISOTROPIC;
 }
 
+bool setOrigin(DcHandle dc, QPoint detail::DcState::*origin, int x, int y, Point* previous)
+{
+    Context* context = findContext(dc);
+    if (!context)
+        return false;
+    const QPoint old = std::exchange(context->state().*origin, QPoint(x, y));
+    if (previous)
+        *previous = {old.x(), old.y()};
+    return true;
+}
+
+// Extents belong to the two free mapping modes; the fixed modes keep theirs.
+bool setExtent(DcHandle dc, QSize detail::DcState::*extent, int cx, int cy, Size* previous)
+{
+    Context* context = findContext(dc);
+    if (!context || !freeMapping(*context) || cx == 0 || cy == 0)
+        return false;
+    const QSize old = std::exchange(context->state().*extent, QSize(cx, cy));
+    if (previous)
+        *previous = {old.width(), old.height()};
+    return true;
+}
+
 }  // namespace
 
 DcHandle createScreenDc()
@@ -177,46 +200,22 @@ int getMapMode(DcHandle dc)
 
 bool setWindowOrg(DcHandle dc, int x, int y, Point* previous)
 {
-    Context* context = findContext(dc);
-    if (!context)
-        return false;
-    const QPoint old = std::exchange(context->state().windowOrg, QPoint(x, y));
-    if (previous)
-        *previous = {old.x(), old.y()};
-    return true;
+    return setOrigin(dc, &detail::DcState::windowOrg, x, y, previous);
 }
 
 bool setViewportOrg(DcHandle dc, int x, int y, Point* previous)
 {
-    Context* context = findContext(dc);
-    if (!context)
-        return false;
-    const QPoint old = std::exchange(context->state().viewportOrg, QPoint(x, y));
-    if (previous)
-        *previous = {old.x(), old.y()};
-    return true;
+    return setOrigin(dc, &detail::DcState::viewportOrg, x, y, previous);
 }
 
 bool setWindowExt(DcHandle dc, int cx, int cy, Size* previous)
 {
-    Context* context = findContext(dc);
-    if (!context || !freeMapping(*context) || cx == 0 || cy == 0)
-        return false;
-    const QSize old = std::exchange(context->state().windowExt, QSize(cx, cy));
-    if (previous)
-        *previous = {old.width(), old.height()};
-    return true;
+    return setExtent(dc, &detail::DcState::windowExt, cx, cy, previous);
 }
 
 bool setViewportExt(DcHandle dc, int cx, int cy, Size* previous)
 {
-    Context* context = findContext(dc);
-    if (!context || !freeMapping(*context) || cx == 0 || cy == 0)
-        return false;
-    const QSize old = std::exchange(context->state().viewportExt, QSize(cx, cy));
-    if (previous)
-        *previous = {old.width(), old.height()};
-    return true;
+    return setExtent(dc, &detail::DcState::viewportExt, cx, cy, previous);
 }
 
 bool lpToDp(DcHandle dc, Point* points, int count)

@@ -55,6 +55,19 @@ void drawBorder(QPainter& painter, QRect& area, EdgeColours colours, unsigned fl
                 (flags & BF_BOTTOM) ? -1 : 0);
 }
 
+// A shape outlined with the current pen and filled with the current brush.
+template <class Draw>
+bool drawShape(DcHandle dc, int left, int top, int right, int bottom, Draw draw)
+{
+    return detail::paintOn(dc, [&](Context& context, QPainter& painter) {
+        const QPen pen = context.pen();
+        painter.setPen(pen);
+        painter.setBrush(context.brush());
+        const QRect device = context.toDeviceRect(left, top, right, bottom);
+        draw(painter, outlineRect(device.adjusted(0, 0, -1, -1), pen));
+    });
+}
+
 }  // namespace
 
 bool moveToEx(DcHandle dc, int x, int y, Point* previous)
@@ -101,73 +114,41 @@ bool polyline(DcHandle dc, const Point* points, int count)
     device.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         device.push_back(context->toDevicePoint(points[i].x, points[i].y));
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    painter->setPen(context->pen());
-    painter->drawPolyline(device.data(), count);
-    return true;
+    return detail::paintOn(dc, [&](Context& self, QPainter& painter) {
+        painter.setPen(self.pen());
+        painter.drawPolyline(device.data(), count);
+    });
 }
 
 bool rectangle(DcHandle dc, int left, int top, int right, int bottom)
 {
-    Context* context = findContext(dc);
-    if (!context)
-        return false;
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    const QPen pen = context->pen();
-    painter->setPen(pen);
-    painter->setBrush(context->brush());
-    const QRect device = context->toDeviceRect(left, top, right, bottom);
-    painter->drawRect(outlineRect(device.adjusted(0, 0, -1, -1), pen));
-    return true;
+    return drawShape(dc, left, top, right, bottom, [](QPainter& painter, const QRect& rect) { painter.drawRect(rect); });
 }
 
 bool ellipse(DcHandle dc, int left, int top, int right, int bottom)
 {
-    Context* context = findContext(dc);
-    if (!context)
-        return false;
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    const QPen pen = context->pen();
-    painter->setPen(pen);
-    painter->setBrush(context->brush());
-    const QRect device = context->toDeviceRect(left, top, right, bottom);
-    painter->drawEllipse(outlineRect(device.adjusted(0, 0, -1, -1), pen));
-    return true;
+    return drawShape(dc, left, top, right, bottom,
+                     [](QPainter& painter, const QRect& rect) { painter.drawEllipse(rect); });
 }
 
 bool fillRect(DcHandle dc, const Rect& rect, ObjectHandle brush)
 {
-    Context* context = findContext(dc);
-    if (!context || !detail::find<detail::BrushObject>(brush))
+    if (!detail::find<detail::BrushObject>(brush))
         return false;
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    // The brush is realised through the context so that hatches take its
-    // background colour and mode.
-    const Handle previous = context->select(&detail::DcState::brush, brush);
-    const QBrush filling = context->brush();
-    context->select(&detail::DcState::brush, previous);
-    painter->fillRect(context->toDeviceRect(rect.left, rect.top, rect.right, rect.bottom), filling);
-    return true;
+    return detail::paintOn(dc, [&](Context& context, QPainter& painter) {
+        // Realised through the context, so that hatches take its background.
+        const Handle previous = context.select(&detail::DcState::brush, brush);
+        const QBrush filling = context.brush();
+        context.select(&detail::DcState::brush, previous);
+        painter.fillRect(context.toDeviceRect(rect.left, rect.top, rect.right, rect.bottom), filling);
+    });
 }
 
 bool setPixel(DcHandle dc, int x, int y, ColorRef colour)
 {
-    Context* context = findContext(dc);
-    if (!context)
-        return false;
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    painter->fillRect(QRect(context->toDevicePoint(x, y), QSize(1, 1)), detail::toQColor(colour));
-    return true;
+    return detail::paintOn(dc, [&](Context& context, QPainter& painter) {
+        painter.fillRect(QRect(context.toDevicePoint(x, y), QSize(1, 1)), detail::toQColor(colour));
+    });
 }
 
 ColorRef getPixel(DcHandle dc, int x, int y)
@@ -185,27 +166,26 @@ ColorRef getPixel(DcHandle dc, int x, int y)
 
 bool drawEdge(DcHandle dc, Rect* rect, unsigned edge, unsigned flags)
 {
-    Context* context = findContext(dc);
-    if (!context || !rect)
+    if (!rect)
         return false;
-    PaintScope painter(*context);
-    if (!painter)
-        return false;
-    QRect area = context->toDeviceRect(rect->left, rect->top, rect->right, rect->bottom);
-    for (unsigned border : {edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER), edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)}) {
-        // Raised and sunken together on one ring cancel out, as on the platform.
-        if (border == 0 || border == (BDR_RAISEDOUTER | BDR_SUNKENOUTER) || border == (BDR_RAISEDINNER | BDR_SUNKENINNER))
-            continue;
-        drawBorder(*painter, area, borderColours(border), flags);
-    }
-    if (flags & BF_MIDDLE)
-        painter->fillRect(area, detail::toQColor(sysColor(COLOR_BTNFACE)));
-    if (flags & BF_ADJUST) {
-        const QPoint topLeft = context->toLogicalPoint(area.topLeft());
-        const QPoint bottomRight = context->toLogicalPoint(area.bottomRight() + QPoint(1, 1));
-        *rect = {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
-    }
-    return true;
+    return detail::paintOn(dc, [&](Context& context, QPainter& painter) {
+        QRect area = context.toDeviceRect(rect->left, rect->top, rect->right, rect->bottom);
+        for (unsigned border :
+             {edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER), edge & (BDR_RAISEDINNER | BDR_SUNKENINNER)}) {
+            // Raised and sunken together on one ring cancel out, as on the platform.
+            if (border == 0 || border == (BDR_RAISEDOUTER | BDR_SUNKENOUTER)
+                || border == (BDR_RAISEDINNER | BDR_SUNKENINNER))
+                continue;
+            drawBorder(painter, area, borderColours(border), flags);
+        }
+        if (flags & BF_MIDDLE)
+            painter.fillRect(area, detail::toQColor(sysColor(COLOR_BTNFACE)));
+        if (flags & BF_ADJUST) {
+            const QPoint topLeft = context.toLogicalPoint(area.topLeft());
+            const QPoint bottomRight = context.toLogicalPoint(area.bottomRight() + QPoint(1, 1));
+            *rect = {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
+        }
+    });
 }
 
 }  // namespace platform::gfx
