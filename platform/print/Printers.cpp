@@ -2,6 +2,7 @@
 
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/PrinterSurface.h"
+#include "platform/registry/Key.h"
 
 #include <QPrinterInfo>
 
@@ -9,6 +10,10 @@
 
 namespace platform::print {
 namespace {
+
+constexpr std::string_view kSettingsKey = "SOFTWARE\\Brisance\\Printing";
+constexpr std::string_view kNameValue = "BuiltInPrinterName";
+constexpr std::string_view kFolderValue = "BuiltInPrinterFolder";
 
 std::vector<std::string> machinePrinters()
 {
@@ -22,7 +27,17 @@ std::vector<std::string> machinePrinters()
 
 BuiltInPrinterSettings builtInPrinterSettings()
 {
-    return {"Brisance PDF Printer", machine::root() / "Printed"};
+    BuiltInPrinterSettings settings{"Brisance PDF Printer", machine::root() / "Printed"};
+    registry::Key key;
+    if (registry::openKey(registry::Root::LocalMachine, kSettingsKey, registry::Access::Read, key)
+        != registry::Result::Success)
+        return settings;
+    std::string text;
+    if (key.getString(kNameValue, text) == registry::Result::Success)
+        settings.name = text;
+    if (key.getString(kFolderValue, text) == registry::Result::Success && !text.empty())
+        settings.folder = machine::root() / text;  // an absolute path stays as it is
+    return settings;
 }
 
 std::vector<std::string> printerNames()

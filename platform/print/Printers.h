@@ -16,8 +16,15 @@ struct BuiltInPrinterSettings {
     std::string name;  // empty: the machine has no built-in printer
     std::filesystem::path folder;
 };
-// The current settings: "Brisance PDF Printer" printing into
-// <machine root>/Printed unless configured otherwise.
+// The current settings, read at every call from the registry key
+// HKEY_LOCAL_MACHINE "SOFTWARE\Brisance\Printing": the REG_SZ values
+// "BuiltInPrinterName" (an empty name removes the built-in printer) and
+// "BuiltInPrinterFolder" (relative to the machine root, or absolute). Missing
+// values (or values of another type) give "Brisance PDF Printer" and
+// <machine root>/Printed.
+//
+// This and every function below throw registry::RegistryError when the
+// registry file cannot be used.
 BuiltInPrinterSettings builtInPrinterSettings();
 
 // The names of all printers: the machine's, then the built-in one.

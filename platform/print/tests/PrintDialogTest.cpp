@@ -2,7 +2,10 @@
 #include "platform/print/Printers.h"
 
 #include "platform/gfx/DeviceContext.h"
+#include "platform/registry/Key.h"
 #include "platform/ui/TestResponder.h"
+
+#include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +51,21 @@ TEST(PrintDialog, ReturnDefaultTakesTheDefaultPrinterWithoutADialog)
     EXPECT_NE(result.dc, 0);
     EXPECT_TRUE(responder.shown().empty());
     gfx::deleteDc(result.dc);
+}
+
+TEST(PrintDialog, MachineWithoutPrintersHasNoDialogAndNoDefault)
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers of its own";
+    registry::Key key;
+    registry::createKey(registry::Root::LocalMachine, "SOFTWARE\\Brisance\\Printing", registry::Access::Write, key);
+    key.setString("BuiltInPrinterName", "");
+    ui::TestResponder responder;
+    EXPECT_EQ(printDialog(kDocumentFlags).outcome, PrintDialogOutcome::NoPrinter);
+    const PrintDialogResult byDefault = printDialog(0x14000C | PD_RETURNDEFAULT | PD_RETURNDC);
+    EXPECT_EQ(byDefault.outcome, PrintDialogOutcome::NoPrinter);
+    EXPECT_EQ(byDefault.dc, 0);
+    EXPECT_TRUE(responder.shown().empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/gfx/Objects.h"
 #include "platform/gfx/Text.h"
 #include "platform/machine/MachineRoot.h"
+#include "platform/registry/Key.h"
 
 #include <QPrinterInfo>
 
@@ -61,6 +62,32 @@ TEST(Printers, BuiltInPrinterHasTheCapabilitiesOfAnA4PageAt600DotsPerInch)
     EXPECT_EQ(gfx::getDeviceCaps(dc, gfx::VERTSIZE), 297);
     EXPECT_TRUE(gfx::getDeviceCaps(dc, gfx::RASTERCAPS) & gfx::RC_STRETCHBLT);
     gfx::deleteDc(dc);
+}
+
+TEST(Printers, BuiltInPrinterTakesItsNameAndFolderFromTheRegistry)
+{
+    registry::Key key;
+    ASSERT_EQ(registry::createKey(registry::Root::LocalMachine, "SOFTWARE\\Brisance\\Printing",
+                                  registry::Access::Write, key),
+              registry::Result::Success);
+    key.setString("BuiltInPrinterName", "Clinic PDF");
+    key.setString("BuiltInPrinterFolder", "Reports");
+    EXPECT_EQ(printerNames().back(), "Clinic PDF");
+    EXPECT_EQ(createPrinterDc(kBuiltIn), 0);
+    const gfx::DcHandle dc = createPrinterDc("Clinic PDF");
+    ASSERT_GT(startDoc(dc, "Audiogram"), 0);
+    endDoc(dc);
+    gfx::deleteDc(dc);
+    EXPECT_TRUE(fs::exists(machine::root() / "Reports" / "Audiogram.pdf"));
+
+    key.setDword("BuiltInPrinterFolder", 7);  // not a folder: the default one
+    EXPECT_EQ(builtInPrinterSettings().folder, machine::root() / "Printed");
+    key.setString("BuiltInPrinterName", "");
+    EXPECT_EQ(createPrinterDc(""), 0);
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_TRUE(printerNames().empty());
+        EXPECT_EQ(defaultPrinterName(), "");
+    }
 }
 
 void printPage(gfx::DcHandle dc, const char* text)
