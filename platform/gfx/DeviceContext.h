@@ -3,8 +3,9 @@
 // printer page, a metafile being recorded) together with the drawing state
 // (selected objects, mapping, colours, current position, clipping).
 //
-// A context starts with the black one-pixel pen, the white brush, a default
-// font, black text on an opaque white background, MM_TEXT mapping and no clip.
+// A context starts with the black one-pixel pen, the white brush, the bold
+// "System" font (SYSTEM_FONT), black text on an opaque white background, MM_TEXT
+// mapping and no clip.
 
 #include "platform/gfx/Types.h"
 

@@ -86,6 +86,33 @@ TEST(RasterOps, SymbolRecolouringTurnsBlackIntoTheLineColour)
     deleteObject(mask);
 }
 
+TEST(RasterOps, MaskChainDrawsTheSymbolWithWhiteLeftOut)
+{
+    Canvas symbol(24, 24);
+    const ObjectHandle red = createPen(PS_SOLID, 1, kRed);
+    selectObject(symbol.dc, red);
+    drawSymbol(symbol);
+    selectObject(symbol.dc, getStockObject(BLACK_PEN));
+    Canvas target(24, 24);
+    fillRect(target.dc, Rect{0, 0, 24, 24}, getStockObject(GRAY_BRUSH));
+
+    const DcHandle maskDc = createCompatibleDc(symbol.dc);
+    const ObjectHandle mask = createBitmap(24, 24, 1);
+    const ObjectHandle previous = selectObject(maskDc, mask);
+    bitBlt(maskDc, 0, 0, 24, 24, symbol.dc, 0, 0, SRCCOPY);  // 1 where the symbol is white
+    bitBlt(target.dc, 0, 0, 24, 24, maskDc, 0, 0, SRCAND);  // black under the symbol
+    bitBlt(symbol.dc, 0, 0, 24, 24, maskDc, 0, 0, 0x00220326);  // the symbol's white turned black
+    bitBlt(target.dc, 0, 0, 24, 24, symbol.dc, 0, 0, SRCPAINT);  // merged
+    EXPECT_EQ(target.at(12, 4), kRed);
+    EXPECT_EQ(target.at(12, 12), rgb(128, 128, 128));
+    EXPECT_EQ(target.at(0, 0), rgb(128, 128, 128));
+
+    selectObject(maskDc, previous);
+    deleteDc(maskDc);
+    deleteObject(mask);
+    deleteObject(red);
+}
+
 TEST(RasterOps, TransparentCopyLeavesOutTheKeyColour)
 {
     Canvas symbol(24, 24);
