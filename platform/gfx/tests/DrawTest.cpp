@@ -1,6 +1,8 @@
 #include "platform/gfx/Colour.h"
 #include "platform/gfx/tests/Canvas.h"
 
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -160,6 +162,27 @@ TEST(Edges, OnlyTheNamedSidesAreDrawn)
     EXPECT_EQ(canvas.at(0, 10), kWhite);
     EXPECT_EQ(canvas.at(10, 18), sysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(rect, (Rect{0, 0, 20, 20}));  // no BF_ADJUST
+}
+
+TEST(PainterContext, DrawsThroughTheCallersPainterAndLeavesItActive)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(10, 0);  // the caller's own placement stays in force
+    const DcHandle dc = createPainterDc(painter);
+    EXPECT_EQ(getDeviceCaps(dc, TECHNOLOGY), DT_RASDISPLAY);
+    EXPECT_EQ(getDeviceCaps(dc, HORZRES), 40);
+    EXPECT_GT(getDeviceCaps(dc, LOGPIXELSX), 0);
+    const ObjectHandle red = createSolidBrush(kRed);
+    EXPECT_TRUE(fillRect(dc, Rect{0, 0, 5, 5}, red));
+    EXPECT_FALSE(bitBlt(dc, 0, 0, 5, 5, 0, 0, 0, DSTINVERT));  // painted devices take plain copies only
+    deleteDc(dc);
+    deleteObject(red);
+    EXPECT_TRUE(painter.isActive());
+    painter.end();
+    EXPECT_EQ(QColor(image.pixel(12, 2)), QColor(Qt::red));
+    EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(Qt::white));
 }
 
 }  // namespace
