@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cmath>
+#include <numbers>
 
 namespace platform::gfx {
 namespace {
@@ -111,7 +112,7 @@ bool textOut(DcHandle dc, int x, int y, std::string_view text)
     const double angle = description.escapement / 10.0;
     if (updatePosition && (state.textAlign & TA_CENTER) == TA_LEFT) {
         // The position moves along the (turned) baseline by the text's advance.
-        const double radians = angle * M_PI / 180.0;
+        const double radians = angle * std::numbers::pi / 180.0;
         state.position = context->toLogicalPoint(origin + QPointF(width * std::cos(radians), -width * std::sin(radians)));
     }
 
