@@ -3,6 +3,8 @@
 #include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 
+#include <cmath>
+
 namespace platform::com {
 
 namespace {
@@ -77,6 +79,20 @@ private:
 ComPtr<IFont> createFont(const FontDescription& description)
 {
     return make<Font>(description);
+}
+
+gfx::FontDescription drawingFont(const FontDescription& font, int dotsPerInch)
+{
+    constexpr double kPointsPerInch = 72.0;
+    gfx::FontDescription drawing;
+    drawing.face = font.name;
+    drawing.height = -static_cast<int>(std::lround(font.size * dotsPerInch / kPointsPerInch));
+    drawing.weight = font.weight;
+    drawing.italic = font.italic;
+    drawing.underline = font.underline;
+    drawing.strikeOut = font.strikethrough;
+    drawing.charSet = font.charset;
+    return drawing;
 }
 
 }  // namespace platform::com

@@ -6,6 +6,7 @@
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/Dispatch.h"
+#include "platform/gfx/Objects.h"
 
 #include <cstdint>
 #include <string>
@@ -64,5 +65,10 @@ protected:
 // A new font object; the default description is "Arial", 10 points, weight 400,
 // default character set, neither italic, underlined nor struck out.
 ComPtr<IFont> createFont(const FontDescription& description = {});
+
+// The drawing font of this description on a device of the given resolution:
+// its character height in device units (negative, as drawing fonts give it),
+// not rotated.
+gfx::FontDescription drawingFont(const FontDescription& font, int dotsPerInch = 96);
 
 }  // namespace platform::com

@@ -44,4 +44,16 @@ TEST(Font, LateBoundCallsReachTheSameProperties)
     EXPECT_EQ(weight, Variant(std::int16_t{400}));
 }
 
+TEST(Font, BecomesADrawingFontOfItsSizeOnTheDevice)
+{
+    const FontDescription described{"Arial", 10.0, 700, 0, true, true, true};
+    const platform::gfx::FontDescription onScreen = drawingFont(described);
+    EXPECT_EQ(onScreen.face, "Arial");
+    EXPECT_EQ(onScreen.height, -13);  // 10 points at 96 dots per inch
+    EXPECT_EQ(onScreen.weight, 700);
+    EXPECT_TRUE(onScreen.italic && onScreen.underline && onScreen.strikeOut);
+    EXPECT_EQ(onScreen.escapement, 0);
+    EXPECT_EQ(drawingFont({"Arial", 12.0}, 600).height, -100);
+}
+
 }  // namespace
