@@ -5,6 +5,7 @@
 #include "driver/DialogPlacement.h"
 #include "driver/DialogText.h"
 #include "driver/DriverLibrary.h"
+#include "driver/ErrorBox.h"
 #include "driver/PickCurveDialog.h"
 
 #include <QButtonGroup>
@@ -147,7 +148,7 @@ void CCurvesDialog::openAdvancedSetup()
     connect(dialog, &QDialog::finished, this, [this, dialog, audiometer](int result) {
         if (result == QDialog::Accepted)
             m_library.settings().update([&](SettingsValues& values) { dialog->store(values.models[audiometer]); });
-        m_library.settings().save();
+        saveOrTell(this, m_library.texts(), [this] { m_library.settings().save(); });
     });
     placeBeside(*dialog);
     dialog->open();

@@ -33,11 +33,6 @@ ConnectionSession::~ConnectionSession()
     delete m_dialog;
 }
 
-CCurvesDialog* ConnectionSession::statusDialog() const
-{
-    return m_dialog;
-}
-
 bool ConnectionSession::connect(DriverLibrary& library, WindowHandle parent)
 {
     if (!userInterfaceAvailable()) {

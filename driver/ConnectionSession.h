@@ -24,9 +24,6 @@ public:
     void release(DriverLibrary& library) override;
     bool showSetup(DriverLibrary& library, WindowHandle parent) override;
 
-    // The status dialog while connected.
-    CCurvesDialog* statusDialog() const;
-
 private:
     QPointer<CCurvesDialog> m_dialog;
 };

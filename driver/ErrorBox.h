@@ -6,6 +6,7 @@
 
 #include "driver/TextTable.h"
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -14,5 +15,9 @@ namespace marlet {
 
 void showSetupError(QWidget* owner, const TextTable& texts, const std::string& text);
 void showConnectFailure(const TextTable& texts, const std::string& lastError);
+
+// Runs `save`; when the registry cannot be written, says why in a set-up
+// error box instead. False when saving failed.
+bool saveOrTell(QWidget* owner, const TextTable& texts, const std::function<void()>& save);
 
 }  // namespace marlet

@@ -250,7 +250,7 @@ void SetupDialog::openPortSetup(const Side& side)
     connect(dialog, &QDialog::accepted, this, [this, dialog, port] {
         m_values.ports[port] = dialog->entered();
         m_library.settings().update([&](SettingsValues& values) { values.ports[port] = dialog->entered(); });
-        m_library.settings().savePorts();
+        saveOrTell(this, m_library.texts(), [this] { m_library.settings().savePorts(); });
     });
     placeBeside(*dialog);
     dialog->open();
@@ -282,9 +282,9 @@ void SetupDialog::checkAndAccept()
     }
     m_values = values;
     m_library.settings().update([&](SettingsValues& stored) { stored = values; });
-    m_library.settings().save();
     m_library.selectModels(values.audiometer(), values.tympanometer());
-    accept();
+    if (saveOrTell(this, m_library.texts(), [this] { m_library.settings().save(); }))
+        accept();
 }
 
 }  // namespace marlet

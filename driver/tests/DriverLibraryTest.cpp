@@ -103,7 +103,7 @@ TEST_F(DriverLibraryTest, FailedConnectLeavesTheLibraryDisconnected)
     EXPECT_EQ(calls.releases, 0);
 }
 
-TEST_F(DriverLibraryTest, WithoutAConnectionSequenceConnectAndSetupSaySo)
+TEST_F(DriverLibraryTest, WithoutAUserInterfaceConnectAndSetupSaySo)
 {
     EXPECT_EQ(connect(), kResultNotConnected);
     EXPECT_EQ(library.lastError().text(), "Not supported.");
