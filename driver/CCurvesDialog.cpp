@@ -7,6 +7,7 @@
 #include "driver/DriverLibrary.h"
 #include "driver/ErrorBox.h"
 #include "driver/PickCurveDialog.h"
+#include "driver/TextIds.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -28,15 +29,10 @@ struct CurveButton {
 };
 
 constexpr CurveButton kCurveButtons[] = {
-    {CCurvesDialog::IdcHtl, 5502, AcCurve::Htl},
-    {CCurvesDialog::IdcMcl, 5503, AcCurve::Mcl},
-    {CCurvesDialog::IdcUcl, 5504, AcCurve::Ucl},
+    {CCurvesDialog::IdcHtl, TextHtl, AcCurve::Htl},
+    {CCurvesDialog::IdcMcl, TextMcl, AcCurve::Mcl},
+    {CCurvesDialog::IdcUcl, TextUcl, AcCurve::Ucl},
 };
-
-constexpr int kAcCurveText = 5501;
-constexpr int kAudioStatusText = 5505;
-constexpr int kTympStatusText = 5506;
-constexpr int kAdvSetupText = 5002;
 
 template <typename Widget>
 Widget* named(Widget* widget, int id)
@@ -54,7 +50,7 @@ CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
     setWindowTitle("PELM CORVANE");
     setAutoFillBackground(true);
 
-    auto* group = named(new QGroupBox(dialogText(texts, kAcCurveText)), IdcCurveGroup);
+    auto* group = named(new QGroupBox(dialogText(texts, TextAcCurve)), IdcCurveGroup);
     auto* groupLayout = new QVBoxLayout(group);
     auto* buttons = new QButtonGroup(this);
     for (const CurveButton& button : kCurveButtons) {
@@ -70,14 +66,14 @@ CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
 
     m_audioStatus = named(new QLabel, IdcAudioStatus);
     m_tympStatus = named(new QLabel, IdcTympStatus);
-    auto* advSetup = named(new QPushButton(dialogText(texts, kAdvSetupText)), IdcAdvSetup);
+    auto* advSetup = named(new QPushButton(dialogText(texts, TextAdvSetup)), IdcAdvSetup);
     connect(advSetup, &QPushButton::clicked, this, &CCurvesDialog::openAdvancedSetup);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(group, 0, 0, 4, 1);
-    layout->addWidget(named(new QLabel(dialogText(texts, kAudioStatusText)), IdcAudioLabel), 0, 1);
+    layout->addWidget(named(new QLabel(dialogText(texts, TextAudioStatus)), IdcAudioLabel), 0, 1);
     layout->addWidget(m_audioStatus, 1, 1);
-    layout->addWidget(named(new QLabel(dialogText(texts, kTympStatusText)), IdcTympLabel), 2, 1);
+    layout->addWidget(named(new QLabel(dialogText(texts, TextTympStatus)), IdcTympLabel), 2, 1);
     layout->addWidget(m_tympStatus, 3, 1);
     layout->addWidget(advSetup, 4, 1);
 

@@ -1,6 +1,7 @@
 #include "driver/DialogButtons.h"
 
 #include "driver/DialogText.h"
+#include "driver/TextIds.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -8,22 +9,15 @@
 
 namespace marlet {
 
-namespace {
-
-constexpr int kOkText = 5000;
-constexpr int kCancelText = 5001;
-
-}  // namespace
-
 QWidget* okCancelButtons(QDialog& dialog, const TextTable& texts, std::function<void()> onOk)
 {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     ok->setObjectName("OK");
-    ok->setText(dialogText(texts, kOkText));
+    ok->setText(dialogText(texts, TextOk));
     cancel->setObjectName("Cancel");
-    cancel->setText(dialogText(texts, kCancelText));
+    cancel->setText(dialogText(texts, TextCancel));
     if (onOk)
         QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, std::move(onOk));
     else

@@ -1,25 +1,20 @@
 #include "driver/ErrorBox.h"
 
+#include "driver/TextIds.h"
 #include "platform/registry/Registry.h"
 #include "platform/ui/MessageBox.h"
 
 namespace marlet {
 
-namespace {
-
-constexpr int kTitle = 5601;
-
-}  // namespace
-
 void showSetupError(QWidget* owner, const TextTable& texts, const std::string& text)
 {
-    platform::ui::messageBox(owner, text, texts.text(kTitle), platform::ui::MB_OK);
+    platform::ui::messageBox(owner, text, texts.text(TextPortSetupError), platform::ui::MB_OK);
 }
 
 void showConnectFailure(const TextTable& texts, const std::string& lastError)
 {
     const std::string blanks(10, ' ');
-    platform::ui::messageBox(nullptr, blanks + lastError + blanks, texts.text(kTitle),
+    platform::ui::messageBox(nullptr, blanks + lastError + blanks, texts.text(TextPortSetupError),
                              platform::ui::MB_OK | platform::ui::MB_SYSTEMMODAL);
 }
 

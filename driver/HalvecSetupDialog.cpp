@@ -1,6 +1,7 @@
 #include "driver/HalvecSetupDialog.h"
 
 #include "driver/DialogText.h"
+#include "driver/TextIds.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -9,15 +10,6 @@
 namespace marlet {
 
 namespace {
-
-constexpr int kCaption = 5300;
-constexpr int kTransfersText = 5301;
-constexpr int kSinglePointText = 5302;
-constexpr int kEntireCurveText = 5303;
-constexpr int kCurvesText = 5304;
-constexpr int kPhonesText = 5305;
-constexpr int kSoundFieldText = 5306;
-constexpr int kAlwaysAskText = 5307;
 
 QGroupBox* radioGroup(const TextTable& texts, int textId, QRadioButton* first, QRadioButton* second)
 {
@@ -33,12 +25,12 @@ QGroupBox* radioGroup(const TextTable& texts, int textId, QRadioButton* first, Q
 HalvecSetupDialog::HalvecSetupDialog(const TextTable& texts, const ModelSettings& settings, QWidget* parent)
     : AdvancedSetupDialog(parent)
 {
-    setWindowTitle(dialogText(texts, kCaption));
-    m_singlePoint = textButton<QRadioButton>(texts, kSinglePointText, "SinglePoint");
-    m_entireCurve = textButton<QRadioButton>(texts, kEntireCurveText, "EntireCurve");
-    m_phones = textButton<QRadioButton>(texts, kPhonesText, "PhonesInsert");
-    m_soundField = textButton<QRadioButton>(texts, kSoundFieldText, "SoundField");
-    m_alwaysAsk = textButton<QCheckBox>(texts, kAlwaysAskText, "AlwaysAsk");
+    setWindowTitle(dialogText(texts, TextHalvecCaption));
+    m_singlePoint = textButton<QRadioButton>(texts, TextSinglePoint, "SinglePoint");
+    m_entireCurve = textButton<QRadioButton>(texts, TextEntireCurve, "EntireCurve");
+    m_phones = textButton<QRadioButton>(texts, TextPhonesInsert, "PhonesInsert");
+    m_soundField = textButton<QRadioButton>(texts, TextSoundField, "SoundField");
+    m_alwaysAsk = textButton<QCheckBox>(texts, TextAlwaysAsk, "AlwaysAsk");
 
     const bool entireCurve = settings.mclUclTransfer == "Entire Curve";
     m_entireCurve->setChecked(entireCurve);
@@ -49,8 +41,8 @@ HalvecSetupDialog::HalvecSetupDialog(const TextTable& texts, const ModelSettings
     m_alwaysAsk->setChecked(settings.acCurveAsk == "YES");
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(radioGroup(texts, kTransfersText, m_singlePoint, m_entireCurve));
-    auto* curves = radioGroup(texts, kCurvesText, m_phones, m_soundField);
+    layout->addWidget(radioGroup(texts, TextTransfers, m_singlePoint, m_entireCurve));
+    auto* curves = radioGroup(texts, TextMultipleCurves, m_phones, m_soundField);
     curves->layout()->addWidget(m_alwaysAsk);
     layout->addWidget(curves);
     addButtons(texts);

@@ -2,36 +2,27 @@
 
 #include "driver/DialogButtons.h"
 #include "driver/DialogText.h"
+#include "driver/TextIds.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace marlet {
 
-namespace {
-
-constexpr int kCaption = 5320;
-constexpr int kQuestionText = 5321;
-constexpr int kPhonesText = 5305;
-constexpr int kSoundFieldText = 5306;
-constexpr int kAlwaysAskText = 5307;
-
-}  // namespace
-
 PickCurveDialog::PickCurveDialog(const TextTable& texts, const ModelSettings& settings, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(dialogText(texts, kCaption));
-    m_phones = textButton<QRadioButton>(texts, kPhonesText, "PhonesInsert");
-    m_soundField = textButton<QRadioButton>(texts, kSoundFieldText, "SoundField");
-    m_alwaysAsk = textButton<QCheckBox>(texts, kAlwaysAskText, "AlwaysAsk");
+    setWindowTitle(dialogText(texts, TextPickCurveCaption));
+    m_phones = textButton<QRadioButton>(texts, TextPhonesInsert, "PhonesInsert");
+    m_soundField = textButton<QRadioButton>(texts, TextSoundField, "SoundField");
+    m_alwaysAsk = textButton<QCheckBox>(texts, TextAlwaysAsk, "AlwaysAsk");
     const bool soundField = presetChoice(settings) == CurveChoice::SoundField;
     m_soundField->setChecked(soundField);
     m_phones->setChecked(!soundField);
     m_alwaysAsk->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(dialogText(texts, kQuestionText)));
+    layout->addWidget(new QLabel(dialogText(texts, TextPickCurveQuestion)));
     layout->addWidget(m_phones);
     layout->addWidget(m_soundField);
     layout->addWidget(m_alwaysAsk);

@@ -5,6 +5,7 @@
 #include "driver/DialogText.h"
 #include "driver/ErrorBox.h"
 #include "driver/SettingNumbers.h"
+#include "driver/TextIds.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -47,13 +48,6 @@ constexpr Board kBoards[] = {
 };
 
 constexpr std::string_view kAddresses[] = {"0x03F8", "0x02F8", "0x03E8", "0x02E8", "0x02E0"};
-
-constexpr int kBoardText = 5401;
-constexpr int kDriverText = 5402;
-constexpr int kSubPortText = 5403;
-constexpr int kInterruptText = 5404;
-constexpr int kAddressText = 5405;
-constexpr int kSegmentText = 5406;
 
 const Board* boardNamed(const std::string& name)
 {
@@ -124,12 +118,12 @@ PortSetupDialog::PortSetupDialog(const TextTable& texts, const std::string& port
 
     auto* form = new QFormLayout;
     form->addRow(portLabel);
-    form->addRow(dialogText(texts, kBoardText), m_board);
-    form->addRow(dialogText(texts, kDriverText), m_driver);
-    form->addRow(dialogText(texts, kSubPortText), m_subPort);
-    form->addRow(dialogText(texts, kAddressText), m_address);
-    form->addRow(dialogText(texts, kInterruptText), m_interrupt);
-    form->addRow(dialogText(texts, kSegmentText), m_cardSeg);
+    form->addRow(dialogText(texts, TextBoard), m_board);
+    form->addRow(dialogText(texts, TextDriver), m_driver);
+    form->addRow(dialogText(texts, TextSubPort), m_subPort);
+    form->addRow(dialogText(texts, TextAddress), m_address);
+    form->addRow(dialogText(texts, TextInterrupt), m_interrupt);
+    form->addRow(dialogText(texts, TextSegment), m_cardSeg);
     form->addRow(okCancelButtons(*this, texts, [this] { checkAndAccept(); }));
     setLayout(form);
 }

@@ -8,6 +8,7 @@
 #include "driver/DriverLibrary.h"
 #include "driver/ErrorBox.h"
 #include "driver/PortSetupDialog.h"
+#include "driver/TextIds.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -50,19 +51,6 @@ const LineChoices kLineChoices[kModelCount] = {
     {{}, {}, false},
 };
 
-constexpr int kCaption = 5100;
-constexpr int kAudiometerText = 5101;
-constexpr int kModelText = 5102;
-constexpr int kCommunicationsText = 5103;
-constexpr int kBaudText = 5104;
-constexpr int kBitsParityText = 5105;
-constexpr int kFlowText = 5106;
-constexpr int kStopBitsText = 5107;
-constexpr int kTympanometerText = 5108;
-constexpr int kAdvSetupText = 5002;
-constexpr int kPortSetupText = 5003;
-constexpr int kPortText = 5004;
-
 QComboBox* combo(const std::string& objectName)
 {
     auto* box = new QComboBox;
@@ -95,15 +83,15 @@ SetupDialog::SetupDialog(DriverLibrary& library, QWidget* parent)
     : QDialog(parent), m_library(library), m_values(library.settings().values())
 {
     const TextTable& texts = library.texts();
-    setWindowTitle(dialogText(texts, kCaption));
+    setWindowTitle(dialogText(texts, TextSetupCaption));
 
     auto* layout = new QVBoxLayout(this);
-    QGroupBox* audiometer = makeSide(m_audiometer, "Audiometer", kAudiometerText, true);
-    m_advSetup = textButton<QPushButton>(texts, kAdvSetupText, "AdvSetup");
+    QGroupBox* audiometer = makeSide(m_audiometer, "Audiometer", TextAudiometer, true);
+    m_advSetup = textButton<QPushButton>(texts, TextAdvSetup, "AdvSetup");
     audiometer->layout()->addWidget(m_advSetup);
     connect(m_advSetup, &QPushButton::clicked, this, &SetupDialog::openAdvancedSetup);
     layout->addWidget(audiometer);
-    layout->addWidget(makeSide(m_tympanometer, "Tympanometer", kTympanometerText, false));
+    layout->addWidget(makeSide(m_tympanometer, "Tympanometer", TextTympanometer, false));
     auto* version = new QLabel("v1.1");
     version->setObjectName("Version");
     layout->addWidget(version);
@@ -125,17 +113,17 @@ QGroupBox* SetupDialog::makeSide(Side& side, const char* name, int captionId, bo
     side.port = combo(prefix + "Port");
     side.baud = combo(prefix + "Baud");
     side.bitsParity = combo(prefix + "BitsParity");
-    side.portSetup = textButton<QPushButton>(texts, kPortSetupText, (prefix + "PortSetup").c_str());
+    side.portSetup = textButton<QPushButton>(texts, TextPortSetup, (prefix + "PortSetup").c_str());
 
     auto* group = new QGroupBox(dialogText(texts, captionId));
     auto* form = new QFormLayout(group);
-    form->addRow(dialogText(texts, kModelText), side.model);
-    form->addRow(dialogText(texts, kPortText), side.port);
+    form->addRow(dialogText(texts, TextModel), side.model);
+    form->addRow(dialogText(texts, TextPort), side.port);
     form->addRow(side.portSetup);
-    auto* line = new QGroupBox(dialogText(texts, kCommunicationsText));
+    auto* line = new QGroupBox(dialogText(texts, TextCommunications));
     auto* lineForm = new QFormLayout(line);
-    lineForm->addRow(dialogText(texts, kBaudText), side.baud);
-    lineForm->addRow(dialogText(texts, kBitsParityText), side.bitsParity);
+    lineForm->addRow(dialogText(texts, TextBaudRate), side.baud);
+    lineForm->addRow(dialogText(texts, TextBitsParity), side.bitsParity);
     if (lineButtons) {
         side.ctsRts = new QRadioButton("CTS/RTS");
         side.ctsRts->setObjectName(QString::fromStdString(prefix + "CtsRts"));
@@ -146,11 +134,11 @@ QGroupBox* SetupDialog::makeSide(Side& side, const char* name, int captionId, bo
         side.twoBits = new QRadioButton("2 Bits");
         side.twoBits->setObjectName(QString::fromStdString(prefix + "2Bits"));
         // Each pair is a group of its own.
-        auto* flow = new QGroupBox(dialogText(texts, kFlowText));
+        auto* flow = new QGroupBox(dialogText(texts, TextFlowControl));
         auto* flowLayout = new QHBoxLayout(flow);
         flowLayout->addWidget(side.ctsRts);
         flowLayout->addWidget(side.xonXoff);
-        auto* stopBits = new QGroupBox(dialogText(texts, kStopBitsText));
+        auto* stopBits = new QGroupBox(dialogText(texts, TextStopBits));
         auto* stopLayout = new QHBoxLayout(stopBits);
         stopLayout->addWidget(side.oneBit);
         stopLayout->addWidget(side.twoBits);
