@@ -1,0 +1,301 @@
+#include "platform/registry/Store.h"
+
+#include "platform/machine/MachineRoot.h"
+#include "platform/registry/ValueData.h"
+
+#include <array>
+#include <map>
+#include <utility>
+
+namespace platform::registry {
+
+namespace {
+
+constexpr int kFormat = 1;
+constexpr const char* kFileName = "registry.db";
+
+// Keys and values are numbered in creation order, which is also their order of
+// enumeration; AUTOINCREMENT never reuses a number, so a handle to a deleted key
+// never finds a newer one. NOCASE folds A-Z only.
+constexpr const char* kSchema = R"(
+CREATE TABLE keys (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    parent INTEGER,
+    name TEXT NOT NULL COLLATE NOCASE,
+    UNIQUE (parent, name));
+CREATE TABLE vals (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    key INTEGER NOT NULL,
+    name TEXT NOT NULL COLLATE NOCASE,
+    type INTEGER NOT NULL,
+    data BLOB NOT NULL,
+    UNIQUE (key, name));
+INSERT INTO keys (id, parent, name) VALUES
+    (1, NULL, 'HKEY_LOCAL_MACHINE'), (2, NULL, 'HKEY_CURRENT_USER'), (3, NULL, 'HKEY_CLASSES_ROOT');
+)";
+
+constexpr std::array<std::pair<Root, std::int64_t>, 3> kRootIds{{
+    {Root::LocalMachine, 1},
+    {Root::CurrentUser, 2},
+    {Root::ClassesRoot, 3},
+}};
+
+// The values and then the keys of the subtree whose top key is parameter 1.
+constexpr const char* kDeleteTreeValues =
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id) "
+    "DELETE FROM vals WHERE key IN tree";
+constexpr const char* kDeleteTreeKeys =
+    "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id) "
+    "DELETE FROM keys WHERE id IN tree";
+
+}  // namespace
+
+std::shared_ptr<Store> Store::current()
+{
+    static std::mutex mutex;
+    static std::map<std::filesystem::path, std::shared_ptr<Store>> stores;
+    try {
+        const std::filesystem::path root = machine::root();
+        std::lock_guard lock(mutex);
+        std::shared_ptr<Store>& store = stores[root];
+        if (!store)
+            store = std::make_shared<Store>(root / kFileName, machine::commonFilesDir());
+        return store;
+    } catch (const std::filesystem::filesystem_error& error) {
+        throw RegistryError(std::string("the machine root cannot be used: ") + error.what());
+    }
+}
+
+std::int64_t Store::rootId(Root root)
+{
+    for (const auto& [each, id] : kRootIds) {
+        if (each == root)
+            return id;
+    }
+    return 0;
+}
+
+Store::Store(const std::filesystem::path& file, const std::filesystem::path& commonFilesDir)
+    : m_db(file)
+{
+    // Everything is checked before anything is written, so that a file that is
+    // not a usable registry stays exactly as it was.
+    checkIntact();
+    int found = format();
+    if (found == 0 && !isEmpty()) {
+        // Another program's database, or one that another process has made a
+        // registry just now.
+        found = format();
+        if (found == 0)
+            m_db.reject("is not a registry file");
+    }
+    if (found != 0 && found != kFormat)
+        m_db.reject("has an unknown format (" + std::to_string(found) + ")");
+    // Readers and one writer of several processes work side by side. With the
+    // write-ahead log, a power cut may lose the last writes but never leaves
+    // one half done, as with the platform's own lazily flushed registry.
+    m_db.execute("PRAGMA journal_mode = WAL");
+    m_db.execute("PRAGMA synchronous = NORMAL");
+    if (found == 0)
+        initialise(commonFilesDir);
+}
+
+int Store::format()
+{
+    Statement version(m_db, "PRAGMA user_version");
+    version.step();
+    return static_cast<int>(version.integer(0));
+}
+
+bool Store::isEmpty()
+{
+    Statement objects(m_db, "SELECT count(*) FROM sqlite_master");
+    objects.step();
+    return objects.integer(0) == 0;
+}
+
+void Store::checkIntact()
+{
+    // SQLite reports a damaged file as a heading line and one line per fault;
+    // the first few say enough.
+    constexpr int kFindingsShown = 3;
+    Statement check(m_db, "PRAGMA quick_check");
+    std::string findings;
+    for (int shown = 0; shown < kFindingsShown && check.step(); ++shown) {
+        const std::string finding = check.text(0);
+        if (finding == "ok")
+            return;
+        findings += (findings.empty() ? "" : " ") + finding;
+    }
+    m_db.reject("is damaged: " + findings);
+}
+
+void Store::initialise(const std::filesystem::path& commonFilesDir)
+{
+    Transaction transaction(m_db);
+    // Another process may have done it while this one waited for the lock.
+    if (format() == 0) {
+        if (!isEmpty())
+            m_db.reject("is not a registry file");
+        m_db.execute(kSchema);
+        const std::int64_t id = createPath(rootId(Root::LocalMachine),
+                                           {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion"});
+        putValue(id, "CommonFilesDir", Value{ValueType::Sz, textData(commonFilesDir.string())});
+        m_db.execute("PRAGMA user_version = 1");
+    }
+    transaction.commit();
+}
+
+bool Store::exists(std::int64_t key)
+{
+    Statement found(m_db, "SELECT 1 FROM keys WHERE id = ?1");
+    found.bind(1, key);
+    return found.step();
+}
+
+Result Store::absentResult(std::int64_t key, Result whenAlive)
+{
+    return exists(key) ? whenAlive : Result::KeyDeleted;
+}
+
+Result Store::walk(std::int64_t from, const Names& names, std::int64_t& id)
+{
+    if (!exists(from))
+        return Result::KeyDeleted;
+    std::int64_t at = from;
+    for (const std::string_view name : names) {
+        Statement child(m_db, "SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
+        child.bind(1, at).bind(2, name);
+        if (!child.step())
+            return Result::NotFound;
+        at = child.integer(0);
+    }
+    id = at;
+    return Result::Success;
+}
+
+std::int64_t Store::createPath(std::int64_t from, const Names& names)
+{
+    std::int64_t at = from;
+    for (const std::string_view name : names) {
+        Statement child(m_db, "SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
+        child.bind(1, at).bind(2, name);
+        if (child.step()) {
+            at = child.integer(0);
+            continue;
+        }
+        Statement insert(m_db, "INSERT INTO keys (parent, name) VALUES (?1, ?2) RETURNING id");
+        insert.bind(1, at).bind(2, name);
+        insert.step();
+        at = insert.integer(0);
+    }
+    return at;
+}
+
+void Store::putValue(std::int64_t key, std::string_view name, const Value& value)
+{
+    Statement put(m_db,
+                  "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
+                  "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
+    put.bind(1, key).bind(2, name).bind(3, static_cast<std::int64_t>(value.type)).bind(4, value.data);
+    put.step();
+}
+
+Result Store::find(std::int64_t from, const Names& names, std::int64_t& id)
+{
+    std::lock_guard lock(m_mutex);
+    return walk(from, names, id);
+}
+
+Result Store::create(std::int64_t from, const Names& names, std::int64_t& id)
+{
+    std::lock_guard lock(m_mutex);
+    Transaction transaction(m_db);
+    if (!exists(from))
+        return Result::KeyDeleted;
+    id = createPath(from, names);
+    transaction.commit();
+    return Result::Success;
+}
+
+Result Store::remove(std::int64_t from, const Names& names)
+{
+    std::lock_guard lock(m_mutex);
+    Transaction transaction(m_db);
+    std::int64_t id = 0;
+    if (const Result found = walk(from, names, id); found != Result::Success)
+        return found;
+    {
+        Statement values(m_db, kDeleteTreeValues);
+        values.bind(1, id).step();
+        Statement keys(m_db, kDeleteTreeKeys);
+        keys.bind(1, id).step();
+    }
+    transaction.commit();
+    return Result::Success;
+}
+
+Result Store::keyAt(std::int64_t key, std::uint32_t index, std::string& name)
+{
+    std::lock_guard lock(m_mutex);
+    Statement child(m_db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
+    child.bind(1, key).bind(2, std::int64_t{index});
+    if (!child.step())
+        return absentResult(key, Result::NoMoreItems);
+    name = child.text(0);
+    return Result::Success;
+}
+
+Result Store::valueAt(std::int64_t key, std::uint32_t index, std::string& name, ValueType& type)
+{
+    std::lock_guard lock(m_mutex);
+    Statement entry(m_db, "SELECT name, type FROM vals WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
+    entry.bind(1, key).bind(2, std::int64_t{index});
+    if (!entry.step())
+        return absentResult(key, Result::NoMoreItems);
+    name = entry.text(0);
+    type = static_cast<ValueType>(entry.integer(1));
+    return Result::Success;
+}
+
+Result Store::value(std::int64_t key, std::string_view name, Value& value)
+{
+    std::lock_guard lock(m_mutex);
+    Statement entry(m_db, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+    entry.bind(1, key).bind(2, name);
+    if (!entry.step())
+        return absentResult(key, Result::NotFound);
+    value = Value{static_cast<ValueType>(entry.integer(0)), entry.bytes(1)};
+    return Result::Success;
+}
+
+Result Store::setValue(std::int64_t key, std::string_view name, const Value& value)
+{
+    std::lock_guard lock(m_mutex);
+    Transaction transaction(m_db);
+    if (!exists(key))
+        return Result::KeyDeleted;
+    putValue(key, name, value);
+    transaction.commit();
+    return Result::Success;
+}
+
+Result Store::removeValue(std::int64_t key, std::string_view name)
+{
+    std::lock_guard lock(m_mutex);
+    Transaction transaction(m_db);
+    if (!exists(key))
+        return Result::KeyDeleted;
+    bool removed = false;
+    {
+        Statement erase(m_db, "DELETE FROM vals WHERE key = ?1 AND name = ?2 RETURNING id");
+        erase.bind(1, key).bind(2, name);
+        removed = erase.step();
+    }
+    if (!removed)
+        return Result::NotFound;
+    transaction.commit();
+    return Result::Success;
+}
+
+}  // namespace platform::registry
