@@ -12,9 +12,9 @@ namespace host {
 
 namespace {
 
-constexpr const char* kActionColumns =
-    "id, session_id, number, data_type_code, data_format, public_data, private_data, date_created, "
-    "last_modified, time_stamp, creator_module_id, description, user_initials";
+const std::string kSelectAction =
+    "SELECT id, session_id, number, data_type_code, data_format, public_data, private_data, date_created, "
+    "last_modified, time_stamp, creator_module_id, description, user_initials FROM actions";
 
 ActionRecord readAction(const sqlite::Statement& row)
 {
@@ -35,18 +35,29 @@ ActionRecord readAction(const sqlite::Statement& row)
     return action;
 }
 
-constexpr const char* kSessionColumns = "id, client_id, number, date";
+const std::string kSelectSession = "SELECT id, client_id, number, date FROM sessions";
 
 SessionRecord readSession(const sqlite::Statement& row)
 {
     return SessionRecord{row.integer(0), row.integer(1), static_cast<int>(row.integer(2)), row.real(3)};
 }
 
-constexpr const char* kClientColumns = "id, first_name, middle_name, last_name, client_no, birth_date";
+const std::string kSelectClient = "SELECT id, first_name, middle_name, last_name, client_no, birth_date FROM clients";
+const std::string kSelectUser = "SELECT id, initials, name FROM users";
 
 ClientRecord readClient(const sqlite::Statement& row)
 {
     return ClientRecord{row.integer(0), row.text(1), row.text(2), row.text(3), row.text(4), row.optionalReal(5)};
+}
+
+// Binds the client's fields to ?2 to ?6.
+void bindClient(sqlite::Statement& statement, const ClientRecord& client)
+{
+    statement.bind(2, client.firstName)
+        .bind(3, client.middleName)
+        .bind(4, client.lastName)
+        .bind(5, client.clientNo)
+        .bind(6, client.birthDate);
 }
 
 UserRecord readUser(const sqlite::Statement& row)
@@ -54,19 +65,30 @@ UserRecord readUser(const sqlite::Statement& row)
     return UserRecord{row.integer(0), row.text(1), row.text(2)};
 }
 
-template <class Record, class Read>
-std::vector<Record> readAll(sqlite::Statement& statement, Read read)
+// Runs a query with its parameters (?1, ?2, ... in order) and reads each row.
+template <class Read, class... Parameters>
+auto query(sqlite::Connection& connection, const std::string& sql, Read read, const Parameters&... parameters)
 {
-    std::vector<Record> records;
-    while (statement.step()) records.push_back(read(statement));
-    return records;
+    auto statement = connection.prepare(sql);
+    int index = 0;
+    (statement.bind(++index, parameters), ...);
+    std::vector<decltype(read(statement))> rows;
+    while (statement.step()) rows.push_back(read(statement));
+    return rows;
 }
 
-template <class Record, class Read>
-std::optional<Record> readOne(sqlite::Statement& statement, Read read)
+// The first row of such a query, if any.
+template <class Read, class... Parameters>
+auto queryOne(sqlite::Connection& connection, const std::string& sql, Read read, const Parameters&... parameters)
 {
-    if (!statement.step()) return std::nullopt;
-    return read(statement);
+    auto rows = query(connection, sql, read, parameters...);
+    using Row = typename decltype(rows)::value_type;
+    return rows.empty() ? std::optional<Row>() : std::optional<Row>(std::move(rows.front()));
+}
+
+RowId readId(const sqlite::Statement& row)
+{
+    return row.integer(0);
 }
 
 constexpr std::array<std::pair<ActionField, const char*>, 10> kActionFieldColumns{{
@@ -125,23 +147,19 @@ RowId HostDatabase::addUser(const UserRecord& user)
 
 std::vector<UserRecord> HostDatabase::users()
 {
-    auto statement = m_connection.prepare("SELECT id, initials, name FROM users ORDER BY id");
-    return readAll<UserRecord>(statement, readUser);
+    return query(m_connection, kSelectUser + " ORDER BY id", readUser);
 }
 
 std::optional<UserRecord> HostDatabase::user(RowId id)
 {
-    auto statement = m_connection.prepare("SELECT id, initials, name FROM users WHERE id = ?1");
-    statement.bind(1, id);
-    return readOne<UserRecord>(statement, readUser);
+    return queryOne(m_connection, kSelectUser + " WHERE id = ?1", readUser, id);
 }
 
 std::optional<Bytes> HostDatabase::moduleData(RowId user, std::int32_t moduleId)
 {
-    auto statement = m_connection.prepare("SELECT data FROM user_module_data WHERE user_id = ?1 AND module_id = ?2");
-    statement.bind(1, user).bind(2, moduleId);
-    if (!statement.step()) return std::nullopt;
-    return statement.blob(0);
+    return queryOne(
+        m_connection, "SELECT data FROM user_module_data WHERE user_id = ?1 AND module_id = ?2",
+        [](const sqlite::Statement& row) { return row.blob(0).value_or(Bytes()); }, user, moduleId);
 }
 
 void HostDatabase::setModuleData(RowId user, std::int32_t moduleId, const Bytes& data)
@@ -159,45 +177,31 @@ void HostDatabase::setModuleData(RowId user, std::int32_t moduleId, const Bytes&
 RowId HostDatabase::addClient(const ClientRecord& client)
 {
     beforeWrite();
-    m_connection
-        .prepare("INSERT INTO clients(first_name, middle_name, last_name, client_no, birth_date) "
-                 "VALUES (?1, ?2, ?3, ?4, ?5)")
-        .bind(1, client.firstName)
-        .bind(2, client.middleName)
-        .bind(3, client.lastName)
-        .bind(4, client.clientNo)
-        .bind(5, client.birthDate)
-        .run();
+    auto statement = m_connection.prepare(
+        "INSERT INTO clients(first_name, middle_name, last_name, client_no, birth_date) VALUES (?2, ?3, ?4, ?5, ?6)");
+    bindClient(statement, client);
+    statement.run();
     return m_connection.lastInsertRowId();
 }
 
 void HostDatabase::updateClient(const ClientRecord& client)
 {
     beforeWrite();
-    m_connection
-        .prepare("UPDATE clients SET first_name = ?2, middle_name = ?3, last_name = ?4, client_no = ?5, "
-                 "birth_date = ?6 WHERE id = ?1")
-        .bind(1, client.id)
-        .bind(2, client.firstName)
-        .bind(3, client.middleName)
-        .bind(4, client.lastName)
-        .bind(5, client.clientNo)
-        .bind(6, client.birthDate)
-        .run();
+    auto statement = m_connection.prepare(
+        "UPDATE clients SET first_name = ?2, middle_name = ?3, last_name = ?4, client_no = ?5, birth_date = ?6 "
+        "WHERE id = ?1");
+    bindClient(statement, client);
+    statement.bind(1, client.id).run();
 }
 
 std::vector<ClientRecord> HostDatabase::clients()
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kClientColumns +
-                                          " FROM clients ORDER BY last_name, first_name, id");
-    return readAll<ClientRecord>(statement, readClient);
+    return query(m_connection, kSelectClient + " ORDER BY last_name, first_name, id", readClient);
 }
 
 std::optional<ClientRecord> HostDatabase::client(RowId id)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kClientColumns + " FROM clients WHERE id = ?1");
-    statement.bind(1, id);
-    return readOne<ClientRecord>(statement, readClient);
+    return queryOne(m_connection, kSelectClient + " WHERE id = ?1", readClient, id);
 }
 
 RowId HostDatabase::addSession(RowId client, Date date)
@@ -217,25 +221,17 @@ RowId HostDatabase::addSession(RowId client, Date date)
 
 std::vector<SessionRecord> HostDatabase::sessions(RowId client)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kSessionColumns +
-                                          " FROM sessions WHERE client_id = ?1 ORDER BY number");
-    statement.bind(1, client);
-    return readAll<SessionRecord>(statement, readSession);
+    return query(m_connection, kSelectSession + " WHERE client_id = ?1 ORDER BY number", readSession, client);
 }
 
 std::optional<SessionRecord> HostDatabase::session(RowId id)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kSessionColumns + " FROM sessions WHERE id = ?1");
-    statement.bind(1, id);
-    return readOne<SessionRecord>(statement, readSession);
+    return queryOne(m_connection, kSelectSession + " WHERE id = ?1", readSession, id);
 }
 
 std::optional<SessionRecord> HostDatabase::sessionAt(RowId client, int index)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kSessionColumns +
-                                          " FROM sessions WHERE client_id = ?1 AND number = ?2");
-    statement.bind(1, client).bind(2, index);
-    return readOne<SessionRecord>(statement, readSession);
+    return queryOne(m_connection, kSelectSession + " WHERE client_id = ?1 AND number = ?2", readSession, client, index);
 }
 
 RowId HostDatabase::addAction(RowId session, const ActionRecord& action)
@@ -266,32 +262,23 @@ RowId HostDatabase::addAction(RowId session, const ActionRecord& action)
 
 std::vector<ActionRecord> HostDatabase::actions(RowId session)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kActionColumns +
-                                          " FROM actions WHERE session_id = ?1 ORDER BY number");
-    statement.bind(1, session);
-    return readAll<ActionRecord>(statement, readAction);
+    return query(m_connection, kSelectAction + " WHERE session_id = ?1 ORDER BY number", readAction, session);
 }
 
 int HostDatabase::actionCount(RowId session)
 {
-    auto statement = m_connection.prepare("SELECT count(*) FROM actions WHERE session_id = ?1");
-    statement.bind(1, session);
-    return statement.step() ? static_cast<int>(statement.integer(0)) : 0;
+    return static_cast<int>(
+        *queryOne(m_connection, "SELECT count(*) FROM actions WHERE session_id = ?1", readId, session));
 }
 
 std::optional<ActionRecord> HostDatabase::action(RowId id)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kActionColumns + " FROM actions WHERE id = ?1");
-    statement.bind(1, id);
-    return readOne<ActionRecord>(statement, readAction);
+    return queryOne(m_connection, kSelectAction + " WHERE id = ?1", readAction, id);
 }
 
 std::optional<ActionRecord> HostDatabase::actionAt(RowId session, int index)
 {
-    auto statement = m_connection.prepare(std::string("SELECT ") + kActionColumns +
-                                          " FROM actions WHERE session_id = ?1 AND number = ?2");
-    statement.bind(1, session).bind(2, index);
-    return readOne<ActionRecord>(statement, readAction);
+    return queryOne(m_connection, kSelectAction + " WHERE session_id = ?1 AND number = ?2", readAction, session, index);
 }
 
 void HostDatabase::setActionField(RowId action, ActionField field, const FieldValue& value, Date modifiedAt)
@@ -320,10 +307,8 @@ void HostDatabase::linkActions(RowId from, RowId to)
 
 std::vector<RowId> HostDatabase::linkedActions(RowId from)
 {
-    auto statement = m_connection.prepare(
-        "SELECT linked_action_id FROM action_links WHERE action_id = ?1 ORDER BY position");
-    statement.bind(1, from);
-    return readAll<RowId>(statement, [](const sqlite::Statement& row) { return row.integer(0); });
+    return query(m_connection, "SELECT linked_action_id FROM action_links WHERE action_id = ?1 ORDER BY position",
+                 readId, from);
 }
 
 }  // namespace host

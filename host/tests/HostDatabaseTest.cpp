@@ -1,5 +1,6 @@
 #include "host/HostDatabase.h"
 #include "host/HostErrors.h"
+#include "host/testing/RaisedNumber.h"
 
 #include "platform/com/HResult.h"
 
@@ -15,6 +16,7 @@
 namespace {
 
 using namespace host;
+using host::testing::raisedNumber;
 
 std::string fileBytes(const std::filesystem::path& file)
 {
@@ -25,19 +27,6 @@ std::string fileBytes(const std::filesystem::path& file)
 void writeBytes(const std::filesystem::path& file, const std::string& bytes)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-template <class Call>
-std::int32_t raisedNumber(Call call)
-{
-    try {
-        call();
-    } catch (const HostError& error) {
-        EXPECT_FALSE(error.description().empty());
-        return error.number();
-    }
-    ADD_FAILURE() << "no error was raised";
-    return 0;
 }
 
 struct HostDatabaseTest : ::testing::Test {

@@ -1,4 +1,5 @@
 #include "host/HostErrors.h"
+#include "host/testing/RaisedNumber.h"
 #include "host/ModuleServer.h"
 #include "host/testing/HostFixture.h"
 
@@ -12,21 +13,9 @@
 namespace {
 
 using namespace host;
+using host::testing::raisedNumber;
 using host::testing::HostFixture;
 using host::testing::kAudiogramModule;
-
-template <class Call>
-std::int32_t raisedNumber(Call call)
-{
-    try {
-        call();
-    } catch (const HostError& error) {
-        EXPECT_FALSE(error.description().empty());
-        return error.number();
-    }
-    ADD_FAILURE() << "no error was raised";
-    return 0;
-}
 
 constexpr Date kMonday = 46000.0;
 constexpr Date kStamp = 46000.4166666666715;
