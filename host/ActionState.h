@@ -2,9 +2,10 @@
 // What an Action and its DataType share: a new action keeps its values here
 // until it is added to a session; a stored one reads and writes the database.
 
-#include "host/Clock.h"
 #include "host/HostDatabase.h"
 #include "host/Records.h"
+
+#include "platform/runtime/Dates.h"
 
 #include <memory>
 #include <type_traits>
@@ -24,9 +25,10 @@ struct ActionState {
         if (!database) {
             record.*member = std::move(value);
         } else if constexpr (std::is_integral_v<T>) {
-            database->setActionField(record.id, field, std::int64_t{value}, now());
+            database->setActionField(record.id, field, std::int64_t{value}, platform::runtime::now().days);
         } else {
-            database->setActionField(record.id, field, HostDatabase::FieldValue(std::move(value)), now());
+            database->setActionField(record.id, field, HostDatabase::FieldValue(std::move(value)),
+                                    platform::runtime::now().days);
         }
     }
 };

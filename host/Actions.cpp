@@ -6,6 +6,8 @@
 #include "host/HostErrors.h"
 #include "host/Session.h"
 
+#include "platform/runtime/Dates.h"
+
 namespace host {
 
 int Actions::count() const
@@ -26,7 +28,7 @@ Action Actions::add(const Action& action) const
     if (state.database) raise(errors::InvalidCall, "The action is already stored in a session");
     const HostContext& context = HostContext::current();
     ActionRecord record = state.record;
-    const Date stamp = now();
+    const Date stamp = platform::runtime::now().days;
     record.creatorModuleId = context.runningModule;
     record.lastModified = stamp;
     if (record.dateCreated == 0) record.dateCreated = stamp;

@@ -1,15 +1,12 @@
 #include "host/HostErrors.h"
 
-namespace host {
+#include "platform/runtime/RuntimeError.h"
 
-HostError::HostError(std::int32_t number, std::string description)
-    : std::runtime_error(description), m_number(number), m_description(std::move(description))
-{
-}
+namespace host {
 
 void raise(std::int32_t number, std::string description)
 {
-    throw HostError(number, std::move(description));
+    platform::runtime::raise(number, std::move(description), kErrorSource);
 }
 
 }  // namespace host

@@ -1,12 +1,12 @@
 #pragma once
-// The errors that the host's objects raise. Each carries a number, as a
-// component-object result code the way a caller of a host object sees it,
-// and a description that says what failed and what it concerns.
+// The errors that the host's objects raise, as the runtime's raised error:
+// a number, as a component-object result code the way a caller of a host
+// object sees it, and a description that says what failed and what it
+// concerns.
 
 #include "platform/com/HResult.h"
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace host {
@@ -25,19 +25,10 @@ inline constexpr std::int32_t NotFound = hresult(0x80040204);
 inline constexpr std::int32_t InvalidCall = hresult(0x80040205);
 }  // namespace errors
 
-class HostError : public std::runtime_error {
-public:
-    HostError(std::int32_t number, std::string description);
+// The source that host errors name.
+inline constexpr const char* kErrorSource = "Host";
 
-    std::int32_t number() const { return m_number; }
-    const std::string& description() const { return m_description; }
-
-private:
-    std::int32_t m_number;
-    std::string m_description;
-};
-
-// Raises a host error with the number and the description.
+// Raises platform::runtime::RuntimeError with the number and the description.
 [[noreturn]] void raise(std::int32_t number, std::string description);
 
 }  // namespace host

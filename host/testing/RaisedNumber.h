@@ -1,7 +1,7 @@
 #pragma once
 // For tests: the number of the error that a call raises.
 
-#include "host/HostErrors.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ std::int32_t raisedNumber(Call call)
 {
     try {
         call();
-    } catch (const HostError& error) {
+    } catch (const platform::runtime::RuntimeError& error) {
         EXPECT_FALSE(error.description().empty());
         return error.number();
     }

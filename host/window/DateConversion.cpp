@@ -1,36 +1,23 @@
 #include "host/window/DateConversion.h"
 
-#include <QDateTime>
-#include <QLocale>
-
-#include <cmath>
+#include "platform/runtime/Dates.h"
 
 namespace host {
 
-namespace {
-
-const QDate kDayZero(1899, 12, 30);
-constexpr double kSecondsPerDay = 86400.0;
-
-}  // namespace
-
 QDate toQDate(Date date)
 {
-    return kDayZero.addDays(static_cast<qint64>(std::floor(date)));
+    const platform::runtime::DateParts parts = platform::runtime::dateParts(platform::runtime::Date{date});
+    return QDate(parts.year, parts.month, parts.day);
 }
 
 Date fromQDate(const QDate& date)
 {
-    return static_cast<Date>(kDayZero.daysTo(date));
+    return platform::runtime::makeDate(date.year(), date.month(), date.day()).days;
 }
 
 QString dateText(Date date)
 {
-    const QDate day = toQDate(date);
-    const int seconds = static_cast<int>(std::lround((date - std::floor(date)) * kSecondsPerDay));
-    const QLocale locale;
-    if (seconds == 0) return locale.toString(day, QLocale::ShortFormat);
-    return locale.toString(QDateTime(day, QTime(0, 0).addSecs(seconds)), QLocale::ShortFormat);
+    return QString::fromStdString(platform::runtime::dateText(platform::runtime::Date{date}));
 }
 
 }  // namespace host

@@ -11,7 +11,7 @@ namespace host {
 
 QDate toQDate(Date date);
 Date fromQDate(const QDate& date);
-// The locale's short date, followed by the time unless it is midnight.
+// The runtime's default text of a date: the short date, and the time unless midnight.
 QString dateText(Date date);
 
 }  // namespace host

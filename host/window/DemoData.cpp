@@ -1,9 +1,6 @@
 #include "host/window/DemoData.h"
 
-#include "host/Clock.h"
-#include "host/window/DateConversion.h"
-
-#include <cmath>
+#include "platform/runtime/Dates.h"
 
 namespace host {
 
@@ -22,8 +19,8 @@ RowId seedDemoClient(HostDatabase& database)
                                              .middleName = "J",
                                              .lastName = "Demo",
                                              .clientNo = kDemoClientNo,
-                                             .birthDate = fromQDate(QDate(1956, 4, 12))});
-    const Date today = std::floor(now());
+                                             .birthDate = platform::runtime::makeDate(1956, 4, 12).days});
+    const Date today = platform::runtime::today().days;
     for (const int ago : kSessionsAgo) database.addSession(client, today - ago + 0.4);
     return client;
 }

@@ -1,13 +1,14 @@
 #include "host/window/HostWindow.h"
 
 #include "host/Client.h"
-#include "host/Clock.h"
 #include "host/HostContext.h"
-#include "host/HostErrors.h"
 #include "host/ModuleCatalog.h"
 #include "host/window/ClientDialog.h"
 #include "host/window/DateConversion.h"
 #include "host/window/RecordView.h"
+
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -37,7 +38,7 @@ QString clientName(const ClientRecord& client)
 // The client's session of today: the last one when it is of today, else a new one.
 RowId todaysSession(HostDatabase& database, RowId client)
 {
-    const Date moment = now();
+    const Date moment = platform::runtime::now().days;
     const auto sessions = database.sessions(client);
     if (!sessions.empty() && std::floor(sessions.back().date) == std::floor(moment)) return sessions.back().id;
     return database.addSession(client, moment);
@@ -103,7 +104,7 @@ void HostWindow::guarded(Step step)
 {
     try {
         step();
-    } catch (const HostError& error) {
+    } catch (const platform::runtime::RuntimeError& error) {
         const QString text = QString::fromStdString(error.description());
         statusBar()->showMessage(text);
         auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);

@@ -2,9 +2,10 @@
 // scripts. See --help.
 
 #include "host/HostContext.h"
-#include "host/HostErrors.h"
 #include "host/window/DemoData.h"
 #include "host/window/HostWindow.h"
+
+#include "platform/runtime/RuntimeError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -98,7 +99,7 @@ int main(int argc, char** argv)
         if (selected) window.selectClient(*selected);
         window.show();
         return app.exec();
-    } catch (const HostError& error) {
+    } catch (const platform::runtime::RuntimeError& error) {
         return fail(error.description());
     }
 }
