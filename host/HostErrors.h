@@ -23,6 +23,8 @@ inline constexpr std::int32_t NoModuleData = hresult(0x80040203);
 inline constexpr std::int32_t NotFound = hresult(0x80040204);
 // A call that the object's state does not allow (adding a stored action again).
 inline constexpr std::int32_t InvalidCall = hresult(0x80040205);
+// The printer refused a step of a print job.
+inline constexpr std::int32_t PrintFailure = hresult(0x80040206);
 }  // namespace errors
 
 // The source that host errors name.

@@ -1,8 +1,12 @@
 #include "host/testing/HostFixture.h"
 
 #include "host/HostContext.h"
+#include "host/HostServer.h"
+
+#include "platform/com/HResult.h"
 
 #include <filesystem>
+#include <stdexcept>
 
 namespace host::testing {
 
@@ -23,6 +27,8 @@ HostFixture::HostFixture() : m_database(freshDatabase())
     context.reset();
     context.setDatabase(m_database);
     context.runningModule = kAudiogramModule;
+    if (platform::com::failed(registerHostServer()))
+        throw std::runtime_error("the host's classes cannot be registered");
 }
 
 HostFixture::~HostFixture()

@@ -44,7 +44,8 @@ struct ActionSpec {
 class HostFixture {
 public:
     // A fresh database file in the machine root (replacing one left there),
-    // made the current database, with no choices made.
+    // made the current database, with no choices made, and the host's classes
+    // registered so that they can be created by class id.
     HostFixture();
     // Forgets the choices and closes the database; the file stays.
     ~HostFixture();

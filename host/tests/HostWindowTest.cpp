@@ -4,8 +4,12 @@
 #include "host/window/ClientDialog.h"
 #include "host/window/HostWindow.h"
 #include "host/window/RecordView.h"
+#include "host/tests/testmodule/RegisterTestModule.h"
+#include "host/tests/testmodule/TestModule.h"
 
 #include "platform/com/HResult.h"
+#include "platform/machine/MachineRoot.h"
+#include "platform/print/Printers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +136,65 @@ TEST_F(HostWindowTest, AFailedStoreIsShownAndLosesNothing)
     EXPECT_EQ(window.statusBar()->currentMessage(), "The server threw an exception.");
     EXPECT_NE(window.findChild<QMessageBox*>(), nullptr) << "the failure is shown, without blocking";
     EXPECT_EQ(window.clientList()->topLevelItemCount(), 1);
+}
+
+struct HostWindowWithModuleTest : HostWindowTest {
+    void SetUp() override
+    {
+        host::testing::registerTestModule();
+        ModuleCatalog(host.database())
+            .installModule({.name = "Test module",
+                            .clsid = platform::com::toString(host::testing::kTestDocumentClsid),
+                            .printHandler = platform::com::toString(host::testing::kTestPrintHandlerClsid),
+                            .manufacturerId = 32,
+                            .localId = 1,
+                            .canShow = {{1, 200}}});
+    }
+
+    QLabel* document(const HostWindow& window)
+    {
+        return window.documentFrame()->findChild<QLabel*>(host::testing::kTestDocumentWidget);
+    }
+};
+
+TEST_F(HostWindowWithModuleTest, TheModuleStartsForTheSelectedClientInTodaysSessionFramedInTheWindow)
+{
+    const Session past = host.addSession(smith, kVisit);
+    const Action audiogram = host.addAction(past, {.code = 1, .description = "Audiogram of March"});
+    const Client other = host.addClient({.firstName = "Bo", .lastName = "Berg"});
+    HostWindow window;
+    window.selectClient(smith.id());
+    window.startModule(audiogram.id());
+
+    QLabel* shown = document(window);
+    ASSERT_NE(shown, nullptr) << "the document is framed in the window";
+    EXPECT_EQ(shown->text(), "Ann Smith: Audiogram of March, shown 1");
+    const auto session = HostContext::current().session;
+    ASSERT_TRUE(session.has_value());
+    EXPECT_NE(*session, past.id()) << "a session of today is opened for the module";
+    EXPECT_EQ(host.database().session(*session)->index, 2);
+    EXPECT_EQ(window.recordView()->topLevelItemCount(), 2);
+
+    window.selectClient(other.id());
+    EXPECT_EQ(document(window), nullptr) << "choosing another client closes the module";
+    window.startModule();
+    EXPECT_EQ(document(window)->text(), "Bo Berg: no action, shown 1");
+}
+
+TEST_F(HostWindowWithModuleTest, TheCombinedReportOfTheChosenActionIsPrintedThroughTheModulesHandler)
+{
+    const Session visit = host.addSession(smith, kVisit);
+    host.addAction(visit, {.code = 1, .description = "New audiogram"});
+    HostWindow window;
+    window.selectClient(smith.id());
+    QTreeWidgetItem* actionRow = window.recordView()->topLevelItem(0)->child(0);
+    window.recordView()->setCurrentItem(actionRow);
+    window.printReport(platform::print::builtInPrinterSettings().name);
+
+    const QString message = window.statusBar()->currentMessage();
+    ASSERT_TRUE(message.startsWith("The combined report was printed to ")) << message.toStdString();
+    const QString file = message.mid(35).chopped(1);
+    EXPECT_TRUE(std::filesystem::exists(file.toStdString())) << file.toStdString();
 }
 
 }  // namespace

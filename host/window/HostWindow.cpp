@@ -1,20 +1,25 @@
 #include "host/window/HostWindow.h"
 
 #include "host/Client.h"
+#include "host/CombinedReport.h"
 #include "host/HostContext.h"
 #include "host/ModuleCatalog.h"
 #include "host/window/ClientDialog.h"
 #include "host/window/DateConversion.h"
 #include "host/window/RecordView.h"
 
+#include "platform/com/Creation.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -52,7 +57,9 @@ HostWindow::HostWindow(QWidget* parent)
       m_clients(new QTreeWidget),
       m_record(new RecordView),
       m_users(new QComboBox),
-      m_moduleArea(new QLabel)
+      m_moduleArea(new QLabel),
+      m_documentFrame(new QWidget),
+      m_moduleStack(new QStackedWidget)
 {
     setWindowTitle(tr("Brisance Host"));
     m_clients->setColumnCount(3);
@@ -62,9 +69,14 @@ HostWindow::HostWindow(QWidget* parent)
     m_moduleArea->setAlignment(Qt::AlignCenter);
     m_moduleArea->setWordWrap(true);
 
+    m_documentFrame->setObjectName(QStringLiteral("documentFrame"));
+    m_moduleStack->addWidget(m_moduleArea);
+    m_moduleStack->addWidget(m_documentFrame);
+    m_frame = {m_documentFrame, menuBar(), statusBar()};
     auto* right = new QSplitter(Qt::Vertical);
     right->addWidget(m_record);
-    right->addWidget(m_moduleArea);
+    right->addWidget(m_moduleStack);
+    right->setStretchFactor(1, 3);
     auto* main = new QSplitter(Qt::Horizontal);
     main->addWidget(m_clients);
     main->addWidget(right);
@@ -94,6 +106,7 @@ void HostWindow::buildActions()
     tools->addAction(tr("&New client..."), this, [this] { addClient(); });
     tools->addAction(tr("&Edit client..."), this, [this] { editClient(); });
     tools->addAction(tr("&Start module"), this, [this] { startModule(m_record->currentAction()); });
+    tools->addAction(tr("&Print combined report"), this, [this] { printReport(); });
     tools->addSeparator();
     tools->addWidget(new QLabel(tr("User: ")));
     tools->addWidget(m_users);
@@ -169,6 +182,7 @@ bool HostWindow::selectUser(RowId user)
 
 void HostWindow::showSelectedClient()
 {
+    closeModule();
     HostContext& context = HostContext::current();
     context.client = selectedClient();
     context.session.reset();
@@ -219,19 +233,64 @@ void HostWindow::startModule(const std::optional<RowId>& showAction)
 {
     const auto client = selectedClient();
     if (!client) return;
+    closeModule();
     guarded([&] {
         const auto modules = ModuleCatalog(m_database).modules();
         if (modules.empty()) {
             m_moduleArea->setText(tr("No module is registered with the host."));
             return;
         }
+        const ModuleRecord& module = modules.front();
         HostContext& context = HostContext::current();
         context.session = todaysSession(m_database, *client);
         context.showAction = showAction;
-        context.runningModule = modules.front().identity();
+        context.runningModule = module.identity();
         m_record->showClient(m_database, client);
-        m_moduleArea->setText(tr("%1 cannot be shown here yet.").arg(QString::fromStdString(modules.front().name)));
+
+        platform::com::ComPtr<platform::com::IDocumentObject> document;
+        const auto clsid = platform::com::parseGuid(module.clsid);
+        const platform::com::HRESULT hr =
+            clsid ? platform::com::createInstance(*clsid, document) : platform::com::E_INVALIDARG;
+        if (platform::com::failed(hr)) {
+            m_moduleArea->setText(tr("%1 cannot be started (error 0x%2).")
+                                      .arg(QString::fromStdString(module.name))
+                                      .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0')));
+            return;
+        }
+        m_moduleStack->setCurrentWidget(m_documentFrame);
+        m_document = document;
+        m_document->SetFrame(&m_frame);
+        m_document->Show();
     });
+}
+
+void HostWindow::closeModule()
+{
+    if (const auto document = std::exchange(m_document, nullptr)) {
+        document->Close();
+        m_record->showClient(m_database, selectedClient());
+    }
+    m_moduleStack->setCurrentWidget(m_moduleArea);
+}
+
+void HostWindow::printReport(const std::string& printerName)
+{
+    const auto action = m_record->currentAction();
+    if (!action) {
+        statusBar()->showMessage(tr("Choose the action whose report is to be printed."));
+        return;
+    }
+    guarded([&] {
+        const std::string file = printCombinedReport(*action, printerName);
+        statusBar()->showMessage(file.empty() ? tr("The combined report was printed.")
+                                              : tr("The combined report was printed to %1.").arg(QString::fromStdString(file)));
+    });
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    closeModule();
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace host

@@ -8,12 +8,17 @@
 
 #include "host/Records.h"
 
+#include "platform/com/ComPtr.h"
+#include "platform/com/DocumentObject.h"
+
 #include <QMainWindow>
 
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
+class QStackedWidget;
 class QTreeWidget;
 
 namespace host {
@@ -39,13 +44,23 @@ public:
     ClientDialog* editClient();
 
     // Starts the registered module for the selected client, in today's
-    // session, showing the given action.
+    // session, showing the given action, framed in this window.
     void startModule(const std::optional<RowId>& showAction = std::nullopt);
+    // Closes the module's document (it may ask to save); nothing when none is open.
+    void closeModule();
+    // Prints the combined report of the action selected in the record view
+    // on the printer (the default printer when empty).
+    void printReport(const std::string& printerName = {});
 
     QTreeWidget* clientList() const { return m_clients; }
     RecordView* recordView() const { return m_record; }
     QComboBox* userBox() const { return m_users; }
     QLabel* moduleArea() const { return m_moduleArea; }
+    // The frame in which the module's document lives.
+    QWidget* documentFrame() const { return m_documentFrame; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildActions();
@@ -63,6 +78,10 @@ private:
     RecordView* m_record;
     QComboBox* m_users;
     QLabel* m_moduleArea;
+    QWidget* m_documentFrame;
+    QStackedWidget* m_moduleStack;
+    platform::com::DocumentFrame m_frame;
+    platform::com::ComPtr<platform::com::IDocumentObject> m_document;
 };
 
 }  // namespace host

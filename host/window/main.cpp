@@ -1,10 +1,14 @@
 // brisance-host: the host office platform's window, for a clinician and for
 // scripts. See --help.
 
+#include "host/CombinedReport.h"
 #include "host/HostContext.h"
+#include "host/HostErrors.h"
+#include "host/HostServer.h"
 #include "host/window/DemoData.h"
 #include "host/window/HostWindow.h"
 
+#include "platform/print/Printers.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <QApplication>
@@ -34,6 +38,22 @@ std::optional<RowId> clientWithNumber(HostDatabase& database, const std::string&
 
 // Says why the host cannot start; on a screen also in a message box (never
 // offscreen, where nobody could answer it).
+// The action at "<session index>,<action index>" of the client.
+RowId actionAt(HostDatabase& database, RowId client, const QString& position)
+{
+    const QStringList parts = position.split(QLatin1Char(','));
+    bool sessionOk = false;
+    bool actionOk = false;
+    const int sessionIndex = parts.size() == 2 ? parts[0].trimmed().toInt(&sessionOk) : 0;
+    const int actionIndex = parts.size() == 2 ? parts[1].trimmed().toInt(&actionOk) : 0;
+    if (!sessionOk || !actionOk)
+        raise(errors::InvalidCall, "--print-action takes <session>,<action>, not \"" + position.toStdString() + "\"");
+    const auto session = database.sessionAt(client, sessionIndex);
+    const auto action = session ? database.actionAt(session->id, actionIndex) : std::nullopt;
+    if (!action) raise(errors::NotFound, "The client has no action " + position.toStdString());
+    return action->id;
+}
+
 int fail(const std::string& message)
 {
     std::cerr << "brisance-host: " << message << '\n';
@@ -66,9 +86,17 @@ int main(int argc, char** argv)
                                   QStringLiteral("initials"));
     const QCommandLineOption demo(QStringLiteral("seed-demo"),
                                   QStringLiteral("Add the demo client with a few sessions (once) and select it."));
+    const QCommandLineOption printAction(
+        QStringLiteral("print-action"),
+        QStringLiteral("Print the combined report of the selected client's action (session and action index, "
+                       "\"2,1\") and exit."),
+        QStringLiteral("session,action"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("With --print-action: print to this PDF file with the built-in printer."),
+                                 QStringLiteral("file"));
     const QCommandLineOption platform(QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use."),
                                       QStringLiteral("name"));
-    parser.addOptions({help, database, client, user, demo, platform});
+    parser.addOptions({help, database, client, user, demo, printAction, pdf, platform});
     if (!parser.parse(arguments)) {
         std::cerr << "brisance-host: " << parser.errorText().toStdString() << "\n";
         return 2;
@@ -81,6 +109,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     try {
+        if (const auto hr = registerHostServer(); platform::com::failed(hr))
+            return fail("the host's classes cannot be registered");
         HostContext& context = HostContext::current();
         if (parser.isSet(database))
             context.setDatabase(std::make_shared<HostDatabase>(parser.value(database).toStdString()));
@@ -93,6 +123,15 @@ int main(int argc, char** argv)
         if (parser.isSet(client)) {
             selected = clientWithNumber(db, parser.value(client).toStdString());
             if (!selected) return fail("no client has the number " + parser.value(client).toStdString());
+        }
+
+        if (parser.isSet(printAction)) {
+            if (!selected) return fail("--print-action needs a client (--client or --seed-demo)");
+            const std::string printer = parser.isSet(pdf) ? platform::print::builtInPrinterSettings().name : "";
+            const std::string written = printCombinedReport(actionAt(db, *selected, parser.value(printAction)), printer,
+                                                            parser.value(pdf).toStdString());
+            if (!written.empty()) std::cout << written << '\n';
+            return 0;
         }
 
         HostWindow window;
