@@ -1,0 +1,223 @@
+#include "platform/serial/SerialPort.h"
+
+#include "platform/serial/PortNames.h"
+#include "platform/serial/TermiosSettings.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <optional>
+#include <utility>
+
+namespace platform::serial {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// A write gives up when the device takes no byte for this long.
+constexpr milliseconds kWriteStall{2000};
+
+PortError openError(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return PortError::NoSuchPort;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return PortError::Busy;
+    case EACCES:
+    case EPERM:
+        return PortError::AccessDenied;
+    case ENOTTY:
+        return PortError::NotASerialPort;
+    default:
+        return PortError::Failed;
+    }
+}
+
+// Waits until the descriptor is ready for the events, at most until the
+// deadline (none: do not wait); false on time-out or failure.
+bool waitReady(int fd, short events, std::optional<Clock::time_point> deadline)
+{
+    while (true) {
+        int timeout = 0;
+        if (deadline) {
+            const auto left = std::chrono::ceil<milliseconds>(*deadline - Clock::now());
+            timeout = static_cast<int>(std::max<milliseconds::rep>(left.count(), 0));
+        }
+        pollfd watched{fd, events, 0};
+        const int ready = ::poll(&watched, 1, timeout);
+        if (ready > 0)
+            return (watched.revents & events) != 0;
+        if (ready == 0 || errno != EINTR)
+            return false;
+    }
+}
+
+}  // namespace
+
+SerialPort::~SerialPort()
+{
+    close();
+}
+
+bool SerialPort::fail(PortError error)
+{
+    m_error = error;
+    return false;
+}
+
+bool SerialPort::open(const std::string& portName)
+{
+    close();
+    const std::optional<std::string> device = devicePathForPort(portName);
+    if (!device)
+        return fail(PortError::NoSuchPort);
+    return openDevice(*device);
+}
+
+bool SerialPort::openDevice(const std::string& devicePath)
+{
+    close();
+    const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return fail(openError(errno));
+    // The lock keeps out every other holder, this process and root included;
+    // TIOCEXCL also keeps out programs that do not take the lock.
+    termios line{};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::tcgetattr(fd, &line) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        const PortError error = openError(errno);
+        ::close(fd);
+        return fail(error);
+    }
+    ::cfmakeraw(&line);
+    line.c_cflag |= CLOCAL | CREAD;
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    if (::tcsetattr(fd, TCSANOW, &line) != 0) {
+        ::ioctl(fd, TIOCNXCL);
+        ::close(fd);
+        return fail(PortError::Failed);
+    }
+    m_fd = fd;
+    m_timeouts = {};
+    m_error = PortError::None;
+    return true;
+}
+
+bool SerialPort::close()
+{
+    if (m_fd < 0)
+        return false;
+    const int fd = std::exchange(m_fd, -1);
+    ::ioctl(fd, TIOCNXCL);  // the device may stay open elsewhere (a pseudo-terminal's other end)
+    return ::close(fd) == 0 || fail(PortError::Failed);
+}
+
+bool SerialPort::configure(const LineSettings& settings)
+{
+    if (m_fd < 0)
+        return fail(PortError::NotOpen);
+    termios line{};
+    if (::tcgetattr(m_fd, &line) != 0)
+        return fail(PortError::Failed);
+    if (!applyLineSettings(settings, line))
+        return fail(PortError::InvalidSettings);
+    return ::tcsetattr(m_fd, TCSANOW, &line) == 0 || fail(PortError::Failed);
+}
+
+LineSettings SerialPort::lineSettings() const
+{
+    termios line{};
+    if (m_fd < 0 || ::tcgetattr(m_fd, &line) != 0)
+        return {};
+    return lineSettingsOf(line);
+}
+
+bool SerialPort::setReadTimeouts(const ReadTimeouts& timeouts)
+{
+    if (m_fd < 0)
+        return fail(PortError::NotOpen);
+    m_timeouts = timeouts;
+    return true;
+}
+
+std::size_t SerialPort::read(void* buffer, std::size_t count)
+{
+    if (m_fd < 0) {
+        fail(PortError::NotOpen);
+        return 0;
+    }
+    const bool hasTotal = m_timeouts.totalConstant.count() > 0 || m_timeouts.totalMultiplier.count() > 0;
+    const bool hasInterval = m_timeouts.interval.count() > 0;
+    const Clock::time_point start = Clock::now();
+    const std::optional<Clock::time_point> totalDeadline =
+        hasTotal ? std::optional(start + m_timeouts.totalConstant +
+                                 m_timeouts.totalMultiplier * static_cast<milliseconds::rep>(count))
+                 : std::nullopt;
+
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::read(m_fd, bytes + done, count - done);
+        if (got > 0) {
+            done += static_cast<std::size_t>(got);
+            continue;
+        }
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && errno != EAGAIN) {
+            fail(PortError::Failed);
+            break;
+        }
+        // Nothing waiting: wait for the next byte within the rules in force.
+        std::optional<Clock::time_point> deadline = totalDeadline;
+        if (hasInterval && (done > 0 || !hasTotal))
+            deadline = std::min(deadline.value_or(Clock::time_point::max()), Clock::now() + m_timeouts.interval);
+        if (!deadline || !waitReady(m_fd, POLLIN, deadline))
+            break;
+    }
+    return done;
+}
+
+std::size_t SerialPort::write(const void* buffer, std::size_t count)
+{
+    if (m_fd < 0) {
+        fail(PortError::NotOpen);
+        return 0;
+    }
+    const auto* bytes = static_cast<const unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t put = ::write(m_fd, bytes + done, count - done);
+        if (put > 0) {
+            done += static_cast<std::size_t>(put);
+            continue;
+        }
+        if (put < 0 && errno == EINTR)
+            continue;
+        if ((put < 0 && errno != EAGAIN) || !waitReady(m_fd, POLLOUT, Clock::now() + kWriteStall)) {
+            fail(PortError::Failed);
+            break;
+        }
+    }
+    return done;
+}
+
+void SerialPort::purgeInput()
+{
+    if (m_fd >= 0)
+        ::tcflush(m_fd, TCIFLUSH);
+}
+
+}  // namespace platform::serial

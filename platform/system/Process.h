@@ -1,0 +1,22 @@
+#pragma once
+// Starting programs.
+
+#include <string>
+#include <vector>
+
+namespace platform::system {
+
+// Splits a command line into arguments as the platform's command lines are
+// split: blanks and tabs separate arguments; double quotes group blanks into
+// an argument and are removed ("" inside quotes gives one quote); 2n
+// backslashes before a quote give n backslashes and the quote counts, 2n+1
+// give n backslashes and a literal quote; other backslashes stay as they are.
+std::vector<std::string> splitCommandLine(const std::string& commandLine);
+
+// Starts the program named by the command line's first argument (a path, or
+// a name looked up in PATH) with the other arguments, without a shell and
+// without waiting for it; the child is reaped in the background when it ends.
+// False when the command line is empty or the program cannot be started.
+bool startProgram(const std::string& commandLine);
+
+}  // namespace platform::system
