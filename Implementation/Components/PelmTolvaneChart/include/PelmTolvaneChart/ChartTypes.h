@@ -11,8 +11,9 @@ using VARIANT_BOOL = std::int16_t;
 inline constexpr VARIANT_BOOL VARIANT_TRUE = -1;
 inline constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 
-// A colour value: a plain RGB value 0x00BBGGRR, or a system colour 0x800000nn.
-using OLE_COLOR = std::uint32_t;
+// A colour value as automation passes it, a Long: a plain RGB value
+// 0x00BBGGRR, or a system colour 0x800000nn (negative).
+using OLE_COLOR = std::int32_t;
 
 enum TGridLineMode : std::int32_t { grid_UseStandard = 0, grid_UseCustom = 1 };
 enum TXLabelPosition : std::int32_t { grid_OnBottom = 0, grid_OnTop = 1 };
@@ -26,8 +27,5 @@ enum TAudiologicalUnderlays : std::int32_t {
     AudioSpeechTemplateC = 3,
     AudioSpeechTemplateD = 4,
 };
-
-// A highlighted grid value meaning "no cross-hair line".
-inline constexpr std::int32_t kNoHighlight = -32767;
 
 }  // namespace lumenplot
