@@ -1,0 +1,67 @@
+#pragma once
+// Everything one picture of the chart shows, gathered for the layers that
+// draw it, and the surface they draw on. The same scene is drawn on the
+// screen's off-screen bitmap and on a printer's canvas.
+
+#include "CGridLine.h"
+#include "ChartMapping.h"
+#include "ChartProperties.h"
+#include "LineData.h"
+#include "platform/com/Font.h"
+#include "platform/gfx/Types.h"
+
+#include <QImage>
+
+#include <optional>
+#include <vector>
+
+namespace platform::gfx {
+class ImageList;
+}
+
+namespace lumenplot {
+
+struct ChartScene {
+    const ChartProperties& properties;
+    const GridRecords& grid;
+    std::optional<platform::com::FontDescription> symbolFont;
+    std::optional<platform::com::FontDescription> symbolDescriptionFont;
+    std::optional<platform::com::FontDescription> gridlineFont;
+    std::optional<platform::com::FontDescription> labelFont;
+    QImage picture;  // null: none
+    const platform::gfx::ImageList* imageList = nullptr;
+    // Visible or not, each collection ascending by line id.
+    std::vector<const LineData*> backLines;
+    std::vector<const LineData*> lines;
+};
+
+inline constexpr platform::gfx::ColorRef kBlack = 0x000000;
+inline constexpr platform::gfx::ColorRef kWhite = 0xFFFFFF;
+
+// A colour property taken as a plain RGB value, without looking up system colours.
+inline platform::gfx::ColorRef plainRgb(OLE_COLOR colour) { return static_cast<platform::gfx::ColorRef>(colour) & 0xFFFFFF; }
+
+// How the surface's resolution scales sizes given in pixels at 96 dots per
+// inch (pen widths, symbols, gaps).
+struct DeviceScale {
+    bool scaled = false;
+    float x = 1;
+    float y = 1;
+
+    static DeviceScale of(platform::gfx::DcHandle dc);
+    // A horizontal size in pixels at 96 dots per inch, on this surface.
+    int horizontal(int pixels) const;
+};
+
+// The surface a picture is drawn on and where its plot rectangle lies.
+struct Canvas {
+    platform::gfx::DcHandle dc = 0;
+    int width = 0;
+    int height = 0;
+    ChartMapping mapping;
+    DeviceScale scale;
+
+    const PlotRect& plot() const { return mapping.plot; }
+};
+
+}  // namespace lumenplot

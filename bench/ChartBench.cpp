@@ -1,0 +1,111 @@
+// A full repaint of a busy audiogram chart: both ears' curves (twelve lines of
+// eleven points with symbols) over the custom grid of a 125-8000 Hz by
+// -10-120 dB audiogram, 1000 x 700 pixels.
+
+#include "CChart.h"
+#include "GdiScope.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/ImageList.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace {
+
+namespace com = platform::com;
+namespace gfx = platform::gfx;
+using lumenplot::CChart;
+using lumenplot::VARIANT_FALSE;
+using lumenplot::VARIANT_TRUE;
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 700;
+constexpr std::array kFrequencies = {125, 250, 500, 750, 1000, 1500, 2000, 3000, 4000, 6000, 8000};
+
+// Octaves above 125 Hz: the audiogram's X axis.
+double octaves(int frequency) { return std::log2(frequency / 125.0); }
+
+com::ComPtr<gfx::ImageList> symbols()
+{
+    auto images = gfx::ImageList::create(24, 24);
+    for (int i = 0; i < 12; ++i) {
+        QImage symbol(24, 24, QImage::Format_RGB32);
+        symbol.fill(Qt::white);
+        QPainter painter(&symbol);
+        painter.setPen(QPen(Qt::black, 2));
+        if (i % 2) {
+            painter.drawEllipse(5, 5, 14, 14);
+        } else {
+            painter.drawLine(5, 5, 19, 19);
+            painter.drawLine(19, 5, 5, 19);
+        }
+        images->add(symbol);
+    }
+    return images;
+}
+
+com::ComPtr<CChart> busyAudiogram(const com::ComPtr<gfx::ImageList>& images)
+{
+    auto chart = com::make<CChart>();
+    chart->put_XMin(-0.5);
+    chart->put_XMax(6.5);
+    chart->put_YMin(-10);
+    chart->put_YMax(120);
+    chart->put_LeftMargin(600);
+    chart->put_TopMargin(400);
+    chart->put_RightMargin(300);
+    chart->put_BottomMargin(400);
+    chart->put_XGridLineMode(lumenplot::grid_UseCustom);
+    chart->put_YGridLineMode(lumenplot::grid_UseCustom);
+    for (const int frequency : kFrequencies) {
+        const bool octave = (frequency & (frequency - 1)) == 0 || frequency == 125;
+        chart->AddXGridLine(octaves(frequency), std::to_string(frequency), VARIANT_TRUE, octave ? VARIANT_FALSE : VARIANT_TRUE);
+    }
+    for (int level = -10; level <= 120; level += 10) chart->AddYGridLine(level, std::to_string(level), VARIANT_TRUE, VARIANT_FALSE);
+    chart->AddXLabel(3, "Hz");
+    chart->AddYLabel(55, "dB HL");
+    chart->putref_ImageList(images.get());
+    chart->putref_SymbolFont(com::createFont().get());
+    chart->putref_GridlineFont(com::createFont().get());
+    chart->putref_LabelFont(com::createFont().get());
+
+    com::ComPtr<lumenplot::ILines> lines;
+    chart->get_Lines(lines.put());
+    for (int id = 1; id <= 12; ++id) {
+        com::ComPtr<lumenplot::ILine> line;
+        lines->Add(id % 2 ? id : -id, line.put());
+        line->put_LineColor(id % 2 ? 0xFF0000 : 0x0000FF);
+        line->put_LineStyle(id % 3);
+        for (std::size_t i = 0; i < kFrequencies.size(); ++i)
+            line->AddPoint(octaves(kFrequencies[i]), 5.0 * id + 3.0 * static_cast<double>(i), id - 1, VARIANT_TRUE, "");
+    }
+    return chart;
+}
+
+void BM_RepaintBusyAudiogram(benchmark::State& state)
+{
+    const auto images = symbols();
+    const auto chart = busyAudiogram(images);
+    const lumenplot::MemoryContext target(0);
+    const lumenplot::SelectedObject bitmap(target.get(), gfx::createCompatibleBitmap(target.get(), kWidth, kHeight));
+    for (auto _ : state) chart->paint(target.get(), kWidth, kHeight);
+}
+BENCHMARK(BM_RepaintBusyAudiogram)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
