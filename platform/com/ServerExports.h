@@ -19,8 +19,10 @@
     } \
     extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllRegisterServer() \
     { \
-        return platform::com::registerClasses( \
-            classTable, platform::system::fileContaining(reinterpret_cast<const void*>(&DllRegisterServer))); \
+        /* The library is found by the address of something only it has: an exported */ \
+        /* function could be interposed by another server's export of the same name. */ \
+        static const char libraryAnchor = 0; \
+        return platform::com::registerClasses(classTable, platform::system::fileContaining(&libraryAnchor)); \
     } \
     extern "C" [[gnu::visibility("default")]] platform::com::HRESULT DllUnregisterServer() \
     { \
