@@ -1,0 +1,74 @@
+#pragma once
+// The state of the driver's one connection and the work of its exported
+// functions: the connected flag, the instrument selector and the two model
+// selections, the rings of results that the parsers fill and ReadAudiMeas
+// empties, the texts and the last error.
+//
+// One instance lives in the loaded library from its load to its unload
+// (Exports.cpp); tests make their own.
+// No locks: the link server never calls two functions at a time.
+
+#include "driver/LastError.h"
+#include "driver/RecordRing.h"
+#include "driver/Session.h"
+#include "driver/TextTable.h"
+#include "marlet/DriverExports.h"
+#include "marlet/DriverRecords.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace marlet {
+
+// A level in tenths of dB that says "no level".
+inline constexpr int kLevelNone = 0x8000;
+
+class DriverLibrary {
+public:
+    // `translationFolders`: where "translate.txt" is looked for, in order.
+    explicit DriverLibrary(std::vector<std::filesystem::path> translationFolders,
+                           ZeroedAllocator allocate = zeroedAllocation);
+    DriverLibrary(const DriverLibrary&) = delete;
+    DriverLibrary& operator=(const DriverLibrary&) = delete;
+
+    // False when the rings could not be allocated: such a library connects to
+    // nothing and shows no set-up.
+    bool usable() const;
+
+    // The exported functions (DriverExports.h).
+    std::int32_t reqAudiCon2(std::int16_t* pollInterval, WindowHandle parent);
+    std::int32_t releaseAudiCon();
+    std::int32_t readAudiMeas(DriverPointRecord* points, std::int32_t maximum, std::int32_t* pointCount,
+                              std::int32_t* blockCount, DriverTestBlock* blocks);
+    std::int32_t instrumentModel() const;
+    std::int32_t changeInstrumentType(std::int32_t selector);
+    std::int32_t setupAudi2(WindowHandle parent);
+
+    // For the parsers. A point is pushed only when its frequency is one the
+    // link knows and it has a level; its level in tenths becomes whole dB
+    // (truncated). A full ring drops the new record. True when it was kept.
+    bool pushPoint(std::int32_t typeWord, std::int32_t frequency, int levelTenths);
+    bool pushBlock(const DriverTestBlock& block);
+
+    bool connected() const { return m_connected; }
+    void selectModels(ModelIndex audiometer, ModelIndex tympanometer);
+    void setSession(std::unique_ptr<Session> session);
+
+    TextTable& texts() { return m_texts; }
+    LastError& lastError() { return m_lastError; }
+
+private:
+    std::vector<std::filesystem::path> m_translationFolders;
+    RecordRing<DriverPointRecord> m_points;
+    RecordRing<DriverTestBlock> m_blocks;
+    TextTable m_texts;
+    LastError m_lastError{m_texts};
+    std::unique_ptr<Session> m_session = std::make_unique<UnavailableSession>();
+    bool m_connected = false;
+    std::int32_t m_selector = 0;
+    ModelIndex m_audiometer = ModelNone;
+    ModelIndex m_tympanometer = ModelNone;
+};
+
+}  // namespace marlet
