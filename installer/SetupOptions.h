@@ -12,8 +12,8 @@
 namespace installer {
 
 struct SetupOptions {
-    std::optional<std::string> logoPath;
-    std::optional<std::string> helpPath;
+    std::optional<std::string> logoPath{};
+    std::optional<std::string> helpPath{};
     int usageRequests = 0;  // one usage box per "/?"
 };
 
