@@ -1,0 +1,55 @@
+#pragma once
+// Inside the printing service: the surface of a printer device context and its
+// print job. The built-in printer writes a PDF file; the machine's printers
+// print through Qt's print support.
+
+#include "platform/gfx/Context.h"
+
+#include <QPageLayout>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace platform::print::detail {
+
+class PrinterSurface final : public gfx::detail::Surface {
+public:
+    // The built-in printer, writing into the folder.
+    explicit PrinterSurface(std::filesystem::path folder);
+    // One of the machine's printers.
+    explicit PrinterSurface(const std::string& printerName);
+    ~PrinterSurface() override;
+
+    QPainter* painter() override;
+    int technology() const override { return gfx::DT_RASPRINTER; }
+    int deviceCaps(int index) const override;
+
+    int startDoc(const std::string& documentName, const std::string& outputFile);
+    int startPage();
+    int endPage();
+    int endDoc();
+    int abortDoc();
+    const std::string& outputFile() const { return m_outputFile; }
+
+private:
+    enum class Phase { Idle, Document, Page };
+    bool openDevice(const std::string& documentName, const std::string& outputFile);
+
+    std::filesystem::path m_folder;  // empty for the machine's printers
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPagedPaintDevice> m_pdf;
+    QPageLayout m_layout;
+    int m_dpi;
+    std::unique_ptr<QPainter> m_painter;
+    Phase m_phase = Phase::Idle;
+    int m_pages = 0;
+    std::string m_outputFile;
+};
+
+PrinterSurface* findPrinter(gfx::DcHandle dc);
+
+}  // namespace platform::print::detail
