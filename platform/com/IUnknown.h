@@ -1,6 +1,18 @@
 #pragma once
 // The root of every component interface: reference counting and interface query.
 // An object lives while it is referenced; the last Release destroys it.
+//
+// An interface is an abstract class deriving from one other interface, with
+// its id and its parent named inside:
+//
+//     class ILine : public IDispatch {
+//     public:
+//         static constexpr IID iid = makeGuid("{...}");
+//         using Base = IDispatch;
+//         virtual HRESULT get_Color(std::int32_t* color) = 0;
+//     protected:
+//         ~ILine() = default;
+//     };
 
 #include "platform/com/Guid.h"
 #include "platform/com/HResult.h"
