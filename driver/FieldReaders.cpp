@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t kDecimalLimit = 9;
 constexpr std::size_t kHexLimit = 8;
 
-int hexDigit(char c)
+}  // namespace
+
+std::optional<int> hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -18,10 +20,8 @@ int hexDigit(char c)
         return c - 'A' + 10;
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
-    return 0;
+    return std::nullopt;
 }
-
-}  // namespace
 
 int roundToStepOf50(int tenths)
 {
@@ -70,7 +70,7 @@ std::uint32_t RecordFields::hex(std::size_t position, std::size_t width) const
     width = std::min(width, kHexLimit);
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < width; ++i)
-        value = value * 16 + static_cast<std::uint32_t>(hexDigit(at(position + i)));
+        value = value * 16 + static_cast<std::uint32_t>(hexDigit(at(position + i)).value_or(0));
     return value;
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace marlet {
@@ -18,6 +19,9 @@ namespace marlet {
 // Rounds half away from zero to a multiple of 50: a level in tenths to 5 dB,
 // a pressure in tenths to 5 daPa.
 int roundToStepOf50(int tenths);
+
+// The value of a hexadecimal digit of either case.
+std::optional<int> hexDigit(char c);
 
 class RecordFields {
 public:
