@@ -1,5 +1,7 @@
 #include "driver/DriverLibrary.h"
 
+#include "driver/ConnectionSession.h"
+
 #include <algorithm>
 
 namespace marlet {
@@ -22,9 +24,18 @@ void drain(RecordRing<Record>& ring, Record* out, std::int32_t maximum, std::int
 
 }  // namespace
 
-DriverLibrary::DriverLibrary(std::vector<std::filesystem::path> translationFolders, ZeroedAllocator allocate)
-    : m_translationFolders(std::move(translationFolders)), m_points(allocate), m_blocks(allocate)
+DriverLibrary::DriverLibrary(std::string settingsName, std::vector<std::filesystem::path> translationFolders,
+                             ZeroedAllocator allocate)
+    : m_translationFolders(std::move(translationFolders)),
+      m_points(allocate),
+      m_blocks(allocate),
+      m_settings(std::move(settingsName)),
+      m_allocate(allocate),
+      m_session(std::make_unique<ConnectionSession>())
 {
+    m_settings.load();
+    const SettingsValues values = m_settings.values();
+    selectModels(values.audiometer(), values.tympanometer());
 }
 
 bool DriverLibrary::usable() const
@@ -57,9 +68,10 @@ std::int32_t DriverLibrary::releaseAudiCon()
 {
     if (!m_connected)
         return kResultNotConnected;
+    // Disconnected even when saving the settings at the end of release fails.
+    m_connected = false;
     m_session->release(*this);
     m_texts.freeReplacements();
-    m_connected = false;
     return kResultOk;
 }
 
@@ -116,6 +128,23 @@ void DriverLibrary::selectModels(ModelIndex audiometer, ModelIndex tympanometer)
 {
     m_audiometer = audiometer;
     m_tympanometer = tympanometer;
+}
+
+int DriverLibrary::checkPorts(const SettingsValues& values, PortSlots& slots)
+{
+    m_cursorNext = false;
+    return marlet::checkPorts(values, slots, m_lastError, m_allocate);
+}
+
+void DriverLibrary::showStatus(const std::string& text)
+{
+    m_status.showStatus(m_selector == 0 ? StatusField::Audiometer : StatusField::Tympanometer, text);
+}
+
+std::optional<CurveChoice> DriverLibrary::pickCurve()
+{
+    const SettingsValues values = m_settings.values();
+    return m_question.ask(m_status, presetChoice(values.models[values.audiometer()]));
 }
 
 void DriverLibrary::setSession(std::unique_ptr<Session> session)

@@ -6,11 +6,18 @@
 //
 // One instance lives in the loaded library from its load to its unload
 // (Exports.cpp); tests make their own.
-// No locks: the link server never calls two functions at a time.
+// The link server never calls two functions at a time, but the status and
+// set-up dialogs run on the user-interface thread while ReadAudiMeas runs on
+// the link's worker thread: what both use (the settings, the status board,
+// the curve question) guards itself; the rest belongs to the calls.
 
+#include "driver/CurveQuestion.h"
 #include "driver/LastError.h"
+#include "driver/PortSlots.h"
 #include "driver/RecordRing.h"
 #include "driver/Session.h"
+#include "driver/Settings.h"
+#include "driver/StatusBoard.h"
 #include "driver/TextTable.h"
 #include "marlet/DriverExports.h"
 #include "marlet/DriverRecords.h"
@@ -26,9 +33,10 @@ inline constexpr int kLevelNone = 0x8000;
 
 class DriverLibrary {
 public:
-    // `translationFolders`: where "translate.txt" is looked for, in order.
-    explicit DriverLibrary(std::vector<std::filesystem::path> translationFolders,
-                           ZeroedAllocator allocate = zeroedAllocation);
+    // `settingsName`: the library's name, under which its settings are kept
+    // (read here). `translationFolders`: where "translate.txt" is looked for.
+    DriverLibrary(std::string settingsName, std::vector<std::filesystem::path> translationFolders,
+                  ZeroedAllocator allocate = zeroedAllocation);
     DriverLibrary(const DriverLibrary&) = delete;
     DriverLibrary& operator=(const DriverLibrary&) = delete;
 
@@ -55,8 +63,27 @@ public:
     void selectModels(ModelIndex audiometer, ModelIndex tympanometer);
     void setSession(std::unique_ptr<Session> session);
 
+    // The port check (PortSlots.h) on these settings, into these slots; it
+    // also clears the cursor-next flag. 0 or the serial code recorded.
+    int checkPorts(const SettingsValues& values, PortSlots& slots);
+
+    // For the record reader and parsers, on the worker thread.
+    // Shows a text in the status field of the instrument being read: the
+    // audiometer's while the selector is 0, else the tympanometer's.
+    void showStatus(const std::string& text);
+    AcCurve acCurve() const { return m_status.acCurve(); }
+    // The pick-curve question (CurveQuestion.h), preset from the audiometer's settings.
+    std::optional<CurveChoice> pickCurve();
+    // Set after a whole-curve transfer: the next single point is the cursor.
+    bool cursorNext() const { return m_cursorNext; }
+    void setCursorNext(bool cursorNext) { m_cursorNext = cursorNext; }
+
     TextTable& texts() { return m_texts; }
     LastError& lastError() { return m_lastError; }
+    Settings& settings() { return m_settings; }
+    PortSlots& ports() { return m_ports; }
+    StatusBoard& status() { return m_status; }
+    CurveQuestion& curveQuestion() { return m_question; }
 
 private:
     std::vector<std::filesystem::path> m_translationFolders;
@@ -64,8 +91,14 @@ private:
     RecordRing<DriverTestBlock> m_blocks;
     TextTable m_texts;
     LastError m_lastError{m_texts};
-    std::unique_ptr<Session> m_session = std::make_unique<UnavailableSession>();
+    Settings m_settings;
+    ZeroedAllocator m_allocate;
+    PortSlots m_ports;
+    StatusBoard m_status;
+    CurveQuestion m_question;
+    std::unique_ptr<Session> m_session;
     bool m_connected = false;
+    bool m_cursorNext = false;
     std::int32_t m_selector = 0;
     ModelIndex m_audiometer = ModelNone;
     ModelIndex m_tympanometer = ModelNone;

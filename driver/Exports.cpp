@@ -29,8 +29,8 @@ marlet::DriverLibrary& library()
 {
     if (!state()) {
         const std::filesystem::path file = platform::system::fileContaining(reinterpret_cast<const void*>(&state));
-        state() = std::make_unique<marlet::DriverLibrary>(
-            marlet::translationFolders(file.parent_path(), libraryName(file)));
+        const std::string name = libraryName(file);
+        state() = std::make_unique<marlet::DriverLibrary>(name, marlet::translationFolders(file.parent_path(), name));
     }
     return *state();
 }

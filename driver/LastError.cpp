@@ -1,5 +1,7 @@
 #include "driver/LastError.h"
 
+#include "driver/TextLimit.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -18,18 +20,6 @@ static_assert(std::size(kProtocolCodes) == 42);
 constexpr int kSerialCodeCount = 51;  // 0 to 50
 constexpr int kProtocolTextBase = 5700;
 constexpr int kSerialTextBase = 5900;
-
-// At most `limit` bytes, never ending inside a UTF-8 sequence.
-std::string truncated(std::string text, std::size_t limit)
-{
-    if (text.size() <= limit)
-        return text;
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end);
-    return text;
-}
 
 }  // namespace
 

@@ -62,7 +62,7 @@ public:
 
 private:
     struct Free {
-        void operator()(Record* slots) const { std::free(slots); }
+        void operator()(Record* records) const { std::free(records); }
     };
 
     std::unique_ptr<Record, Free> m_slots;

@@ -1,7 +1,8 @@
 #pragma once
 // What connect, release and set-up hand over to: the connection sequence with
-// its status dialog, and the set-up dialogs. The library's exported functions
-// keep the connected state and the results; a session does the work.
+// its status dialog, and the set-up dialogs (ConnectionSession). The library's
+// exported functions keep the connected state and the results; a session does
+// the work.
 
 #include "marlet/DriverExports.h"
 
@@ -19,16 +20,6 @@ public:
     virtual void release(DriverLibrary& library) = 0;
     // Shows the set-up dialog modally. False when it could not be shown.
     virtual bool showSetup(DriverLibrary& library, WindowHandle parent) = 0;
-};
-
-// The session of a driver built without its connection sequence and dialogs:
-// it refuses to connect or show set-up, saying "Not supported." as the last
-// error, rather than pretending that anything was opened.
-class UnavailableSession final : public Session {
-public:
-    bool connect(DriverLibrary& library, WindowHandle parent) override;
-    void release(DriverLibrary& library) override;
-    bool showSetup(DriverLibrary& library, WindowHandle parent) override;
 };
 
 }  // namespace marlet

@@ -48,7 +48,7 @@ constexpr std::int32_t kAirLeft = makeTypeWord(CurveAirLeft, PointMeasurement, 0
 
 class DriverLibraryTest : public ::testing::Test {
 protected:
-    DriverLibrary library{{}};
+    DriverLibrary library{"marlet", {}};
     FakeSession::Calls calls;
     std::vector<DriverPointRecord> points = std::vector<DriverPointRecord>(10);
     std::vector<DriverTestBlock> blocks = std::vector<DriverTestBlock>(10);
@@ -103,7 +103,7 @@ TEST_F(DriverLibraryTest, FailedConnectLeavesTheLibraryDisconnected)
     EXPECT_EQ(calls.releases, 0);
 }
 
-TEST_F(DriverLibraryTest, WithoutAConnectionSequenceConnectAndSetupSaySo)
+TEST_F(DriverLibraryTest, WithoutAUserInterfaceConnectAndSetupSaySo)
 {
     EXPECT_EQ(connect(), kResultNotConnected);
     EXPECT_EQ(library.lastError().text(), "Not supported.");
@@ -241,7 +241,7 @@ TEST(DriverLibrary, ConnectAndReleaseLoadAndFreeTheTranslations)
 {
     platform::testing::TemporaryFolder folder;
     std::ofstream(folder.path() / "translate.txt") << "5907 Port belegt\n5502 HL\n";
-    DriverLibrary library({folder.path()});
+    DriverLibrary library("marlet", {folder.path()});
     FakeSession::Calls calls;
 
     library.setSession(std::make_unique<FakeSession>(calls, false));
@@ -261,7 +261,7 @@ TEST(DriverLibrary, ConnectAndReleaseLoadAndFreeTheTranslations)
 
 TEST(DriverLibrary, WithoutMemoryForItsRingsItConnectsToNothing)
 {
-    DriverLibrary library({}, [](std::size_t) -> void* { return nullptr; });
+    DriverLibrary library("marlet", {}, [](std::size_t) -> void* { return nullptr; });
     FakeSession::Calls calls;
     library.setSession(std::make_unique<FakeSession>(calls, true));
     EXPECT_FALSE(library.usable());

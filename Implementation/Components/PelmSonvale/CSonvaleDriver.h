@@ -1,0 +1,52 @@
+#pragma once
+// SonvaleDriver: one registered driver in the controller's list. It knows its
+// list (not counted, so that the list and its drivers do not keep each other
+// alive), and through it its controller; a driver that has left its list, or
+// whose list has left its controller, fails every call that needs them.
+
+#include "DriverRegistration.h"
+#include "PelmSonvale/ISonvaleDriver.h"
+#include "platform/com/DispatchTable.h"
+#include "platform/com/Object.h"
+
+namespace pelmsonvale {
+
+// The dispatch table of ISonvaleDriver.
+std::span<const platform::com::DispatchMember<ISonvaleDriver>> sonvaleDriverMembers();
+
+class CSonvaleController;
+class CSonvaleDrivers;
+
+class CSonvaleDriver final : public platform::com::Object<platform::com::Dispatched<ISonvaleDriver, sonvaleDriverMembers>> {
+public:
+    CSonvaleDriver() = default;
+
+    HRESULT get_Index(std::int32_t* index) override;
+    HRESULT Start(std::int32_t hWnd, TFuncResult* result) override;
+    HRESULT Stop(TFuncResult* result) override;
+    HRESULT get_ActiveDriver(bool* active) override;
+    HRESULT SetupAudi(std::int32_t hWnd, TFuncResult* result) override;
+    HRESULT get_Name(std::string* name) override;
+    HRESULT get_Manufacturer(std::string* manufacturer) override;
+    HRESULT Refresh() override;
+    HRESULT get_ManufacturerID(std::string* manufacturerId) override;
+
+    // Set by the list that holds the driver.
+    void SetIndex(std::int32_t index) { m_index = index; }
+    void SetRegistration(DriverRegistration registration) { m_registration = std::move(registration); }
+    void SetCollection(CSonvaleDrivers* collection) { m_collection = collection; }
+
+    std::int32_t Index() const { return m_index; }
+    const std::string& ManufacturerID() const { return m_registration.ManufacturerID; }
+
+private:
+    // The controller through the list; E_FAIL when the driver has lost either.
+    HRESULT findController(CSonvaleController** controller) const;
+
+    std::int32_t m_index = 0;
+    DriverRegistration m_registration;
+    CSonvaleDrivers* m_collection = nullptr;
+    bool m_active = false;
+};
+
+}  // namespace pelmsonvale

@@ -1,0 +1,129 @@
+// A driver library for the tests: it exports the driver functions (all of
+// them, or without the second-generation ones when built with
+// FAKE_DRIVER_FIRST_GENERATION), notes every call it gets, and answers as the
+// test scripts it through the Fake* functions. A test loads the library
+// itself as well, so the script and the notes live while the test runs.
+
+#include "marlet/DriverExports.h"
+
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::mutex g_mutex;
+std::string g_calls;
+std::string g_throwingFunction;
+std::map<std::string, std::int32_t> g_script{
+    {"ConnectResult", 1}, {"PollValue", 300}, {"SetupResult", 1}, {"ReadResult", 1}, {"Model", 3},
+};
+
+// Notes the call and throws when the test asked this function to.
+void note(const std::string& function, const std::string& arguments = {})
+{
+    std::lock_guard lock(g_mutex);
+    g_calls += function + "(" + arguments + ") ";
+    if (function == g_throwingFunction)
+        throw std::runtime_error("the fake driver fails in " + function);
+}
+
+std::int32_t scripted(const char* key)
+{
+    std::lock_guard lock(g_mutex);
+    return g_script.at(key);
+}
+
+std::int32_t connect(std::int16_t* pollValue)
+{
+    *pollValue = static_cast<std::int16_t>(scripted("PollValue"));
+    return scripted("ConnectResult");
+}
+
+}  // namespace
+
+extern "C" {
+
+// Sets what a function answers: "ConnectResult", "PollValue", "SetupResult",
+// "ReadResult", "Model".
+[[gnu::visibility("default")]] void FakeScript(const char* key, std::int32_t value)
+{
+    std::lock_guard lock(g_mutex);
+    g_script[key] = value;
+}
+
+// Makes the named function throw from now on ("" for none).
+[[gnu::visibility("default")]] void FakeThrowIn(const char* function)
+{
+    std::lock_guard lock(g_mutex);
+    g_throwingFunction = function;
+}
+
+// The calls so far, each as "Name(arguments) ", and forgets them.
+[[gnu::visibility("default")]] const char* FakeTakeCalls()
+{
+    static std::string taken;
+    std::lock_guard lock(g_mutex);
+    taken = std::move(g_calls);
+    g_calls.clear();
+    return taken.c_str();
+}
+
+std::int32_t ReqAudiCon(std::int16_t* pollValue)
+{
+    note("ReqAudiCon");
+    return connect(pollValue);
+}
+
+std::int32_t ReleaseAudiCon()
+{
+    note("ReleaseAudiCon");
+    return 1;
+}
+
+std::int32_t ReadAudiMeas(marlet::DriverPointRecord*, std::int32_t maximum, std::int32_t* pointCount,
+                          std::int32_t* blockCount, marlet::DriverTestBlock*)
+{
+    note("ReadAudiMeas", std::to_string(maximum));
+    *pointCount = 0;
+    *blockCount = 0;
+    return scripted("ReadResult");
+}
+
+std::int32_t InstrumentModel()
+{
+    note("InstrumentModel");
+    return scripted("Model");
+}
+
+std::int32_t ChangeInstrumentType(std::int32_t selector)
+{
+    note("ChangeInstrumentType", std::to_string(selector));
+    return selector;
+}
+
+std::int32_t SetupAudi()
+{
+    note("SetupAudi");
+    return scripted("SetupResult");
+}
+
+#ifndef FAKE_DRIVER_FIRST_GENERATION
+
+std::int32_t ReqAudiCon2(std::int16_t* pollValue, marlet::WindowHandle owner)
+{
+    note("ReqAudiCon2", std::to_string(owner));
+    return connect(pollValue);
+}
+
+std::int32_t SetupAudi2(marlet::WindowHandle owner)
+{
+    note("SetupAudi2", std::to_string(owner));
+    return scripted("SetupResult");
+}
+
+#endif
+
+}  // extern "C"

@@ -1,0 +1,51 @@
+#pragma once
+// The ids of the driver's dialog texts in its string table (MarletStrings.txt).
+
+namespace marlet {
+
+enum TextId : int {
+    TextOk = 5000,
+    TextCancel = 5001,
+    TextAdvSetup = 5002,
+    TextPortSetup = 5003,
+    TextPort = 5004,
+    TextSetupCaption = 5100,
+    TextAudiometer = 5101,
+    TextModel = 5102,
+    TextCommunications = 5103,
+    TextBaudRate = 5104,
+    TextBitsParity = 5105,
+    TextFlowControl = 5106,
+    TextStopBits = 5107,
+    TextTympanometer = 5108,
+    TextBoneVibratorCaption = 5200,
+    TextBoneVibratorPosition = 5201,
+    TextForehead = 5202,
+    TextMastoid = 5203,
+    TextHalvecCaption = 5300,
+    TextTransfers = 5301,
+    TextSinglePoint = 5302,
+    TextEntireCurve = 5303,
+    TextMultipleCurves = 5304,
+    TextPhonesInsert = 5305,
+    TextSoundField = 5306,
+    TextAlwaysAsk = 5307,
+    TextPickCurveCaption = 5320,
+    TextPickCurveQuestion = 5321,
+    TextBoard = 5401,
+    TextDriver = 5402,
+    TextSubPort = 5403,
+    TextInterrupt = 5404,
+    TextAddress = 5405,
+    TextSegment = 5406,
+    TextAcCurve = 5501,
+    TextHtl = 5502,
+    TextMcl = 5503,
+    TextUcl = 5504,
+    TextAudioStatus = 5505,
+    TextTympStatus = 5506,
+    TextReadingMessage = 5600,
+    TextPortSetupError = 5601,
+};
+
+}  // namespace marlet

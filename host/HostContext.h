@@ -1,0 +1,40 @@
+#pragma once
+// What the host has open in this process: its database, and the client,
+// user, session and actions it has chosen. The host window (or a test) sets
+// these before it starts a module; the module's ModuleServer reads them.
+// Used on the user-interface thread only.
+
+#include "host/HostDatabase.h"
+#include "host/Records.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace host {
+
+class HostContext {
+public:
+    // The one context of this process.
+    static HostContext& current();
+
+    // The open database; the default file is opened on first use.
+    std::shared_ptr<HostDatabase> database();
+    void setDatabase(std::shared_ptr<HostDatabase> database);
+
+    // Forgets every choice and the database.
+    void reset();
+
+    std::optional<RowId> client;
+    std::optional<RowId> user;
+    std::optional<RowId> session;
+    std::optional<RowId> showAction;   // the action to show when the module starts
+    std::optional<RowId> printAction;  // the action whose report the host prints
+    std::int32_t languageId = 0;       // 0: the user's language of the system
+    std::int32_t runningModule = 0;    // identity of the module the host started
+
+private:
+    std::shared_ptr<HostDatabase> m_database;
+};
+
+}  // namespace host

@@ -1,0 +1,101 @@
+#include "host/CombinedReport.h"
+#include "host/HostContext.h"
+#include "host/HostErrors.h"
+#include "host/ModuleCatalog.h"
+#include "host/testing/HostFixture.h"
+#include "host/testing/RaisedNumber.h"
+#include "host/tests/testmodule/RegisterTestModule.h"
+#include "host/tests/testmodule/TestModule.h"
+
+#include "platform/machine/MachineRoot.h"
+#include "platform/print/Printers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+using namespace host;
+using host::testing::HostFixture;
+using host::testing::raisedNumber;
+
+// The text of a PDF file, as pdftotext reads it.
+std::string pdfText(const std::filesystem::path& file)
+{
+    std::string text;
+    if (FILE* pipe = ::popen(("pdftotext -layout '" + file.string() + "' -").c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+struct CombinedReportTest : ::testing::Test {
+    HostFixture host;
+    Client client = host.addClient({.firstName = "Ann", .lastName = "Smith", .clientNo = "4711"});
+    Session session = host.addSession(client, 46000.5);
+    std::filesystem::path pdf = platform::machine::root() / "report.pdf";
+    std::string printer = platform::print::builtInPrinterSettings().name;
+
+    void SetUp() override
+    {
+        host::testing::registerTestModule();
+        ModuleCatalog(host.database())
+            .installModule({.name = "Pelm Corvane 1.1",
+                            .clsid = "{95875CF3-8638-4654-9A00-158E803957F3}",
+                            .printHandler = platform::com::toString(host::testing::kTestPrintHandlerClsid),
+                            .manufacturerId = 32,
+                            .localId = 1,
+                            .canShow = {{1, 200}}});
+    }
+};
+
+TEST_F(CombinedReportTest, TheModulesHandlerDrawsTheChosenActionBelowTheHostsHeading)
+{
+    const Action action = host.addAction(session, {.code = 1, .creator = 0x300001, .description = "New audiogram"});
+    const std::string written = printCombinedReport(action.id(), printer, pdf.string());
+    EXPECT_EQ(written, pdf.string());
+
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Combined report: Smith, Ann (4711)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Module report: New audiogram"), std::string::npos) << "the handler found the print action";
+    const auto at = text.find("Area ");
+    ASSERT_NE(at, std::string::npos) << text;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    std::istringstream(text.substr(at + 5)) >> left >> top >> right >> bottom;
+    EXPECT_GT(left, 0);
+    EXPECT_GT(top, left) << "the module's area starts below the heading";
+    EXPECT_GT(right, left);
+    EXPECT_GT(bottom, top);
+    EXPECT_FALSE(HostContext::current().printAction.has_value()) << "the print action is the host's for one report";
+}
+
+TEST_F(CombinedReportTest, AReportThatCannotBePrintedSaysWhyAndLeavesNoFile)
+{
+    const Action refused = host.addAction(session, {.code = 1, .description = host::testing::kRefusedDescription});
+    const Action unknownType = host.addAction(session, {.code = 99, .creator = 0x300001});
+    ModuleCatalog(host.database()).installModule({.name = "Unregistered", .clsid = "{95875CF3-8638-4654-9A00-158E803957F4}",
+                                                  .printHandler = "{95875CF3-8638-4654-9A00-158E803957F5}",
+                                                  .manufacturerId = 40, .localId = 1});
+    const Action unregistered = host.addAction(session, {.code = 1, .creator = 0x280001});
+    const struct {
+        const char* what;
+        RowId action;
+        std::int32_t number;
+    } cases[] = {
+        {"a handler that raises", refused.id(), 5},
+        {"no module shows the data type", unknownType.id(), errors::NotFound},
+        {"the handler is not registered", unregistered.id(), platform::com::REGDB_E_CLASSNOTREG},
+        {"no such action", 999, errors::NotFound},
+    };
+    for (const auto& failing : cases) {
+        EXPECT_EQ(raisedNumber([&] { printCombinedReport(failing.action, printer, pdf.string()); }), failing.number)
+            << failing.what;
+        EXPECT_FALSE(std::filesystem::exists(pdf)) << failing.what;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+#include "host/HostContext.h"
+#include "host/ModuleCatalog.h"
+#include "host/testing/HostFixture.h"
+#include "host/window/ClientDialog.h"
+#include "host/window/HostWindow.h"
+#include "host/window/RecordView.h"
+#include "host/tests/testmodule/RegisterTestModule.h"
+#include "host/tests/testmodule/TestModule.h"
+
+#include "platform/com/HResult.h"
+#include "platform/machine/MachineRoot.h"
+#include "platform/print/Printers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace host;
+using host::testing::HostFixture;
+
+constexpr Date kVisit = 46000.5;
+
+void clickOk(ClientDialog* dialog)
+{
+    QTest::mouseClick(dialog->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+struct HostWindowTest : ::testing::Test {
+    HostFixture host;
+    User user = host.addUser("JD");
+    Client smith = host.addClient({.firstName = "Ann", .lastName = "Smith", .clientNo = "17"});
+};
+
+TEST_F(HostWindowTest, AClientAddedThroughTheDialogIsStoredListedAndSelected)
+{
+    HostWindow window;
+    ClientDialog* dialog = window.addClient();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->buttons()->button(QDialogButtonBox::Ok)->isEnabled()) << "a client without a name";
+    QTest::keyClicks(dialog->txtFirstName(), "Bo");
+    QTest::keyClicks(dialog->txtLastName(), "Andersen");
+    QTest::keyClicks(dialog->txtClientNo(), "4711");
+    dialog->chkBirthDate()->setChecked(true);
+    dialog->dtpBirthDate()->setDate(QDate(1961, 3, 9));
+    clickOk(dialog);
+
+    const auto stored = HostContext::current().client;
+    ASSERT_TRUE(stored.has_value()) << "the new client is the selected one";
+    EXPECT_EQ(window.selectedClient(), stored);
+    const ClientRecord client = *host.database().client(*stored);
+    EXPECT_EQ(client.lastName, "Andersen");
+    EXPECT_EQ(client.clientNo, "4711");
+    EXPECT_EQ(QDate(1899, 12, 30).addDays(static_cast<qint64>(*client.birthDate)), QDate(1961, 3, 9));
+    EXPECT_EQ(window.clientList()->topLevelItemCount(), 2);
+    EXPECT_EQ(window.clientList()->currentItem()->text(0), "Andersen, Bo");
+}
+
+TEST_F(HostWindowTest, EditingChangesTheStoredClientAndCancelChangesNothing)
+{
+    HostWindow window;
+    ASSERT_TRUE(window.selectClient(smith.id()));
+    ClientDialog* dialog = window.editClient();
+    ASSERT_NE(dialog, nullptr);
+    dialog->txtLastName()->setText("Smith-Jones");
+    clickOk(dialog);
+    EXPECT_EQ(smith.lastName(), "Smith-Jones");
+
+    dialog = window.editClient();
+    dialog->txtLastName()->setText("Nobody");
+    QTest::mouseClick(dialog->buttons()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    EXPECT_EQ(smith.lastName(), "Smith-Jones");
+}
+
+TEST_F(HostWindowTest, SelectingAClientShowsItsSessionsAndActions)
+{
+    const Session visit = host.addSession(smith, kVisit);
+    host.addAction(visit, {.code = 1, .description = "New audiogram"});
+    host.addAction(visit, {.code = 16, .format = 100, .description = "New right impedance"});
+    host.addSession(smith, kVisit + 30);
+    ModuleCatalog(host.database()).installModule({.name = "Pelm Corvane 1.1", .manufacturerId = 32, .localId = 1});
+
+    HostWindow window;
+    ASSERT_TRUE(window.selectClient(smith.id()));
+    EXPECT_EQ(HostContext::current().client, smith.id());
+    const QTreeWidget* record = window.recordView();
+    ASSERT_EQ(record->topLevelItemCount(), 2);
+    const QTreeWidgetItem* first = record->topLevelItem(0);
+    ASSERT_EQ(first->childCount(), 2);
+    EXPECT_EQ(first->child(0)->text(1), "Audiogram");
+    EXPECT_EQ(first->child(0)->text(2), "New audiogram");
+    EXPECT_EQ(first->child(0)->text(3), "Pelm Corvane 1.1");
+    EXPECT_EQ(first->child(1)->text(1), "Impedance, right ear");
+    EXPECT_EQ(record->topLevelItem(1)->childCount(), 0);
+}
+
+TEST_F(HostWindowTest, TheUserBoxChoosesTheCurrentUser)
+{
+    const User other = host.addUser("MK", "Mia Kurz");
+    HostWindow window;
+    EXPECT_EQ(HostContext::current().user, user.id()) << "the first user is current by default";
+    ASSERT_TRUE(window.selectUser(other.id()));
+    EXPECT_EQ(HostContext::current().user, other.id());
+    EXPECT_EQ(window.userBox()->currentText(), "MK (Mia Kurz)");
+}
+
+TEST_F(HostWindowTest, StartingWithoutARegisteredModuleSaysSo)
+{
+    HostWindow window;
+    window.selectClient(smith.id());
+    window.startModule();
+    EXPECT_TRUE(window.moduleArea()->text().contains("No module is registered"));
+    EXPECT_FALSE(HostContext::current().session.has_value()) << "no session is opened for nothing";
+}
+
+TEST_F(HostWindowTest, AFailedStoreIsShownAndLosesNothing)
+{
+    HostWindow window;
+    window.selectClient(smith.id());
+    ClientDialog* dialog = window.editClient();
+    dialog->txtLastName()->setText("Changed");
+    host.database().provokeWriteFailures(platform::com::RPC_E_SERVERFAULT, "The server threw an exception.");
+    clickOk(dialog);
+    EXPECT_EQ(smith.lastName(), "Smith");
+    EXPECT_EQ(window.statusBar()->currentMessage(), "The server threw an exception.");
+    EXPECT_NE(window.findChild<QMessageBox*>(), nullptr) << "the failure is shown, without blocking";
+    EXPECT_EQ(window.clientList()->topLevelItemCount(), 1);
+}
+
+struct HostWindowWithModuleTest : HostWindowTest {
+    void SetUp() override
+    {
+        host::testing::registerTestModule();
+        ModuleCatalog(host.database())
+            .installModule({.name = "Test module",
+                            .clsid = platform::com::toString(host::testing::kTestDocumentClsid),
+                            .printHandler = platform::com::toString(host::testing::kTestPrintHandlerClsid),
+                            .manufacturerId = 32,
+                            .localId = 1,
+                            .canShow = {{1, 200}}});
+    }
+
+    QLabel* document(const HostWindow& window)
+    {
+        return window.documentFrame()->findChild<QLabel*>(host::testing::kTestDocumentWidget);
+    }
+};
+
+TEST_F(HostWindowWithModuleTest, TheModuleStartsForTheSelectedClientInTodaysSessionFramedInTheWindow)
+{
+    const Session past = host.addSession(smith, kVisit);
+    const Action audiogram = host.addAction(past, {.code = 1, .description = "Audiogram of March"});
+    const Client other = host.addClient({.firstName = "Bo", .lastName = "Berg"});
+    HostWindow window;
+    window.selectClient(smith.id());
+    window.startModule(audiogram.id());
+
+    QLabel* shown = document(window);
+    ASSERT_NE(shown, nullptr) << "the document is framed in the window";
+    EXPECT_EQ(shown->text(), "Ann Smith: Audiogram of March, shown 1");
+    const auto session = HostContext::current().session;
+    ASSERT_TRUE(session.has_value());
+    EXPECT_NE(*session, past.id()) << "a session of today is opened for the module";
+    EXPECT_EQ(host.database().session(*session)->index, 2);
+    EXPECT_EQ(window.recordView()->topLevelItemCount(), 2);
+
+    window.selectClient(other.id());
+    EXPECT_EQ(document(window), nullptr) << "choosing another client closes the module";
+    window.startModule();
+    EXPECT_EQ(document(window)->text(), "Bo Berg: no action, shown 1");
+}
+
+TEST_F(HostWindowWithModuleTest, TheCombinedReportOfTheChosenActionIsPrintedThroughTheModulesHandler)
+{
+    const Session visit = host.addSession(smith, kVisit);
+    host.addAction(visit, {.code = 1, .description = "New audiogram"});
+    HostWindow window;
+    window.selectClient(smith.id());
+    QTreeWidgetItem* actionRow = window.recordView()->topLevelItem(0)->child(0);
+    window.recordView()->setCurrentItem(actionRow);
+    window.printReport(platform::print::builtInPrinterSettings().name);
+
+    const QString message = window.statusBar()->currentMessage();
+    ASSERT_TRUE(message.startsWith("The combined report was printed to ")) << message.toStdString();
+    const QString file = message.mid(35).chopped(1);
+    EXPECT_TRUE(std::filesystem::exists(file.toStdString())) << file.toStdString();
+}
+
+}  // namespace

@@ -1,0 +1,296 @@
+#include "host/window/HostWindow.h"
+
+#include "host/Client.h"
+#include "host/CombinedReport.h"
+#include "host/HostContext.h"
+#include "host/ModuleCatalog.h"
+#include "host/window/ClientDialog.h"
+#include "host/window/DateConversion.h"
+#include "host/window/RecordView.h"
+
+#include "platform/com/Creation.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+constexpr int kIdRole = Qt::UserRole + 1;
+
+QString clientName(const ClientRecord& client)
+{
+    QString name = QString::fromStdString(client.lastName);
+    const QString given = QString::fromStdString((client.firstName + " " + client.middleName));
+    if (!given.trimmed().isEmpty()) name += (name.isEmpty() ? QString() : QStringLiteral(", ")) + given.trimmed();
+    return name;
+}
+
+// The client's session of today: the last one when it is of today, else a new one.
+RowId todaysSession(HostDatabase& database, RowId client)
+{
+    const Date moment = platform::runtime::now().days;
+    const auto sessions = database.sessions(client);
+    if (!sessions.empty() && std::floor(sessions.back().date) == std::floor(moment)) return sessions.back().id;
+    return database.addSession(client, moment);
+}
+
+}  // namespace
+
+HostWindow::HostWindow(QWidget* parent)
+    : QMainWindow(parent),
+      m_database(*HostContext::current().database()),
+      m_clients(new QTreeWidget),
+      m_record(new RecordView),
+      m_users(new QComboBox),
+      m_moduleArea(new QLabel),
+      m_documentFrame(new QWidget),
+      m_moduleStack(new QStackedWidget)
+{
+    setWindowTitle(tr("Brisance Host"));
+    m_clients->setColumnCount(3);
+    m_clients->setHeaderLabels({tr("Client"), tr("Number"), tr("Birth date")});
+    m_clients->setRootIsDecorated(false);
+    m_clients->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_moduleArea->setAlignment(Qt::AlignCenter);
+    m_moduleArea->setWordWrap(true);
+
+    m_documentFrame->setObjectName(QStringLiteral("documentFrame"));
+    m_moduleStack->addWidget(m_moduleArea);
+    m_moduleStack->addWidget(m_documentFrame);
+    m_frame = {m_documentFrame, menuBar(), statusBar()};
+    auto* right = new QSplitter(Qt::Vertical);
+    right->addWidget(m_record);
+    right->addWidget(m_moduleStack);
+    right->setStretchFactor(1, 3);
+    auto* main = new QSplitter(Qt::Horizontal);
+    main->addWidget(m_clients);
+    main->addWidget(right);
+    main->setStretchFactor(1, 2);
+    setCentralWidget(main);
+    buildActions();
+    resize(1100, 700);
+
+    connect(m_clients, &QTreeWidget::currentItemChanged, this, &HostWindow::showSelectedClient);
+    connect(m_clients, &QTreeWidget::itemDoubleClicked, this, [this] { editClient(); });
+    connect(m_record, &RecordView::actionActivated, this, [this](RowId action) { startModule(action); });
+    connect(m_users, &QComboBox::currentIndexChanged, this, [this] {
+        const QVariant id = m_users->currentData();
+        HostContext::current().user = id.isValid() ? std::optional<RowId>(id.toLongLong()) : std::nullopt;
+    });
+    guarded([this] {
+        refreshUsers();
+        refreshClients();
+    });
+    showSelectedClient();
+}
+
+void HostWindow::buildActions()
+{
+    QToolBar* tools = addToolBar(tr("Clients"));
+    tools->setObjectName(QStringLiteral("tbrClients"));
+    tools->addAction(tr("&New client..."), this, [this] { addClient(); });
+    tools->addAction(tr("&Edit client..."), this, [this] { editClient(); });
+    tools->addAction(tr("&Start module"), this, [this] { startModule(m_record->currentAction()); });
+    tools->addAction(tr("&Print combined report"), this, [this] { printReport(); });
+    tools->addSeparator();
+    tools->addWidget(new QLabel(tr("User: ")));
+    tools->addWidget(m_users);
+}
+
+template <class Step>
+void HostWindow::guarded(Step step)
+{
+    try {
+        step();
+    } catch (const platform::runtime::RuntimeError& error) {
+        const QString text = QString::fromStdString(error.description());
+        statusBar()->showMessage(text);
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
+void HostWindow::refreshUsers()
+{
+    const QSignalBlocker blocker(m_users);
+    m_users->clear();
+    for (const UserRecord& user : m_database.users())
+        m_users->addItem(QString::fromStdString(user.initials + (user.name.empty() ? "" : " (" + user.name + ")")),
+                         QVariant::fromValue<qlonglong>(user.id));
+    const auto& current = HostContext::current().user;
+    const int index = current ? m_users->findData(QVariant::fromValue<qlonglong>(*current)) : -1;
+    m_users->setCurrentIndex(index >= 0 ? index : 0);
+    const QVariant id = m_users->currentData();
+    HostContext::current().user = id.isValid() ? std::optional<RowId>(id.toLongLong()) : std::nullopt;
+}
+
+void HostWindow::refreshClients()
+{
+    const auto selected = selectedClient();
+    m_clients->clear();
+    for (const ClientRecord& client : m_database.clients()) {
+        auto* item = new QTreeWidgetItem(m_clients, {clientName(client), QString::fromStdString(client.clientNo),
+                                                     client.birthDate ? toQDate(*client.birthDate).toString(Qt::ISODate)
+                                                                      : QString()});
+        item->setData(0, kIdRole, QVariant::fromValue<qlonglong>(client.id));
+    }
+    if (selected) selectClient(*selected);
+}
+
+bool HostWindow::selectClient(RowId client)
+{
+    for (int row = 0; row < m_clients->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = m_clients->topLevelItem(row);
+        if (item->data(0, kIdRole).toLongLong() == client) {
+            m_clients->setCurrentItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<RowId> HostWindow::selectedClient() const
+{
+    const QTreeWidgetItem* item = m_clients->currentItem();
+    if (!item) return std::nullopt;
+    return item->data(0, kIdRole).toLongLong();
+}
+
+bool HostWindow::selectUser(RowId user)
+{
+    const int index = m_users->findData(QVariant::fromValue<qlonglong>(user));
+    if (index < 0) return false;
+    m_users->setCurrentIndex(index);
+    return true;
+}
+
+void HostWindow::showSelectedClient()
+{
+    closeModule();
+    HostContext& context = HostContext::current();
+    context.client = selectedClient();
+    context.session.reset();
+    context.showAction.reset();
+    guarded([&] { m_record->showClient(m_database, context.client); });
+    m_moduleArea->setText(context.client ? tr("Start the module to work with this client.")
+                                         : tr("Select a client, or add one."));
+}
+
+ClientDialog* HostWindow::addClient()
+{
+    return openClientDialog(ClientRecord{});
+}
+
+ClientDialog* HostWindow::editClient()
+{
+    const auto client = selectedClient();
+    if (!client) return nullptr;
+    std::optional<ClientRecord> record;
+    guarded([&] { record = m_database.client(*client); });
+    return record ? openClientDialog(*record) : nullptr;
+}
+
+ClientDialog* HostWindow::openClientDialog(const ClientRecord& client)
+{
+    auto* dialog = new ClientDialog(client, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { storeClient(dialog->client()); });
+    dialog->open();
+    return dialog;
+}
+
+void HostWindow::storeClient(const ClientRecord& client)
+{
+    guarded([&] {
+        RowId id = client.id;
+        if (id == 0)
+            id = m_database.addClient(client);
+        else
+            m_database.updateClient(client);
+        refreshClients();
+        selectClient(id);
+        showSelectedClient();
+    });
+}
+
+void HostWindow::startModule(const std::optional<RowId>& showAction)
+{
+    const auto client = selectedClient();
+    if (!client) return;
+    closeModule();
+    guarded([&] {
+        const auto modules = ModuleCatalog(m_database).modules();
+        if (modules.empty()) {
+            m_moduleArea->setText(tr("No module is registered with the host."));
+            return;
+        }
+        const ModuleRecord& module = modules.front();
+        HostContext& context = HostContext::current();
+        context.session = todaysSession(m_database, *client);
+        context.showAction = showAction;
+        context.runningModule = module.identity();
+        m_record->showClient(m_database, client);
+
+        platform::com::ComPtr<platform::com::IDocumentObject> document;
+        const auto clsid = platform::com::parseGuid(module.clsid);
+        const platform::com::HRESULT hr =
+            clsid ? platform::com::createInstance(*clsid, document) : platform::com::E_INVALIDARG;
+        if (platform::com::failed(hr)) {
+            m_moduleArea->setText(tr("%1 cannot be started (error 0x%2).")
+                                      .arg(QString::fromStdString(module.name))
+                                      .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0')));
+            return;
+        }
+        m_moduleStack->setCurrentWidget(m_documentFrame);
+        m_document = document;
+        m_document->SetFrame(&m_frame);
+        m_document->Show();
+    });
+}
+
+void HostWindow::closeModule()
+{
+    if (const auto document = std::exchange(m_document, nullptr)) {
+        document->Close();
+        m_record->showClient(m_database, selectedClient());
+    }
+    m_moduleStack->setCurrentWidget(m_moduleArea);
+}
+
+void HostWindow::printReport(const std::string& printerName)
+{
+    const auto action = m_record->currentAction();
+    if (!action) {
+        statusBar()->showMessage(tr("Choose the action whose report is to be printed."));
+        return;
+    }
+    guarded([&] {
+        const std::string file = printCombinedReport(*action, printerName);
+        statusBar()->showMessage(file.empty() ? tr("The combined report was printed.")
+                                              : tr("The combined report was printed to %1.").arg(QString::fromStdString(file)));
+    });
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    closeModule();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace host

@@ -1,0 +1,144 @@
+// brisance-host: the host office platform's window, for a clinician and for
+// scripts. See --help.
+
+#include "host/CombinedReport.h"
+#include "host/HostContext.h"
+#include "host/HostErrors.h"
+#include "host/HostServer.h"
+#include "host/window/DemoData.h"
+#include "host/window/HostWindow.h"
+
+#include "platform/print/Printers.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <iostream>
+
+namespace {
+
+using namespace host;
+
+// The user with these initials, added when missing.
+RowId userWithInitials(HostDatabase& database, const std::string& initials)
+{
+    for (const UserRecord& user : database.users())
+        if (user.initials == initials) return user.id;
+    return database.addUser({.initials = initials, .name = {}});
+}
+
+std::optional<RowId> clientWithNumber(HostDatabase& database, const std::string& number)
+{
+    for (const ClientRecord& client : database.clients())
+        if (client.clientNo == number) return client.id;
+    return std::nullopt;
+}
+
+// Says why the host cannot start; on a screen also in a message box (never
+// offscreen, where nobody could answer it).
+// The action at "<session index>,<action index>" of the client.
+RowId actionAt(HostDatabase& database, RowId client, const QString& position)
+{
+    const QStringList parts = position.split(QLatin1Char(','));
+    bool sessionOk = false;
+    bool actionOk = false;
+    const int sessionIndex = parts.size() == 2 ? parts[0].trimmed().toInt(&sessionOk) : 0;
+    const int actionIndex = parts.size() == 2 ? parts[1].trimmed().toInt(&actionOk) : 0;
+    if (!sessionOk || !actionOk)
+        raise(errors::InvalidCall, "--print-action takes <session>,<action>, not \"" + position.toStdString() + "\"");
+    const auto session = database.sessionAt(client, sessionIndex);
+    const auto action = session ? database.actionAt(session->id, actionIndex) : std::nullopt;
+    if (!action) raise(errors::NotFound, "The client has no action " + position.toStdString());
+    return action->id;
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << "brisance-host: " << message << '\n';
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        QMessageBox::critical(nullptr, QStringLiteral("Brisance Host"), QString::fromStdString(message));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The options are read before the application exists, so that --help
+    // works without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "The host office platform: keeps clients, their sessions and actions in one database, and starts the "
+        "registered module for the selected client."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption database({QStringLiteral("d"), QStringLiteral("database")},
+                                      QStringLiteral("Use this database file (default: Host.sqlite in the machine root)."),
+                                      QStringLiteral("file"));
+    const QCommandLineOption client({QStringLiteral("c"), QStringLiteral("client")},
+                                    QStringLiteral("Select the client with this client number."), QStringLiteral("number"));
+    const QCommandLineOption user({QStringLiteral("u"), QStringLiteral("user")},
+                                  QStringLiteral("Work as the user with these initials (added when missing)."),
+                                  QStringLiteral("initials"));
+    const QCommandLineOption demo(QStringLiteral("seed-demo"),
+                                  QStringLiteral("Add the demo client with a few sessions (once) and select it."));
+    const QCommandLineOption printAction(
+        QStringLiteral("print-action"),
+        QStringLiteral("Print the combined report of the selected client's action (session and action index, "
+                       "\"2,1\") and exit."),
+        QStringLiteral("session,action"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("With --print-action: print to this PDF file with the built-in printer."),
+                                 QStringLiteral("file"));
+    const QCommandLineOption platform(QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use."),
+                                      QStringLiteral("name"));
+    parser.addOptions({help, database, client, user, demo, printAction, pdf, platform});
+    if (!parser.parse(arguments)) {
+        std::cerr << "brisance-host: " << parser.errorText().toStdString() << "\n";
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        std::cout << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("brisance-host")).toStdString();
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+
+    try {
+        if (const auto hr = registerHostServer(); platform::com::failed(hr))
+            return fail("the host's classes cannot be registered");
+        HostContext& context = HostContext::current();
+        if (parser.isSet(database))
+            context.setDatabase(std::make_shared<HostDatabase>(parser.value(database).toStdString()));
+        HostDatabase& db = *context.database();
+        if (parser.isSet(user)) context.user = userWithInitials(db, parser.value(user).toStdString());
+        if (db.users().empty()) context.user = userWithInitials(db, "ADM");
+
+        std::optional<RowId> selected;
+        if (parser.isSet(demo)) selected = seedDemoClient(db);
+        if (parser.isSet(client)) {
+            selected = clientWithNumber(db, parser.value(client).toStdString());
+            if (!selected) return fail("no client has the number " + parser.value(client).toStdString());
+        }
+
+        if (parser.isSet(printAction)) {
+            if (!selected) return fail("--print-action needs a client (--client or --seed-demo)");
+            const std::string printer = parser.isSet(pdf) ? platform::print::builtInPrinterSettings().name : "";
+            const std::string written = printCombinedReport(actionAt(db, *selected, parser.value(printAction)), printer,
+                                                            parser.value(pdf).toStdString());
+            if (!written.empty()) std::cout << written << '\n';
+            return 0;
+        }
+
+        HostWindow window;
+        if (selected) window.selectClient(*selected);
+        window.show();
+        return app.exec();
+    } catch (const platform::runtime::RuntimeError& error) {
+        return fail(error.description());
+    }
+}
