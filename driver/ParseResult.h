@@ -3,7 +3,9 @@
 // push, the error to record and the command to send. The parsers are pure
 // functions from one to the other; the record reader pushes and sends.
 
-#include "driver/ParserChoices.h"
+#include "driver/CurveQuestion.h"
+#include "driver/Settings.h"
+#include "driver/StatusBoard.h"
 #include "marlet/DriverExports.h"
 #include "marlet/DriverRecords.h"
 
@@ -34,7 +36,7 @@ std::int32_t airCurve(AcCurve curve, bool rightEar);
 
 struct ParseContext {
     ModelIndex audiometer = ModelNone;
-    ModelSettings settings{};  // the audiometer's
+    ModelSettings settings = defaultSettings().models[ModelTessil];  // the audiometer's
     AcCurve acCurve = AcCurve::Htl;
     // Set after a whole-curve transfer: the next single point is the cursor.
     bool cursorNext = false;

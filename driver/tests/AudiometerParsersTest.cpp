@@ -27,6 +27,8 @@ struct SinglePointCase {
     std::vector<ParsedPoint> points;
     int error = 0;
     std::optional<char> command{};
+
+    friend void PrintTo(const SinglePointCase& c, std::ostream* out) { *out << c.name; }
 };
 
 ParseContext withCurve(AcCurve curve)
@@ -112,7 +114,7 @@ TEST(SinglePoint, ClearsTheCursorFlagOnlyWithAPoint)
 
 TEST(SinglePoint, ATypeFivePointWithoutLevelNeverReachesTheRing)
 {
-    DriverLibrary library{{}};
+    DriverLibrary library("marlet", {});
     const ParseResult result = parseAudiometerRecord(sim::tonePoint({.type = '5'}).bytes(), {});
     ASSERT_EQ(result.points.size(), 1u);
     EXPECT_FALSE(library.pushPoint(result.points[0].typeWord, result.points[0].frequency,

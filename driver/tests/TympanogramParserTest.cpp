@@ -19,6 +19,8 @@ struct TympanogramCase {
     std::int16_t compliance;
     std::int16_t pressure;
     std::int16_t gradient;
+
+    friend void PrintTo(const TympanogramCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class Tympanogram : public testing::TestWithParam<TympanogramCase> {};

@@ -80,6 +80,8 @@ struct ReflexCase {
     std::optional<sim::ReflexThreshold> second;
     // kind, result, stimulus, valid per block
     std::vector<std::array<int, 4>> blocks;
+
+    friend void PrintTo(const ReflexCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ReflexThresholds : public testing::TestWithParam<ReflexCase> {};

@@ -49,6 +49,8 @@ struct WholeCurveCase {
     const char* acCurveSetting;
     std::vector<ParsedPoint> points;
     bool cursorNext;
+
+    friend void PrintTo(const WholeCurveCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class WholeCurve : public testing::TestWithParam<WholeCurveCase> {};
