@@ -78,6 +78,8 @@ const sim::Frame kTympanogram = sim::multiTympanogram({.summaries = {{.complianc
 INSTANTIATE_TEST_SUITE_P(
     Faults, RecordReaderTest,
     ::testing::Values(
+        FaultCase{"InstrumentErrorIsRecordedAndItGoesOn", ModelTessil,
+                  [](Instrument& i) { i.send(sim::errorReport(3)); }, 3, ":525 \r\n"},
         FaultCase{"LineNoiseIsNoError", ModelTessil, [](Instrument& i) { i.send("\r\n\r\n"); }, 0, std::nullopt},
         FaultCase{"UnknownTypeIs104", ModelTessil,
                   [](Instrument& i) { i.send(sim::withType(i.record(kPoint), 'q')); }, 104, ":525 \r\n"},
