@@ -7,14 +7,13 @@ namespace marlet {
 
 namespace {
 
-constexpr int kErrorPortNotActive = 2;
 constexpr std::string_view kTympanometerResend = "|001017\r\n";
 constexpr std::string_view kTympanometerAcknowledgement = "|1200\r\n";
 
 bool send(PortSlot& slot, const std::optional<std::string>& line, LastError& lastError)
 {
     if (!slot.port.isOpen()) {
-        lastError.recordSerialError(kErrorPortNotActive);
+        lastError.recordSerialError(ErrorPortNotActive);
         return false;
     }
     return line && sendLine(slot.port, *line);

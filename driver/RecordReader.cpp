@@ -4,6 +4,7 @@
 #include "driver/CommandSender.h"
 #include "driver/DriverLibrary.h"
 #include "driver/RecordFraming.h"
+#include "driver/TextIds.h"
 #include "driver/TympanometerParsers.h"
 
 #include <chrono>
@@ -17,8 +18,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr int kErrorPortNotActive = 2;
-constexpr int kTextReadingMessage = 5600;
 
 // The hunt for a start character ends after five empty reads in a row, or
 // when the line chatters on without one.
@@ -95,14 +94,14 @@ void Run::readPort(PortSlot& slot)
     if (!slot.active)
         return;
     if (!slot.port.isOpen()) {
-        m_error.recordSerialError(kErrorPortNotActive);
+        m_error.recordSerialError(ErrorPortNotActive);
         m_library.showStatus(m_error.text());
         return;
     }
     const std::optional<char> start = hunt(slot);
     if (!start)
         return;
-    m_library.showStatus(m_library.texts().text(kTextReadingMessage));
+    m_library.showStatus(m_library.texts().text(TextReadingMessage));
     const char type = readType(slot);
     if (!validType(type)) {
         fail(slot, ErrorInvalidRecordType, slot, isAudiometer(slot) ? '0' : type);
