@@ -70,6 +70,7 @@ std::int32_t DriverLibrary::releaseAudiCon()
         return kResultNotConnected;
     // Disconnected even when saving the settings at the end of release fails.
     m_connected = false;
+    m_reader.drop();
     m_session->release(*this);
     m_texts.freeReplacements();
     return kResultOk;
@@ -83,14 +84,18 @@ std::int32_t DriverLibrary::readAudiMeas(DriverPointRecord* points, std::int32_t
         return kResultNotConnected;
     if (!pointCount || !blockCount || (maximum > 0 && (!points || !blocks)))
         return kResultFailed;
+    m_reader.read(*this);
     drain(m_points, points, maximum, *pointCount);
-    drain(m_blocks, blocks, maximum, *blockCount);
+    drainBlocks(blocks, maximum, *blockCount);
     return kResultOk;
 }
 
 std::int32_t DriverLibrary::instrumentModel() const
 {
-    return m_selector != 0 ? m_tympanometer : m_audiometer;
+    if (m_selector == 0)
+        return m_audiometer;
+    // The tympanograms of an audiometer are its own, not the tympanometer's.
+    return m_blockOrigin != ModelNone ? m_blockOrigin : m_tympanometer;
 }
 
 std::int32_t DriverLibrary::changeInstrumentType(std::int32_t selector)
@@ -119,9 +124,21 @@ bool DriverLibrary::pushPoint(std::int32_t typeWord, std::int32_t frequency, int
     return m_points.push(DriverPointRecord{typeWord, frequency, levelTenths / 10});
 }
 
-bool DriverLibrary::pushBlock(const DriverTestBlock& block)
+bool DriverLibrary::pushBlock(const DriverTestBlock& block, ModelIndex origin)
 {
-    return m_blocks.push(block);
+    return m_blocks.push(SentBlock{block, origin});
+}
+
+void DriverLibrary::drainBlocks(DriverTestBlock* out, std::int32_t maximum, std::int32_t& count)
+{
+    count = 0;
+    m_blockOrigin = ModelNone;
+    SentBlock sent;
+    while (count < maximum && m_blocks.front() &&
+           (count == 0 || m_blocks.front()->origin == m_blockOrigin) && m_blocks.pop(sent)) {
+        m_blockOrigin = sent.origin;
+        out[count++] = sent.block;
+    }
 }
 
 void DriverLibrary::selectModels(ModelIndex audiometer, ModelIndex tympanometer)

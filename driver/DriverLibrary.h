@@ -14,6 +14,7 @@
 #include "driver/CurveQuestion.h"
 #include "driver/LastError.h"
 #include "driver/PortSlots.h"
+#include "driver/RecordReader.h"
 #include "driver/RecordRing.h"
 #include "driver/Session.h"
 #include "driver/Settings.h"
@@ -57,7 +58,8 @@ public:
     // link knows and it has a level; its level in tenths becomes whole dB
     // (truncated). A full ring drops the new record. True when it was kept.
     bool pushPoint(std::int32_t typeWord, std::int32_t frequency, int levelTenths);
-    bool pushBlock(const DriverTestBlock& block);
+    // `origin`: the instrument that sent the block.
+    bool pushBlock(const DriverTestBlock& block, ModelIndex origin = ModelNone);
 
     bool connected() const { return m_connected; }
     void selectModels(ModelIndex audiometer, ModelIndex tympanometer);
@@ -88,13 +90,22 @@ public:
 private:
     std::vector<std::filesystem::path> m_translationFolders;
     RecordRing<DriverPointRecord> m_points;
-    RecordRing<DriverTestBlock> m_blocks;
+    // A test block beside the instrument that sent it: one ReadAudiMeas hands
+    // out blocks of one instrument only, so that InstrumentModel names it.
+    struct SentBlock {
+        DriverTestBlock block;
+        ModelIndex origin;
+    };
+    void drainBlocks(DriverTestBlock* out, std::int32_t maximum, std::int32_t& count);
+
+    RecordRing<SentBlock> m_blocks;
     TextTable m_texts;
     LastError m_lastError{m_texts};
     Settings m_settings;
     ZeroedAllocator m_allocate;
     PortSlots m_ports;
     StatusBoard m_status;
+    RecordReader m_reader;
     CurveQuestion m_question;
     std::unique_ptr<Session> m_session;
     bool m_connected = false;
@@ -102,6 +113,7 @@ private:
     std::int32_t m_selector = 0;
     ModelIndex m_audiometer = ModelNone;
     ModelIndex m_tympanometer = ModelNone;
+    ModelIndex m_blockOrigin = ModelNone;  // of the blocks handed out last
 };
 
 }  // namespace marlet

@@ -13,6 +13,7 @@ namespace marlet {
 
 // Serial codes the driver records (texts 5900 + code).
 enum SerialError : int {
+    ErrorPortNotActive = 2,
     ErrorInvalidPort = 7,
     ErrorAllocatingMemory = 28,
     ErrorNotSupported = 32,

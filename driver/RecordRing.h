@@ -48,6 +48,9 @@ public:
         return true;
     }
 
+    // The oldest record, or null when the ring is empty.
+    const Record* front() const { return empty() ? nullptr : m_slots.get() + m_read; }
+
     // Moves the oldest record into `out`; false when the ring is empty.
     bool pop(Record& out)
     {
