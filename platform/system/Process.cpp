@@ -17,6 +17,30 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// Owns a spawn's file actions for the length of one start.
+class SpawnActions {
+public:
+    SpawnActions() { m_ready = ::posix_spawn_file_actions_init(&m_actions) == 0; }
+    ~SpawnActions()
+    {
+        if (m_ready)
+            ::posix_spawn_file_actions_destroy(&m_actions);
+    }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+
+    bool ready() const { return m_ready; }
+    bool changeFolder(const std::string& folder)
+    {
+        return ::posix_spawn_file_actions_addchdir_np(&m_actions, folder.c_str()) == 0;
+    }
+    const posix_spawn_file_actions_t* get() const { return &m_actions; }
+
+private:
+    posix_spawn_file_actions_t m_actions{};
+    bool m_ready = false;
+};
+
 // Waits for the child in the background so that it leaves no zombie.
 void reapWhenEnded(pid_t child)
 {
@@ -70,16 +94,24 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine)
 
 bool startProgram(const std::string& commandLine)
 {
-    std::vector<std::string> arguments = splitCommandLine(commandLine);
+    return startProgram(splitCommandLine(commandLine));
+}
+
+bool startProgram(const std::vector<std::string>& arguments, const std::string& workingFolder)
+{
     if (arguments.empty() || arguments.front().empty())
         return false;
+    SpawnActions actions;
+    if (!actions.ready() || (!workingFolder.empty() && !actions.changeFolder(workingFolder)))
+        return false;
+    std::vector<std::string> held = arguments;
     std::vector<char*> argv;
-    for (std::string& argument : arguments)
+    for (std::string& argument : held)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
 
     pid_t child = 0;
-    if (::posix_spawnp(&child, argv.front(), nullptr, nullptr, argv.data(), environ) != 0)
+    if (::posix_spawnp(&child, argv.front(), actions.get(), nullptr, argv.data(), environ) != 0)
         return false;
     reapWhenEnded(child);
     return true;

@@ -19,4 +19,11 @@ std::vector<std::string> splitCommandLine(const std::string& commandLine);
 // False when the command line is empty or the program cannot be started.
 bool startProgram(const std::string& commandLine);
 
+// Starts the program named by the first argument (a path, or a name looked up
+// in PATH) with the other arguments exactly as given, in `workingFolder` when
+// it is not empty, without a shell and without waiting; reaped in the
+// background. False when the list or its first argument is empty, the folder
+// cannot be entered or the program cannot be started.
+bool startProgram(const std::vector<std::string>& arguments, const std::string& workingFolder = {});
+
 }  // namespace platform::system

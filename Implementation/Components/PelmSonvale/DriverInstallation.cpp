@@ -1,7 +1,6 @@
 #include "DriverInstallation.h"
 
 #include "DriverRegistration.h"
-#include "InstallerProcess.h"
 #include "platform/runtime/StringCompare.h"
 #include "platform/system/IniFile.h"
 #include "platform/system/Paths.h"
@@ -116,7 +115,7 @@ TAudiInstallReturn installDriver(const std::string& iniPath)
     const auto arguments = installerArguments(ini, folder);
     if (!arguments)
         return TAudiInstallReturn_er_INVALIDInstallCmd;
-    if (!startInstaller(folder, *arguments))
+    if (!platform::system::startProgram(*arguments, folder))
         return TAudiInstallReturn_er_UNABLEToStartInstaller;
     return TAudiInstallReturn_SUCCESS;
 }

@@ -45,6 +45,22 @@ TEST(Process, StartsAProgramWithItsArgumentsWithoutWaiting)
     EXPECT_TRUE(std::filesystem::exists(made));
 }
 
+TEST(Process, StartsAProgramInItsWorkingFolderWithArgumentsAsGiven)
+{
+    platform::testing::TemporaryFolder folder;
+    const std::filesystem::path working = folder.path() / "driver folder";
+    std::filesystem::create_directory(working);
+    // A relative name lands in the working folder; the blank stays inside the argument.
+    ASSERT_TRUE(startProgram(Arguments{"touch", "made here"}, working.string()));
+    const std::filesystem::path made = working / "made here";
+    for (int tries = 0; tries < 1000 && !std::filesystem::exists(made); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(std::filesystem::exists(made));
+
+    EXPECT_FALSE(startProgram(Arguments{"touch", "x"}, (folder.path() / "missing").string()));
+    EXPECT_FALSE(startProgram(Arguments{}, working.string()));
+}
+
 TEST(Process, ReportsAProgramThatCannotStart)
 {
     platform::testing::TemporaryFolder folder;
