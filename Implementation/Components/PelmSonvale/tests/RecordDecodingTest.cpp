@@ -144,6 +144,17 @@ TEST_F(DecodeTestBlockTest, MapsKindsActionsAndStimuli)
     }
 }
 
+// A test block has no curve, ear, frequency or level: the cursor and delete
+// commands it carries reach the client with zeros, which the views ignore.
+TEST_F(DecodeTestBlockTest, CommandsFromATestBlockCarryNoPointValues)
+{
+    for (const std::uint8_t action : {1, 2, 3}) {
+        information = {};
+        ASSERT_TRUE(decode(TestBlockBuilder(5).action(action).reflex(95, 1)));
+        EXPECT_EQ(plotValues(information), (PlotValues{0, 0, 0, 0, 0, 0, 0, 0})) << int{action};
+    }
+}
+
 TEST_F(DecodeTestBlockTest, RefusesUnknownKindsAndActions)
 {
     EXPECT_FALSE(decode(TestBlockBuilder(15)));
