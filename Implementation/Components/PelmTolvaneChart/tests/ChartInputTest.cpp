@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <vector>
@@ -108,7 +109,13 @@ struct ChartInput : ::testing::Test {
     void TearDown() override { site->detach(); }
 
     QWidget* widget() { return chart->widget(); }
-    QImage grab() { return widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    // What the window shows, after the paints that are due.
+    QImage grab()
+    {
+        QCoreApplication::processEvents();
+        const QPixmap shown = container.screen()->grabWindow(container.winId(), 0, 0, 692, 492);
+        return shown.toImage().convertToFormat(QImage::Format_RGB32);
+    }
     void moveTo(int x, int y) { QTest::mouseMove(widget(), QPoint(x, y)); }
     void leave() { QTest::mouseMove(&container, QPoint(650, 515)); }  // beside the field
 
