@@ -1,7 +1,9 @@
 #include "CChart.h"
+#include "GdiScope.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/ControlSite.h"
 #include "platform/com/DispatchSink.h"
+#include "platform/gfx/Bitmap.h"
 
 #include <gtest/gtest.h>
 
@@ -315,6 +317,26 @@ TEST_F(ChartInput, CrossHairPaintsShowTheKeptPicture)
     chart->Refresh();
     QCoreApplication::processEvents();
     EXPECT_NE(grab(), plain);
+}
+
+TEST(ChartResize, UntilTheNextPaintTheMarginsCountAsPixels)
+{
+    // LeftMargin 300 twips: 300 pixels after a resize, 20 pixels once painted.
+    const ComPtr<CChart> chart = com::make<CChart>();
+    chart->put_LeftMargin(300);
+    chart->put_BottomMargin(0);
+    chart->put_XGridLineMode(grid_UseCustom);
+    for (int position = 1; position <= 9; ++position) chart->AddXGridLine(position, "", VARIANT_TRUE, VARIANT_FALSE);
+
+    chart->resized(700, 400);
+    chart->mouseMoved(400, 200);  // 100 of 400 pixels: 2.5
+    EXPECT_EQ(chart->highlight().x, 3);
+
+    const MemoryContext target(0);
+    const SelectedObject bitmap(target.get(), platform::gfx::createCompatibleBitmap(target.get(), 700, 400));
+    chart->paint(target.get(), 700, 400);
+    chart->mouseMoved(400, 200);  // 380 of 680 pixels: 5.59
+    EXPECT_EQ(chart->highlight().x, 6);
 }
 
 }  // namespace
