@@ -181,8 +181,10 @@ private:
     void copyPicture(platform::gfx::DcHandle target, const platform::gfx::Rect& rect) const;
     void drawHighlight(platform::gfx::DcHandle target) const;
 
-    // The cross-hair line of one axis.
+    // The mapping of the last paint or resize, which the mouse and the
+    // cross-hair go by.
     ChartMapping mapping() const { return m_properties.mapping(m_plot); }
+    // The cross-hair line of one axis.
     std::int32_t& highlighted(Axis axis);
     // Makes the window paint the pixels of the axis's line at the highlighted value.
     void invalidateCrossHair(Axis axis);
