@@ -292,6 +292,8 @@ TEST_F(ChartInput, HighlightMethodsTypedAndByDispatch)
     std::vector<Variant> value{Variant(std::int32_t{6})};
     EXPECT_EQ(dispatch->Invoke(chart_dispid::HighlightYGridline, com::DISPATCH_METHOD, value, nullptr), S_OK);
     EXPECT_TRUE(showsCrossHair(346, 276));
+    chart->Refresh();  // the cross-hair survives a repaint
+    EXPECT_TRUE(showsCrossHair(346, 276));
 
     EXPECT_EQ(dispatch->Invoke(chart_dispid::UnHighlightXGridline, com::DISPATCH_METHOD, {}, nullptr), S_OK);
     EXPECT_EQ(chart->highlight().x, kNoHighlight);
