@@ -1,6 +1,7 @@
-// A full repaint of a busy audiogram chart: both ears' curves (twelve lines of
-// eleven points with symbols) over the custom grid of a 125-8000 Hz by
-// -10-120 dB audiogram, 1000 x 700 pixels.
+// A busy audiogram chart: both ears' curves (twelve lines of eleven points
+// with symbols) over the custom grid of a 125-8000 Hz by -10-120 dB
+// audiogram, 1000 x 700 pixels. Its full repaint, and a move of its
+// cross-hair with the paint that follows.
 
 #include "CChart.h"
 #include "GdiScope.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QWidget>
 
 #include <array>
 #include <cmath>
@@ -97,6 +99,30 @@ void BM_RepaintBusyAudiogram(benchmark::State& state)
     for (auto _ : state) chart->paint(target.get(), kWidth, kHeight);
 }
 BENCHMARK(BM_RepaintBusyAudiogram)->Unit(benchmark::kMillisecond);
+
+// The mouse moves to the next octave's grid line (from 8000 Hz back to
+// 125 Hz), and the window paints the column that the line leaves and the one
+// that it covers.
+void BM_CrossHairMoveToNextGridValue(benchmark::State& state)
+{
+    const auto images = symbols();
+    const auto chart = busyAudiogram(images);
+    QWidget* widget = chart->widget();
+    widget->resize(kWidth, kHeight);
+    widget->show();
+    QCoreApplication::processEvents();
+
+    // The plot spans x = 40 to 980 for the octaves -0.5 to 6.5.
+    constexpr int kOctaves = 7;
+    const auto octaveX = [](int octave) { return 40 + static_cast<int>((octave + 0.5) / 7.0 * 940.0); };
+    int octave = 0;
+    for (auto _ : state) {
+        octave = (octave + 1) % kOctaves;
+        chart->mouseMoved(octaveX(octave), 350);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_CrossHairMoveToNextGridValue)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
