@@ -1,5 +1,6 @@
 #include "CChart.h"
 
+#include "ChartPrinting.h"
 #include "ChartRenderer.h"
 #include "ChartWidget.h"
 #include "GdiScope.h"
@@ -402,10 +403,22 @@ HRESULT CChart::putref_Picture(IPicture* picture) { return setPicture(picture); 
 HRESULT CChart::put_Picture(IPicture* picture) { return setPicture(picture); }
 HRESULT CChart::get_Picture(IPicture** picture) { return giveObject(picture, m_picture); }
 
-// Printing and the cross-hair come with the chart's interactive and printed forms.
+// Printing
 
-HRESULT CChart::RenderToDC(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return E_NOTIMPL; }
-HRESULT CChart::RenderToPrinterDC(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return E_NOTIMPL; }
+HRESULT CChart::RenderToDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height)
+{
+    return RenderToPrinterDC(hdc, X, Y, Width, Height);
+}
+
+HRESULT CChart::RenderToPrinterDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height)
+{
+    // A failure goes back to the caller, so that a print job without its chart
+    // fails instead of printing an empty rectangle.
+    return PrintChart(hdc, X, Y, Width, Height, scene(), Highlight{});
+}
+
+// The cross-hair comes with the chart's interactive form.
+
 HRESULT CChart::HighlightXGridline(std::int32_t) { return E_NOTIMPL; }
 HRESULT CChart::HighlightYGridline(std::int32_t) { return E_NOTIMPL; }
 HRESULT CChart::UnHighlightXGridline() { return E_NOTIMPL; }
