@@ -3,6 +3,7 @@
 #include "ChartPrinting.h"
 #include "ChartRenderer.h"
 #include "ChartWidget.h"
+#include "DibSection.h"
 #include "GdiScope.h"
 #include "Give.h"
 #include "PelmTolvaneChart/ClassIds.h"
@@ -102,7 +103,11 @@ void CChart::paint(gfx::DcHandle target, int width, int height)
     const SelectedObject bitmap(canvas.dc, m_offscreen, SelectedObject::Borrowed);
     if (!bitmap) return;
     DrawChartLayers(canvas, scene());
-    gfx::bitBlt(target, 0, 0, width, height, canvas.dc, 0, 0, gfx::SRCCOPY);
+    // A raster printer takes the picture as a device-independent section.
+    if (gfx::getDeviceCaps(target, gfx::TECHNOLOGY) == gfx::DT_RASPRINTER)
+        SendSurfaceAsDib(target, canvas.dc, width, height);
+    else
+        gfx::bitBlt(target, 0, 0, width, height, canvas.dc, 0, 0, gfx::SRCCOPY);
     m_plot = plot;
 }
 

@@ -171,6 +171,17 @@ TEST_F(PrintedChart, SymbolsAreAQuarterInchSquare)
     EXPECT_NEAR(symbol.height(), 150, 2);
 }
 
+TEST_F(PrintedChart, APaintOnAPrinterPutsThePictureAtTheOrigin)
+{
+    PrintedPage page;
+    chart->paint(page.dc(), 600, 400);  // an inch by two thirds of one
+    const QRect picture = boxOf(page.finish(100), isGreen);
+    EXPECT_NEAR(picture.left(), 0, 1);
+    EXPECT_NEAR(picture.top(), 0, 1);
+    EXPECT_NEAR(picture.right(), 99, 1);
+    EXPECT_NEAR(picture.bottom(), 66, 1);
+}
+
 TEST(PrintedCrossHair, IsDrawnOnTheContextInsideThePrintedPlot)
 {
     const ChartProperties properties;
