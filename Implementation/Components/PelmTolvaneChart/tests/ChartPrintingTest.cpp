@@ -1,11 +1,12 @@
 #include "CChart.h"
 #include "ChartPrinting.h"
-#include "DibSection.h"
+#include "DeviceFont.h"
 #include "GdiScope.h"
 #include "TestSite.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Draw.h"
 #include "platform/gfx/ImageList.h"
+#include "platform/gfx/Objects.h"
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
@@ -62,6 +63,25 @@ TEST(PrintFactors, FollowTheTargetsShorterSide)
     }
     EXPECT_EQ(printCanvasSize(1200, 1200, 2.0), (gfx::Size{2400, 2400}));
     EXPECT_EQ(printCanvasSize(100000, 10, 240.0).cx, kPixelLimit) << "clamped";
+}
+
+TEST(PrintFactors, ScaleDeviceFontsAtThePrintersResolution)
+{
+    const MemoryContext memory(0);  // reports the screen's resolution
+    Canvas canvas;
+    canvas.dc = memory.get();
+    const auto heightOf = [&](const Canvas& on) {
+        const gfx::ObjectHandle font = CreateFontFromIFont(com::FontDescription{}, on);
+        gfx::FontDescription description;
+        gfx::getFontDescription(font, &description);
+        gfx::deleteObject(font);
+        return description.height;
+    };
+    EXPECT_EQ(heightOf(canvas), -13) << "ten points on the screen";
+    canvas.printing = PrintScale{600, 600, 1.0};
+    EXPECT_EQ(heightOf(canvas), -83);
+    canvas.printing = PrintScale{600, 600, 4.0 / 2 / 1.5};
+    EXPECT_EQ(heightOf(canvas), -110) << "83 grown by the font factor, truncated";
 }
 
 // A page of the built-in PDF printer (600 dots per inch), read back as an
