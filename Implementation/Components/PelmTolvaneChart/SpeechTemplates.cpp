@@ -169,11 +169,12 @@ void DrawRelativeScale(const Canvas& canvas, const ChartScene& scene, double x50
     drawLine(canvas, pixelOf(canvas, kScaleStart, kScaleY), pixelOf(canvas, xMax, kScaleY));
     const int previousMode = gfx::setBkMode(canvas.dc, gfx::TRANSPARENT);
     const int labelTop = MapYToPixel(canvas.mapping, kLabelTop);
-    for (int n = 0;; n += kScaleStep) {
+    // At most one tick per pixel of the surface: more would not show, and an
+    // XMax that is infinite or not a number ends the scale as well.
+    for (int step = 0; step <= canvas.width; ++step) {
+        const int n = step * kScaleStep;
         const double x = x50 + n;
-        // Ticks beyond the surface's right edge would not show: a huge XMax
-        // ends the scale there.
-        if (x > xMax - kScaleEndGap || MapXToPixel(canvas.mapping, x) > canvas.width) break;
+        if (!(x <= xMax - kScaleEndGap) || MapXToPixel(canvas.mapping, x) > canvas.width) break;
         drawLine(canvas, pixelOf(canvas, x, kTickBottom), pixelOf(canvas, x, kTickTop));
         const std::string label = std::to_string(n);
         const int anchor = MapXToPixel(canvas.mapping, n == 0 ? x + 1 : x);

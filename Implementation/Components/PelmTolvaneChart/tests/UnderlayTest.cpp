@@ -11,6 +11,7 @@
 #include <QImage>
 
 #include <fstream>
+#include <limits>
 
 namespace lumenplot {
 namespace {
@@ -183,6 +184,11 @@ TEST_F(SpeechTemplate, AScaleEndingBeforeX50HasNoTicksOrLabels)
     const QImage image = render();
     EXPECT_EQ(image.pixel(300, 234), kBlack) << "the line along y = 50";
     EXPECT_FALSE(hasInk(image, 100, 236, 590, 262));
+
+    for (const double xMax : {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+        chart->put_XMax(xMax);
+        EXPECT_FALSE(render().isNull()) << "a scale without end still ends, XMax " << xMax;
+    }
 }
 
 TEST_F(SpeechTemplate, OtherUnderlayValuesDrawNothing)
