@@ -1,6 +1,7 @@
 #include "CChart.h"
 #include "ChartPrinting.h"
 #include "DeviceFont.h"
+#include "DibSection.h"
 #include "GdiScope.h"
 #include "TestSite.h"
 #include "platform/gfx/Bitmap.h"
@@ -214,6 +215,35 @@ TEST(PrintedCrossHair, IsDrawnOnTheContextInsideThePrintedPlot)
     EXPECT_TRUE(QRect(QPoint(118, 118), QPoint(472, 394)).contains(crossHair)) << "inside the chart's rectangle";
     EXPECT_GT(crossHair.width(), 250) << "the horizontal line spans the plot";
     EXPECT_GT(crossHair.height(), 200) << "the vertical line spans the plot";
+}
+
+TEST(DibSection, ADisplayAndAnotherDeviceGetTheSamePixels)
+{
+    // A section of two colours, left and right, 40 x 30.
+    const gfx::ObjectHandle section = gfx::createDibSection(40, 30, 24);
+    {
+        const MemoryContext memory(0);
+        const SelectedObject selected(memory.get(), section, SelectedObject::Borrowed);
+        const SelectedObject red(memory.get(), gfx::createSolidBrush(0x0000FF));
+        gfx::fillRect(memory.get(), {0, 0, 20, 30}, gfx::getCurrentObject(memory.get(), gfx::OBJ_BRUSH));
+    }
+    const gfx::DcHandle printer = print::createPrinterDc(print::builtInPrinterSettings().name);
+    // Memory surfaces take the technology of the context they are made for.
+    const auto sent = [&](gfx::DcHandle compatible) {
+        const MemoryContext target(compatible);
+        const SelectedObject bitmap(target.get(), gfx::createCompatibleBitmap(target.get(), 100, 80));
+        EXPECT_TRUE(SendDibToDevice(target.get(), section, {10, 10, 90, 70}));
+        return *gfx::contextImage(target.get());
+    };
+    const QImage onDisplay = sent(0);
+    EXPECT_EQ(sent(printer), onDisplay);
+    EXPECT_EQ(onDisplay.pixel(12, 12), qRgb(255, 0, 0)) << "stretched twice as wide and high";
+    EXPECT_EQ(onDisplay.pixel(49, 69), qRgb(255, 0, 0));
+    EXPECT_EQ(onDisplay.pixel(50, 69), qRgb(0, 0, 0));
+    EXPECT_EQ(onDisplay.pixel(50, 70), qRgb(0, 0, 0));
+    EXPECT_EQ(onDisplay.pixel(5, 5), qRgb(0, 0, 0));
+    gfx::deleteDc(printer);
+    gfx::deleteObject(section);
 }
 
 TEST(PrintFailure, ACanvasThatCannotBeMadeFailsWithoutAMessageAndRestoresTheContext)
