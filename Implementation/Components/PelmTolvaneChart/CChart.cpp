@@ -65,6 +65,7 @@ CChart::~CChart()
 
 void CChart::repaint()
 {
+    m_renderWanted = true;
     if (m_site)
         m_site->RequestRepaint();
     else if (m_widget)
@@ -87,13 +88,31 @@ ChartScene CChart::scene() const
 
 void CChart::paint(gfx::DcHandle target, int width, int height)
 {
+    if (!render(target, width, height)) return;
+    copyPicture(target, {0, 0, width, std::abs(height)});
+    drawHighlight(target);
+}
+
+void CChart::paintExposed(gfx::DcHandle target, int width, int height, std::span<const gfx::Rect> exposed)
+{
+    const gfx::Size size{width, std::abs(height)};
+    const gfx::Size dpi{gfx::getDeviceCaps(target, gfx::LOGPIXELSX), gfx::getDeviceCaps(target, gfx::LOGPIXELSY)};
+    const bool current = !m_renderWanted && m_offscreen && size == m_offscreenSize && dpi == m_offscreenDpi;
+    if (!current && !render(target, width, height)) return;
+    for (const gfx::Rect& rect : exposed) copyPicture(target, rect);
+    drawHighlight(target);
+}
+
+bool CChart::render(gfx::DcHandle target, int width, int height)
+{
     height = std::abs(height);
     Canvas canvas;
     canvas.width = width;
     canvas.height = height;
     canvas.scale = DeviceScale::of(target);
-    const PlotRect plot = plotRectFromMargins(width, height, m_properties.margins, gfx::getDeviceCaps(target, gfx::LOGPIXELSX),
-                                              gfx::getDeviceCaps(target, gfx::LOGPIXELSY));
+    const int dpiX = gfx::getDeviceCaps(target, gfx::LOGPIXELSX);
+    const int dpiY = gfx::getDeviceCaps(target, gfx::LOGPIXELSY);
+    const PlotRect plot = plotRectFromMargins(width, height, m_properties.margins, dpiX, dpiY);
     canvas.mapping = m_properties.mapping(plot);
 
     const MemoryContext memory(target);
@@ -101,14 +120,32 @@ void CChart::paint(gfx::DcHandle target, int width, int height)
     if (m_offscreen) gfx::deleteObject(m_offscreen);
     m_offscreen = gfx::createCompatibleBitmap(target, width, height);
     const SelectedObject bitmap(canvas.dc, m_offscreen, SelectedObject::Borrowed);
-    if (!bitmap) return;
+    if (!bitmap) return false;
     DrawChartLayers(canvas, scene());
+    m_plot = plot;
+    m_offscreenSize = {width, height};
+    m_offscreenDpi = {dpiX, dpiY};
+    m_renderWanted = false;
+    return true;
+}
+
+void CChart::copyPicture(gfx::DcHandle target, const gfx::Rect& rect) const
+{
+    const MemoryContext memory(target);
+    const SelectedObject bitmap(memory.get(), m_offscreen, SelectedObject::Borrowed);
+    if (!bitmap) return;
     // A raster printer takes the picture as a device-independent section.
     if (gfx::getDeviceCaps(target, gfx::TECHNOLOGY) == gfx::DT_RASPRINTER)
-        SendSurfaceAsDib(target, canvas.dc, width, height);
+        SendSurfaceAsDib(target, memory.get(), rect);
     else
-        gfx::bitBlt(target, 0, 0, width, height, canvas.dc, 0, 0, gfx::SRCCOPY);
-    m_plot = plot;
+        gfx::bitBlt(target, rect.left, rect.top, rect.width(), rect.height(), memory.get(), rect.left, rect.top, gfx::SRCCOPY);
+}
+
+void CChart::drawHighlight(gfx::DcHandle target) const
+{
+    const gfx::ObjectHandle pen = createHighlightPen();
+    DrawCrossHair(target, mapping(), m_highlight, pen);
+    gfx::deleteObject(pen);
 }
 
 // IControl
@@ -419,14 +456,7 @@ HRESULT CChart::RenderToPrinterDC(std::int32_t hdc, std::int32_t X, std::int32_t
 {
     // A failure goes back to the caller, so that a print job without its chart
     // fails instead of printing an empty rectangle.
-    return PrintChart(hdc, X, Y, Width, Height, scene(), Highlight{});
+    return PrintChart(hdc, X, Y, Width, Height, scene(), m_highlight);
 }
-
-// The cross-hair comes with the chart's interactive form.
-
-HRESULT CChart::HighlightXGridline(std::int32_t) { return E_NOTIMPL; }
-HRESULT CChart::HighlightYGridline(std::int32_t) { return E_NOTIMPL; }
-HRESULT CChart::UnHighlightXGridline() { return E_NOTIMPL; }
-HRESULT CChart::UnHighlightYGridline() { return E_NOTIMPL; }
 
 }  // namespace lumenplot

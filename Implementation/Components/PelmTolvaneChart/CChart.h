@@ -5,6 +5,7 @@
 
 #include "CGridLine.h"
 #include "CLines.h"
+#include "ChartCrossHair.h"
 #include "ChartProperties.h"
 #include "ChartScene.h"
 #include "PelmTolvaneChart/IChart.h"
@@ -19,6 +20,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 namespace lumenplot {
@@ -34,8 +36,31 @@ public:
     ~CChart() override;
 
     // Draws the chart into a target context at its origin, width x height
-    // pixels: the screen paint.
+    // pixels: the screen paint, with the cross-hair over the picture.
     void paint(platform::gfx::DcHandle target, int width, int height);
+    // The paint of the chart's window, which shows only the exposed
+    // rectangles: the picture is drawn again only after a change that asked
+    // for a repaint, or for a new size or resolution; otherwise the exposed
+    // part of the kept picture is copied. The cross-hair is drawn over it.
+    void paintExposed(platform::gfx::DcHandle target, int width, int height,
+                      std::span<const platform::gfx::Rect> exposed);
+
+    // The window's input (ChartInput.cpp), positions in pixels of the window.
+    enum Axis { XAxis, YAxis };
+    bool interactive() const;
+    const Highlight& highlight() const { return m_highlight; }
+    void mouseMoved(int x, int y);
+    void mouseLeft();
+    void leftButtonPressed();
+    void rightButtonReleased();
+    // A key by its virtual-key code; false when the key goes on to the
+    // container as well (the arrow keys after moving the cross-hair, and
+    // every key the chart does not know).
+    bool keyPressed(int virtualKey);
+    void focusGained();
+    void focusLost();
+    // Until the next paint the plot rectangle takes the margins as pixels.
+    void resized(int width, int height);
 
     // IControl
     HRESULT SetSite(platform::com::IControlSite* site) override;
@@ -150,6 +175,22 @@ private:
     }
     void repaint();
     ChartScene scene() const;
+    // Draws the layers onto a new kept picture for the target; false when no
+    // picture could be made.
+    bool render(platform::gfx::DcHandle target, int width, int height);
+    void copyPicture(platform::gfx::DcHandle target, const platform::gfx::Rect& rect) const;
+    void drawHighlight(platform::gfx::DcHandle target) const;
+
+    // The cross-hair line of one axis.
+    ChartMapping mapping() const { return m_properties.mapping(m_plot); }
+    std::int32_t& highlighted(Axis axis);
+    // Makes the window paint the pixels of the axis's line at the highlighted value.
+    void invalidateCrossHair(Axis axis);
+    // No line on the axis; the pixels it covered come back from the picture.
+    void eraseCrossHair(Axis axis);
+    // The axis's line moved to value, when it stands elsewhere.
+    void moveCrossHair(Axis axis, std::int32_t value);
+    void raise(platform::com::DISPID event);
 
     HRESULT getFont(FontSlot slot, IFont** font) const;
     HRESULT putFont(FontSlot slot, IFont* font);
@@ -169,9 +210,14 @@ private:
     platform::com::ComPtr<platform::com::IControlSite> m_site;
     QPointer<QWidget> m_widget;
     // The last screen paint: its plot rectangle and its picture, which is
-    // kept so that a cross-hair can be wiped off without a repaint.
+    // kept so that a cross-hair can be wiped off without a repaint, with the
+    // size and resolution it was drawn for.
     PlotRect m_plot;
     platform::gfx::ObjectHandle m_offscreen = 0;
+    platform::gfx::Size m_offscreenSize;
+    platform::gfx::Size m_offscreenDpi;
+    bool m_renderWanted = true;
+    Highlight m_highlight;
 };
 
 }  // namespace lumenplot

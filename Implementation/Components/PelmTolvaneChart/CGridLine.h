@@ -4,7 +4,6 @@
 
 #include "PelmTolvaneChart/ChartTypes.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,13 +30,5 @@ struct GridRecords {
 
 void addGridLine(std::vector<CGridLine>& list, CGridLine gridLine);
 void addLabel(std::vector<CLabel>& list, CLabel label);
-
-// A grid value as the chart reports and stores it: truncated to a whole
-// number, kept within the 32-bit range (NaN gives 0).
-std::int32_t wholeGridValue(double position);
-// The first and the last record's Position as whole grid values; -1 for an
-// empty list.
-std::int32_t FirstGridPosition(const std::vector<CGridLine>& list);
-std::int32_t LastGridPosition(const std::vector<CGridLine>& list);
 
 }  // namespace lumenplot

@@ -26,8 +26,6 @@ constexpr int kPlotLeftRoom = 10;
 constexpr int kPlotTopRoom = 1;
 constexpr int kPlotRightBottomRoom = 2;
 constexpr int kTrueColour = 24;
-// The cross-hair's pen: dotted red, one device pixel.
-constexpr gfx::ColorRef kHighlightColour = 0x0000FF;
 
 std::int32_t clampedSum(std::int32_t a, std::int32_t b)
 {
@@ -48,21 +46,11 @@ PlotRect onDevice(const PlotRect& plot, gfx::Size canvas, const gfx::Rect& targe
 // inside the target.
 void drawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const gfx::Rect& target, const Highlight& highlight)
 {
-    if (highlight.x == kNoHighlight && highlight.y == kNoHighlight) return;
     const SavedState state(dc);
     gfx::intersectClipRect(dc, target.left, target.top, target.right, target.bottom);
-    const SelectedObject pen(dc, gfx::createPen(gfx::PS_DOT, 1, kHighlightColour));
-    const PlotRect& plot = mapping.plot;
-    if (highlight.x != kNoHighlight) {
-        const int x = MapXToPixel(mapping, highlight.x);
-        gfx::moveToEx(dc, x, plot.top + 1);
-        gfx::lineTo(dc, x, plot.bottom - 1);
-    }
-    if (highlight.y != kNoHighlight) {
-        const int y = MapYToPixel(mapping, highlight.y);
-        gfx::moveToEx(dc, plot.left + 1, y);
-        gfx::lineTo(dc, plot.right - 1, y);
-    }
+    const gfx::ObjectHandle pen = createHighlightPen();
+    DrawCrossHair(dc, mapping, highlight, pen);
+    gfx::deleteObject(pen);
 }
 
 // Draws the layers on a canvas at the printer's resolution and copies the

@@ -4,6 +4,7 @@
 // resolution, drawn off screen with the same layers as on the screen, and
 // stretched into the rectangle.
 
+#include "ChartCrossHair.h"
 #include "ChartScene.h"
 #include "platform/com/HResult.h"
 #include "platform/gfx/Types.h"
@@ -30,13 +31,6 @@ platform::gfx::Size printCanvasSize(int width, int height, double sizeFactor);
 // The plot rectangle on a printer's canvas: the margins (twips) grow with the
 // font factor and leave room for the labels at the device's resolution.
 PlotRect printerPlotRect(platform::gfx::Size canvas, const Margins& margins, double fontFactor, int dpiX, int dpiY);
-
-// The cross-hair values of the chart; kNoHighlight for a line not shown.
-inline constexpr std::int32_t kNoHighlight = -32767;
-struct Highlight {
-    std::int32_t x = kNoHighlight;
-    std::int32_t y = kNoHighlight;
-};
 
 // Draws the chart into the rectangle (X, Y, Width, Height) given in the
 // context's logical units, and over it the highlighted cross-hair lines. The

@@ -27,16 +27,16 @@ bool SendDibToDevice(gfx::DcHandle dc, gfx::ObjectHandle section, const gfx::Rec
                                        info.height, gfx::SRCCOPY);
 }
 
-bool SendSurfaceAsDib(gfx::DcHandle dc, gfx::DcHandle surface, int width, int height)
+bool SendSurfaceAsDib(gfx::DcHandle dc, gfx::DcHandle surface, const gfx::Rect& rect)
 {
-    const gfx::ObjectHandle section = gfx::createDibSection(width, height, kTrueColour);
+    const gfx::ObjectHandle section = gfx::createDibSection(rect.width(), rect.height(), kTrueColour);
     if (!section) return false;
     {
         const MemoryContext memory(surface);
         const SelectedObject selected(memory.get(), section, SelectedObject::Borrowed);
-        gfx::bitBlt(memory.get(), 0, 0, width, height, surface, 0, 0, gfx::SRCCOPY);
+        gfx::bitBlt(memory.get(), 0, 0, rect.width(), rect.height(), surface, rect.left, rect.top, gfx::SRCCOPY);
     }
-    const bool sent = SendDibToDevice(dc, section, {0, 0, width, height});
+    const bool sent = SendDibToDevice(dc, section, rect);
     gfx::deleteObject(section);
     return sent;
 }

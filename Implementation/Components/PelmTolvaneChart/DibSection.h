@@ -13,9 +13,9 @@ namespace lumenplot {
 // every other device.
 bool SendDibToDevice(platform::gfx::DcHandle dc, platform::gfx::ObjectHandle section, const platform::gfx::Rect& rect);
 
-// Copies width x height pixels of a memory surface into a new 24-bit section
-// and sends it to dc at (0, 0); false, with nothing sent, when the section
+// Copies a rectangle of a memory surface into a new 24-bit section and sends
+// it to the same rectangle of dc; false, with nothing sent, when the section
 // cannot be made.
-bool SendSurfaceAsDib(platform::gfx::DcHandle dc, platform::gfx::DcHandle surface, int width, int height);
+bool SendSurfaceAsDib(platform::gfx::DcHandle dc, platform::gfx::DcHandle surface, const platform::gfx::Rect& rect);
 
 }  // namespace lumenplot

@@ -1,6 +1,7 @@
 #include "MetafileUnderlay.h"
 
 #include "GdiScope.h"
+#include "GridSnapping.h"
 #include "platform/gfx/Metafile.h"
 
 #include <algorithm>
@@ -8,6 +9,16 @@
 namespace lumenplot {
 
 namespace gfx = platform::gfx;
+
+namespace {
+
+// The last grid line's value; kNoGridLine for an empty list.
+std::int32_t LastGridPosition(const std::vector<CGridLine>& gridLines)
+{
+    return gridLines.empty() ? kNoGridLine : wholeGridValue(gridLines.back().Position);
+}
+
+}  // namespace
 
 void DrawMetafileUnderlay(const Canvas& canvas, const ChartScene& scene)
 {

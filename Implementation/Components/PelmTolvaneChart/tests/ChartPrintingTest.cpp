@@ -203,13 +203,13 @@ TEST_F(PrintedChart, APaintOnAPrinterPutsThePictureAtTheOrigin)
     EXPECT_NEAR(picture.bottom(), 66, 1);
 }
 
-TEST(PrintedCrossHair, IsDrawnOnTheContextInsideThePrintedPlot)
+TEST_F(PrintedChart, AHighlightedCrossHairIsPrintedInsideThePlot)
 {
-    const ChartProperties properties;
-    const GridRecords grid;
+    chart->HighlightXGridline(5);
+    chart->HighlightYGridline(2);
     PrintedPage page;
     gfx::setMapMode(page.dc(), gfx::MM_LOMETRIC);
-    ASSERT_EQ(PrintChart(page.dc(), 300, -300, 900, -700, ChartScene{properties, grid, {}, {}, {}, {}, {}, nullptr, {}, {}}, Highlight{5, 2}), S_OK);
+    ASSERT_EQ(chart->RenderToDC(page.dc(), 300, -300, 900, -700), S_OK);
     const QRect crossHair = boxOf(page.finish(100), isRed);
     ASSERT_FALSE(crossHair.isEmpty());
     EXPECT_TRUE(QRect(QPoint(118, 118), QPoint(472, 394)).contains(crossHair)) << "inside the chart's rectangle";
