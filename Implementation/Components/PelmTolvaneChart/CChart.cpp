@@ -20,7 +20,6 @@ namespace com = platform::com;
 namespace gfx = platform::gfx;
 using com::ComPtr;
 using com::E_FAIL;
-using com::E_NOTIMPL;
 using com::E_POINTER;
 using com::S_FALSE;
 using com::S_OK;
