@@ -1,12 +1,16 @@
 // A busy audiogram chart: both ears' curves (twelve lines of eleven points
 // with symbols) over the custom grid of a 125-8000 Hz by -10-120 dB
-// audiogram, 1000 x 700 pixels. Its full repaint, and a move of its
-// cross-hair with the paint that follows.
+// audiogram, 1000 x 700 pixels. Its full repaint, a move of its cross-hair
+// with the paint that follows, and the same chart printed as the report
+// prints it.
 
 #include "CChart.h"
 #include "GdiScope.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
+#include "platform/print/PrintJob.h"
+#include "platform/print/Printers.h"
+#include "platform/testing/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -123,6 +127,32 @@ void BM_CrossHairMoveToNextGridValue(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CrossHairMoveToNextGridValue)->Unit(benchmark::kMicrosecond);
+
+// RenderToDC on a page of the built-in PDF printer (600 dots per inch) at the
+// report's size: 9 x 7 cm in units of 0.01 cm with y up. Each print gets a
+// document of its own, opened and closed outside the measurement.
+void BM_PrintBusyAudiogram(benchmark::State& state)
+{
+    const platform::testing::ScopedMachineRoot machine;
+    const auto images = symbols();
+    const auto chart = busyAudiogram(images);
+    const gfx::DcHandle printer = platform::print::createPrinterDc(platform::print::builtInPrinterSettings().name);
+    const std::string file = (machine.path() / "chart.pdf").string();
+    for (auto _ : state) {
+        state.PauseTiming();
+        platform::print::startDoc(printer, "Chart", file);
+        platform::print::startPage(printer);
+        gfx::setMapMode(printer, gfx::MM_LOMETRIC);
+        state.ResumeTiming();
+        chart->RenderToDC(printer, 300, -300, 900, -700);
+        state.PauseTiming();
+        platform::print::endPage(printer);
+        platform::print::endDoc(printer);
+        state.ResumeTiming();
+    }
+    gfx::deleteDc(printer);
+}
+BENCHMARK(BM_PrintBusyAudiogram)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -99,6 +99,7 @@ PrintDialogResult printDialog(std::uint32_t flags, QWidget* owner)
     if (result.printerName.empty())
         return outcome(PrintDialogOutcome::NoPrinter);
     result.outcome = PrintDialogOutcome::Printer;
+    result.blocks = allocPrinterBlocks(result.printerName, result.copies, result.collate);
     if (flags & PD_RETURNDC)
         result.dc = createPrinterDc(result.printerName);
     return result;

@@ -4,6 +4,7 @@
 // default printer is taken.
 
 #include "platform/gfx/Types.h"
+#include "platform/print/PrinterBlocks.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +32,9 @@ struct PrintDialogResult {
     int copies = 1;
     bool collate = false;
     gfx::DcHandle dc = 0;  // with PD_RETURNDC and a printer: owned by the caller
+    // With a printer: its name and settings blocks, which the caller frees
+    // (PrinterBlocks.h).
+    PrinterBlocks blocks = {};
 };
 
 // Shows the print dialog (or, with PD_RETURNDEFAULT, takes the default printer

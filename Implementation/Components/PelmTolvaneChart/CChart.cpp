@@ -1,7 +1,9 @@
 #include "CChart.h"
 
+#include "ChartPrinting.h"
 #include "ChartRenderer.h"
 #include "ChartWidget.h"
+#include "DibSection.h"
 #include "GdiScope.h"
 #include "Give.h"
 #include "PelmTolvaneChart/ClassIds.h"
@@ -18,7 +20,6 @@ namespace com = platform::com;
 namespace gfx = platform::gfx;
 using com::ComPtr;
 using com::E_FAIL;
-using com::E_NOTIMPL;
 using com::E_POINTER;
 using com::S_FALSE;
 using com::S_OK;
@@ -131,7 +132,12 @@ void CChart::copyPicture(gfx::DcHandle target, const gfx::Rect& rect) const
 {
     const MemoryContext memory(target);
     const SelectedObject bitmap(memory.get(), m_offscreen, SelectedObject::Borrowed);
-    if (bitmap) gfx::bitBlt(target, rect.left, rect.top, rect.width(), rect.height(), memory.get(), rect.left, rect.top, gfx::SRCCOPY);
+    if (!bitmap) return;
+    // A raster printer takes the picture as a device-independent section.
+    if (gfx::getDeviceCaps(target, gfx::TECHNOLOGY) == gfx::DT_RASPRINTER)
+        SendSurfaceAsDib(target, memory.get(), rect);
+    else
+        gfx::bitBlt(target, rect.left, rect.top, rect.width(), rect.height(), memory.get(), rect.left, rect.top, gfx::SRCCOPY);
 }
 
 void CChart::drawHighlight(gfx::DcHandle target) const
@@ -438,9 +444,18 @@ HRESULT CChart::putref_Picture(IPicture* picture) { return setPicture(picture); 
 HRESULT CChart::put_Picture(IPicture* picture) { return setPicture(picture); }
 HRESULT CChart::get_Picture(IPicture** picture) { return giveObject(picture, m_picture); }
 
-// Printing comes with the chart's printed form.
+// Printing
 
-HRESULT CChart::RenderToDC(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return E_NOTIMPL; }
-HRESULT CChart::RenderToPrinterDC(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) { return E_NOTIMPL; }
+HRESULT CChart::RenderToDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height)
+{
+    return RenderToPrinterDC(hdc, X, Y, Width, Height);
+}
+
+HRESULT CChart::RenderToPrinterDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height)
+{
+    // A failure goes back to the caller, so that a print job without its chart
+    // fails instead of printing an empty rectangle.
+    return PrintChart(hdc, X, Y, Width, Height, scene(), m_highlight);
+}
 
 }  // namespace lumenplot

@@ -3,6 +3,8 @@
 #include "DrawFrame.h"
 #include "DrawGrid.h"
 #include "DrawLine.h"
+#include "MetafileUnderlay.h"
+#include "SpeechTemplates.h"
 
 namespace lumenplot {
 
@@ -11,6 +13,7 @@ void DrawChartLayers(const Canvas& canvas, const ChartScene& scene)
     const ChartProperties& properties = scene.properties;
     DrawBackground(canvas, scene);
     DrawGridBackground(canvas, scene);
+    if (properties.DrawMetafileOverGrid == VARIANT_FALSE) DrawMetafileUnderlay(canvas, scene);
     if (properties.XGridLineMode != grid_UseStandard)
         DrawCustomXGrid(canvas, scene);
     else
@@ -19,9 +22,11 @@ void DrawChartLayers(const Canvas& canvas, const ChartScene& scene)
         DrawCustomYGrid(canvas, scene);
     else
         DrawStandardYGrid(canvas, scene);
+    if (properties.DrawMetafileOverGrid == VARIANT_TRUE) DrawMetafileUnderlay(canvas, scene);
     DrawXLabels(canvas, scene);
     DrawYLabels(canvas, scene);
     DrawBorder(canvas);
+    ApplySpeechTemplate(canvas, scene);
     for (const auto* lines : {&scene.backLines, &scene.lines})
         for (const LineData* line : *lines)
             if (line->Visible == VARIANT_TRUE) DrawLine(canvas, scene, *line);

@@ -53,6 +53,16 @@ struct DeviceScale {
     int horizontal(int pixels) const;
 };
 
+// What changes while the chart prints. Its canvas is a memory surface, which
+// reports the screen's resolution, so the printer's comes along: symbols are
+// a quarter inch square at it, and device fonts are made for it and scaled by
+// the font factor.
+struct PrintScale {
+    int dpiX = 0;
+    int dpiY = 0;
+    double fontFactor = 1.0;
+};
+
 // The surface a picture is drawn on and where its plot rectangle lies.
 struct Canvas {
     platform::gfx::DcHandle dc = 0;
@@ -60,6 +70,7 @@ struct Canvas {
     int height = 0;
     ChartMapping mapping;
     DeviceScale scale;
+    std::optional<PrintScale> printing;  // none on the screen
 
     const PlotRect& plot() const { return mapping.plot; }
 };

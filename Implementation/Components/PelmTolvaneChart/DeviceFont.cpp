@@ -21,14 +21,30 @@ int deviceFontHeight(double points, int dpiY, double fontFactor)
     return -toPixel(static_cast<double>(height) * fontFactor);
 }
 
+namespace {
+
+platform::gfx::ObjectHandle fontAt(const platform::com::FontDescription& font, int dpiY, double fontFactor)
+{
+    platform::gfx::FontDescription device = platform::com::drawingFont(font, dpiY);
+    device.height = deviceFontHeight(font.size, dpiY, fontFactor);
+    return platform::gfx::createFont(device);
+}
+
+}  // namespace
+
 platform::gfx::ObjectHandle CreateFontFromIFont(const std::optional<platform::com::FontDescription>& font,
                                                 platform::gfx::DcHandle dc, double fontFactor)
 {
     if (!font) return 0;
-    const int dpiY = platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSY);
-    platform::gfx::FontDescription device = platform::com::drawingFont(*font, dpiY);
-    device.height = deviceFontHeight(font->size, dpiY, fontFactor);
-    return platform::gfx::createFont(device);
+    return fontAt(*font, platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSY), fontFactor);
+}
+
+platform::gfx::ObjectHandle CreateFontFromIFont(const std::optional<platform::com::FontDescription>& font,
+                                                const Canvas& canvas)
+{
+    if (!font) return 0;
+    if (!canvas.printing) return CreateFontFromIFont(font, canvas.dc);
+    return fontAt(*font, canvas.printing->dpiY, canvas.printing->fontFactor);
 }
 
 platform::gfx::Size textExtent(platform::gfx::DcHandle dc, std::string_view text)

@@ -52,7 +52,7 @@ private:
 class TextScope {
 public:
     TextScope(const Canvas& canvas, const std::optional<platform::com::FontDescription>& font)
-        : m_dc(canvas.dc), m_font(canvas.dc, CreateFontFromIFont(font, canvas.dc)),
+        : m_dc(canvas.dc), m_font(canvas.dc, CreateFontFromIFont(font, canvas)),
           m_previousMode(gfx::setBkMode(canvas.dc, gfx::TRANSPARENT))
     {
     }

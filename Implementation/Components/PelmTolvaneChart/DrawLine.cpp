@@ -60,8 +60,8 @@ void DrawLine(const Canvas& canvas, const ChartScene& scene, const LineData& lin
                                                 canvas.scale.horizontal(line.LineWidth), plainRgb(line.LineColor)));
     const int previousMode = gfx::setBkMode(dc, gfx::TRANSPARENT);
     LineFonts fonts;
-    fonts.symbol = CreateFontFromIFont(scene.symbolFont, dc);
-    fonts.description = CreateFontFromIFont(scene.symbolDescriptionFont, dc);
+    fonts.symbol = CreateFontFromIFont(scene.symbolFont, canvas);
+    fonts.description = CreateFontFromIFont(scene.symbolDescriptionFont, canvas);
 
     const auto pixelOf = [&](const CPoint& point) {
         return PixelPoint{MapXToPixel(canvas.mapping, point.X), MapYToPixel(canvas.mapping, point.Y)};

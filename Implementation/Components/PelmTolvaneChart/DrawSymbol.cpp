@@ -13,6 +13,8 @@ namespace gfx = platform::gfx;
 
 namespace {
 
+constexpr double kPrintedSymbolInches = 0.25;
+
 // A bitmap selected into a memory context compatible with the canvas.
 class SymbolBitmap {
 public:
@@ -46,6 +48,16 @@ void ReplaceColour(const SymbolBitmap& symbol, gfx::ColorRef colour)
     gfx::bitBlt(symbol.dc(), 0, 0, symbol.width(), symbol.height(), maskDc.get(), 0, 0, gfx::ROP_PATTERN_THROUGH_MASK);
 }
 
+// A quarter inch square on a printer; otherwise 24 pixels at 96 dots per inch.
+gfx::Size symbolSize(const Canvas& canvas)
+{
+    if (canvas.printing)
+        return {toPixel(canvas.printing->dpiX * kPrintedSymbolInches), toPixel(canvas.printing->dpiY * kPrintedSymbolInches)};
+    if (canvas.scale.scaled)
+        return {toPixel(kSymbolSize * static_cast<double>(canvas.scale.x)), toPixel(kSymbolSize * static_cast<double>(canvas.scale.y))};
+    return {kSymbolSize, kSymbolSize};
+}
+
 }  // namespace
 
 void DrawSymbol(const Canvas& canvas, const gfx::ImageList* imageList, int x, int y, gfx::ColorRef lineColour,
@@ -64,8 +76,7 @@ void DrawSymbol(const Canvas& canvas, const gfx::ImageList* imageList, int x, in
     const SavedState state(canvas.dc);
     gfx::setMapMode(canvas.dc, gfx::MM_TEXT);
 
-    const int width = canvas.scale.scaled ? toPixel(kSymbolSize * static_cast<double>(canvas.scale.x)) : kSymbolSize;
-    const int height = canvas.scale.scaled ? toPixel(kSymbolSize * static_cast<double>(canvas.scale.y)) : kSymbolSize;
+    const auto [width, height] = symbolSize(canvas);
     const auto draw = [&](const SymbolBitmap& symbol) {
         ReplaceColour(symbol, lineColour);
         gfx::transparentBlt(canvas.dc, centre.x - symbol.width() / 2, centre.y - symbol.height() / 2, symbol.width(),
