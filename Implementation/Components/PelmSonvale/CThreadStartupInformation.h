@@ -9,7 +9,9 @@
 #include "platform/system/MessageWindow.h"
 
 #include <cstdint>
+#include <mutex>
 #include <string>
+#include <utility>
 
 namespace pelmsonvale {
 
@@ -44,6 +46,19 @@ public:
     void SetBinding(CVendorDriverWrapper* binding);
 
 private:
+    template <typename T>
+    T read(const T& field) const
+    {
+        std::lock_guard guard(m_lock);
+        return field;
+    }
+    template <typename T>
+    void write(T& field, T value)
+    {
+        std::lock_guard guard(m_lock);
+        field = std::move(value);
+    }
+
     mutable platform::system::CriticalSection m_lock;
     const std::string m_driverPath;
     const platform::system::WindowHandle m_threadWindow;

@@ -5,9 +5,9 @@
 // cannot keep a 7-bit line setting for a second connect.
 
 #include "LinkTestSupport.h"
+#include "MarletSetUp.h"
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/SonvaleTypes.h"
-#include "driver/Settings.h"
 #include "platform/com/Creation.h"
 #include "platform/com/ServerLibraries.h"
 #include "platform/ui/WindowHandle.h"
@@ -45,17 +45,7 @@ protected:
             audiometer.emplace(audiometerModel, "COM3");
         if (tympanometerModel != marlet::ModelNone)
             tympanometer.emplace(tympanometerModel, "COM4");
-        marlet::Settings settings("marlet");
-        settings.update([&](marlet::SettingsValues& values) {
-            values = marlet::defaultSettings();
-            values.model = marlet::modelName(audiometerModel);
-            values.model2 = marlet::modelName(tympanometerModel);
-            if (audiometerModel != marlet::ModelNone)
-                values.models[audiometerModel].port = "COM3";
-            if (tympanometerModel != marlet::ModelNone)
-                values.models[tympanometerModel].port = "COM4";
-        });
-        settings.save();
+        setUpMarlet("marlet", audiometerModel, tympanometerModel);
         registerDriver("MRL", MARLET_LIBRARY);
         platform::com::ServerEntryPoints server;
         ASSERT_EQ(platform::com::loadServer(PELMSONVALE_LIBRARY, &server), S_OK);

@@ -13,20 +13,30 @@
 
 namespace pelmsonvale::testing {
 
-// Runs the event loop until the condition holds; false when it still does not
-// after the time limit.
-inline bool runUntil(const std::function<bool()>& condition,
-                     std::chrono::milliseconds limit = std::chrono::milliseconds(10000))
+// Checks the condition after each step until it holds; false when it still
+// does not after the time limit.
+inline bool checkUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit,
+                       const std::function<void()>& step)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
+        step();
+    }
+    return true;
+}
+
+// Runs the event loop until the condition holds; false when it still does not
+// after the time limit.
+inline bool runUntil(const std::function<bool()>& condition,
+                     std::chrono::milliseconds limit = std::chrono::milliseconds(10000))
+{
+    return checkUntil(condition, limit, [] {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();
-    }
-    return true;
+    });
 }
 
 // Waits, delivering nothing on this thread, until the condition holds; false
@@ -34,13 +44,7 @@ inline bool runUntil(const std::function<bool()>& condition,
 inline bool waitWithoutDelivering(const std::function<bool()>& condition,
                                   std::chrono::milliseconds limit = std::chrono::milliseconds(10000))
 {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
+    return checkUntil(condition, limit, [] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); });
 }
 
 inline std::size_t countOf(const EventLog& log, platform::com::DISPID event)
