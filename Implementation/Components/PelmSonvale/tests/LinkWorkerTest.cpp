@@ -322,6 +322,23 @@ TEST_F(LinkWorker, ResultsStillQueuedAtStopAreDeliveredInOrderBeforeTheShutdown)
     EXPECT_EQ(log->events[2].second, plotPointAt(1000, 15));
 }
 
+TEST_F(LinkWorker, AResultsHandlerMayStopAndTheResultsAfterItAreStillDelivered)
+{
+    fake.queueRead({kAirLeft1000, kAirLeft1000, kAirLeft1000});
+    std::vector<HRESULT> stops;
+    log->onEvent = [&](platform::com::DISPID event) {
+        if (event == PlotPoint) {
+            TFuncResult result = TFuncResult_er_NotLegal;
+            stops.push_back(controller->Stop(&result));
+        }
+    };
+    start();
+    ASSERT_TRUE(runUntil([&] { return countOf(*log, ShutdownComplete) == 1; }));
+    EXPECT_EQ(eventIds(*log), (std::vector<platform::com::DISPID>{PlotPoint, PlotPoint, PlotPoint, ShutdownComplete}));
+    EXPECT_EQ(stops, (std::vector<HRESULT>{E_FAIL, E_FAIL, S_OK})) << "the stop that runs refuses the others";
+    EXPECT_FALSE(isActive());
+}
+
 TEST_F(LinkWorker, ReleasingTheControllerStopsTheRunningDriver)
 {
     fake.queueRead({kAirLeft1000});
