@@ -101,8 +101,7 @@ std::optional<Firing> firingOf(const platform::system::Message& message)
 
 }  // namespace
 
-CBaseThreadWindow::CBaseThreadWindow(CSonvaleDriver* driver, CSonvaleController* controller)
-    : m_driver(driver), m_controller(controller)
+CBaseThreadWindow::CBaseThreadWindow(CSonvaleController* controller) : m_controller(controller)
 {
     m_window = platform::system::createMessageWindow(
         [this](platform::system::Message& message) { return handleMessage(message); });
@@ -120,10 +119,9 @@ void CBaseThreadWindow::DeliverQueued()
 
 std::intptr_t CBaseThreadWindow::handleMessage(platform::system::Message& message)
 {
-    if (message.id == WM_LINK_WORKER_HWND) {
-        m_workerWindow = static_cast<platform::system::WindowHandle>(message.wParam);
-        return 0;
-    }
+    // WM_LINK_WORKER_HWND needs nothing: a stop request finds the worker's
+    // window in the startup record, which does not wait for this window's
+    // messages to be delivered.
     if (message.id == WM_LINK_MEASUREMENTCOMPLETE) {
         // Fired from the controller's window, since a handler that stops the
         // measurement destroys this one.

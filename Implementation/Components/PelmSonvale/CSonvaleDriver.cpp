@@ -59,12 +59,12 @@ void releaseDriver(CThreadStartupInformation& record)
 }
 
 // Answers the worker's requests of one kind until it reports `until`.
-void serveWorker(platform::system::Event& until, platform::system::Event& request, const LinkEvents& events,
+void serveWorker(platform::system::Event& until, platform::system::Event& request, platform::system::Event& done,
                  CThreadStartupInformation& record, void (*answer)(CThreadStartupInformation&))
 {
     while (platform::system::Event::waitAny({&until, &request}) == 1u) {
         answer(record);
-        events.done->set();
+        done.set();
     }
 }
 
@@ -130,7 +130,7 @@ HRESULT CSonvaleDriver::Start(std::int32_t hWnd, TFuncResult* result)
     if (link.threadWindow)
         return E_FAIL;  // a driver of another controller runs
 
-    link.threadWindow = std::make_unique<CBaseThreadWindow>(this, controller);
+    link.threadWindow = std::make_unique<CBaseThreadWindow>(controller);
     m_startup = std::make_unique<CThreadStartupInformation>(m_registration.DriverPath,
                                                             link.threadWindow->Window(), hWnd);
     m_worker = std::make_unique<platform::system::Thread>();
@@ -142,7 +142,7 @@ HRESULT CSonvaleDriver::Start(std::int32_t hWnd, TFuncResult* result)
         link.threadWindow.reset();
         return E_FAIL;
     }
-    serveWorker(*link.events.startupSync, *link.events.doConnect, link.events, *record, connectDriver);
+    serveWorker(*link.events.startupSync, *link.events.doConnect, *link.events.done, *record, connectDriver);
 
     const std::int32_t connectResult = record->ConnectResult();
     if (connectResult == TFuncResult_fr_OK) {
@@ -177,7 +177,7 @@ HRESULT CSonvaleDriver::endRun(bool requestStop, TFuncResult* result)
     if (requestStop && !platform::system::postMessage(m_startup->WorkerWindow(), WM_LINK_STOP))
         return E_FAIL;
     m_stopping = true;
-    serveWorker(*link.events.stopSync, *link.events.doRelease, link.events, *m_startup, releaseDriver);
+    serveWorker(*link.events.stopSync, *link.events.doRelease, *link.events.done, *m_startup, releaseDriver);
     m_worker->join();
     m_worker.reset();
     // What the worker posted before it ended is shown before the run closes.
