@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <memory>
+#include <new>
 #include <optional>
 
 namespace pelmsonvale {
@@ -135,8 +136,15 @@ int DriverWorkerThread(CThreadStartupInformation& record)
         record.SetWorkerWindow(worker.Window());
         const bool connected = connect(worker, record, events);
         events.startupSync->set();
-        if (connected)
-            poll(worker);
+        if (connected) {
+            // Running out of memory ends polling as a failed read does; the
+            // client's thread still gets its release request.
+            try {
+                poll(worker);
+            } catch (const std::bad_alloc&) {
+                postError(worker, TFuncResult_er_Sonvale);
+            }
+        }
         events.doRelease->set();
         events.done->wait();
         record.SetBinding(nullptr);
