@@ -1,3 +1,4 @@
+#include "driver/testing/DriverRecordBuilders.h"
 #include "driver/tests/ConnectedDriver.h"
 #include "tools/instrument-sim/AudiometerRecords.h"
 #include "tools/instrument-sim/TympanometerRecords.h"
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{CurveAirRight, 4000, 55}}, {}, {}, {}},
         PersonaCase{"Halvec", ModelHalvec, ModelNone,
                     {sim::wholeCurve(airAt1000(300), {}), sim::tonePoint({.type = '5', .levelA = 250})}, {},
-                    {{CurveAirLeft, 1000, 30}, {makeTypeWord(CurveAirLeft, PointCursor, 0), 1000, 25}}, {},
+                    {{CurveAirLeft, 1000, 30}, pointRecord(CurveAirLeft, PointCursor, 0, 1000, 25)}, {},
                     {":5471\r\n"}, {}},
         PersonaCase{"Pyrel", ModelPyrel, ModelNone, {sim::acCurve(true, acAt1000(400)), sim::tympanogram({})}, {},
                     {{CurveAirRight, 1000, 40}}, {KindTympanogramLeft}, {kAcknowledge, kAcknowledge}, {}},

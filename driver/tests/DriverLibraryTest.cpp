@@ -1,5 +1,6 @@
 #include "driver/DriverLibrary.h"
 
+#include "driver/testing/DriverRecordBuilders.h"
 #include "platform/testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +68,6 @@ protected:
     {
         return library.readAudiMeas(points.data(), maximum, &pointCount, &blockCount, blocks.data());
     }
-
-    static DriverTestBlock blockWithTestNumber(std::int16_t number)
-    {
-        DriverTestBlock block{};
-        block.TestNumber = number;
-        return block;
-    }
 };
 
 TEST_F(DriverLibraryTest, ConnectWritesThePollIntervalInEveryState)
@@ -136,7 +130,7 @@ TEST_F(DriverLibraryTest, ReadMovesAtMostTheAskedNumberOldestFirst)
     ASSERT_EQ(connect(), kResultOk);
     for (int i = 0; i < 205; ++i)
         library.pushPoint(kAirLeft, 1000, i * 10);
-    library.pushBlock(blockWithTestNumber(7));
+    library.pushBlock(testing::TestBlockBuilder().testNumber(7).block());
 
     ASSERT_EQ(read(10), kResultOk);
     EXPECT_EQ(pointCount, 10);
@@ -188,7 +182,7 @@ TEST_F(DriverLibraryTest, ConnectEmptiesResultsOfTheEarlierConnection)
     useSession(true);
     ASSERT_EQ(connect(), kResultOk);
     library.pushPoint(kAirLeft, 1000, 250);
-    library.pushBlock(blockWithTestNumber(1));
+    library.pushBlock(testing::TestBlockBuilder().testNumber(1).block());
     ASSERT_EQ(library.releaseAudiCon(), kResultOk);
     ASSERT_EQ(connect(), kResultOk);
     ASSERT_EQ(read(10), kResultOk);

@@ -192,7 +192,8 @@ void decodeSummaries(const marlet::DriverTestBlock& block, CPointInformation& in
     }
     // Canal volume, gradient status and probe tone come from the first only.
     information.CanalVolume = block.Summary0.Volume;
-    information.GradientStatus = entryAt(kGradientStatuses, block.Summary0.GradientStatus).value_or(TGradientStatus_OFF);
+    information.GradientStatus =
+        entryAt(kGradientStatuses, block.Summary0.GradientStatus).value_or(TGradientStatus_OFF);
     information.ProbeTone = entryAt(kProbeTones, block.Summary0.ProbeTone).value_or(kProbeTones[0]);
 }
 
