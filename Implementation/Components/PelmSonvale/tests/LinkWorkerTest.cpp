@@ -4,6 +4,7 @@
 #include "FakeDriverControl.h"
 #include "LinkTestSupport.h"
 #include "PelmSonvale/SonvaleTypes.h"
+#include "driver/testing/DriverRecordBuilders.h"
 #include "platform/system/MessageWindow.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,10 @@ using platform::com::S_OK;
 
 constexpr std::int32_t kCaller = 7;
 
-marlet::DriverPointRecord point(std::int32_t curve, std::int32_t code, std::int32_t frequency, std::int32_t level,
-                                std::int32_t status = 0)
+// A point record without status bits.
+marlet::DriverPointRecord point(std::int32_t curve, std::int32_t code, std::int32_t frequency, std::int32_t level)
 {
-    return {marlet::makeTypeWord(curve, code, status), frequency, level};
+    return marlet::testing::pointRecord(curve, code, 0, frequency, level);
 }
 
 const marlet::DriverPointRecord kAirLeft1000 = point(marlet::CurveAirLeft, marlet::PointMeasurement, 1000, 25);
@@ -171,11 +172,9 @@ TEST_F(LinkWorker, ConnectFallsBackToTheFirstGenerationCallWhenTheSecondFails)
 
 TEST_F(LinkWorker, ResultsArriveAsEventsInTheOrderTheDriverGaveThem)
 {
-    marlet::DriverTestBlock tympanogram{};
-    tympanogram.Kind = marlet::KindTympanogramLeft;
-    marlet::DriverTestBlock cursor{};
-    cursor.Kind = marlet::KindTympanogramLeft;
-    cursor.Action = 1;
+    const marlet::DriverTestBlock tympanogram = marlet::testing::TestBlockBuilder(marlet::KindTympanogramLeft).block();
+    const marlet::DriverTestBlock cursor =
+        marlet::testing::TestBlockBuilder(marlet::KindTympanogramLeft).action(1).block();
     fake.queueRead({kAirLeft1000, point(marlet::CurveBoneRight, marlet::PointCursor, 2000, 40),
                     point(marlet::CurveAirLeft, marlet::PointDeleteAllCurves, 0, 0)},
                    {tympanogram, cursor});
