@@ -176,6 +176,19 @@ bool pumpMessages()
     return currentQueue()->deliverQueued();
 }
 
+void pumpMessagesFor(WindowHandle window)
+{
+    std::shared_ptr<ThreadMessageQueue> queue;
+    {
+        std::lock_guard lock(table().mutex);
+        const auto found = table().windows.find(window);
+        if (found == table().windows.end() || found->second.owner != std::this_thread::get_id())
+            return;
+        queue = found->second.queue;
+    }
+    queue->deliverQueuedFor(window);
+}
+
 bool waitForMessage(std::chrono::milliseconds timeout)
 {
     return currentQueue()->waitForMessage(timeout);

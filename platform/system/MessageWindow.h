@@ -90,6 +90,12 @@ void postQuitMessage();
 // returns without waiting. False when a quit request was among them.
 bool pumpMessages();
 
+// Delivers, on the calling thread, the messages queued now for this window
+// of its own, in order, and leaves the others queued: a window that is about
+// to go hands on what is still waiting for it. Nothing for another thread's
+// window.
+void pumpMessagesFor(WindowHandle window);
+
 // Waits until a message (or a quit request) is queued for the calling thread,
 // at most the time-out (kWaitForever: without limit); true when one is.
 bool waitForMessage(std::chrono::milliseconds timeout);

@@ -131,24 +131,34 @@ bool ThreadMessageQueue::waitForMessage(std::chrono::milliseconds timeout)
 }
 
 template <typename Predicate>
-void ThreadMessageQueue::discardIf(Predicate matches)
+std::vector<QueuedMessage> ThreadMessageQueue::takeIf(Predicate matches)
 {
-    std::vector<QueuedMessage> dropped;
-    {
-        std::lock_guard lock(m_mutex);
-        for (std::deque<QueuedMessage>* queue : {&m_sent, &m_posted}) {
-            for (auto at = queue->begin(); at != queue->end();) {
-                if (matches(*at)) {
-                    dropped.push_back(std::move(*at));
-                    at = queue->erase(at);
-                } else {
-                    ++at;
-                }
+    std::vector<QueuedMessage> taken;
+    std::lock_guard lock(m_mutex);
+    for (std::deque<QueuedMessage>* queue : {&m_sent, &m_posted}) {
+        for (auto at = queue->begin(); at != queue->end();) {
+            if (matches(*at)) {
+                taken.push_back(std::move(*at));
+                at = queue->erase(at);
+            } else {
+                ++at;
             }
         }
     }
-    for (QueuedMessage& queued : dropped)
+    return taken;
+}
+
+template <typename Predicate>
+void ThreadMessageQueue::discardIf(Predicate matches)
+{
+    for (QueuedMessage& queued : takeIf(matches))
         queued.answer(std::nullopt);
+}
+
+void ThreadMessageQueue::deliverQueuedFor(WindowHandle window)
+{
+    for (QueuedMessage& queued : takeIf([window](const QueuedMessage& q) { return q.message.window == window; }))
+        m_dispatch(queued);
 }
 
 void ThreadMessageQueue::discardFor(WindowHandle window)

@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 class QObject;
 
@@ -52,6 +53,9 @@ public:
     bool deliverQueued();
     bool waitForMessage(std::chrono::milliseconds timeout);
 
+    // Delivers what is queued now for one window, in order; the rest stays.
+    void deliverQueuedFor(WindowHandle window);
+
     // Drops what is queued for one window, or for all; waiting senders get no
     // answer and payloads are freed.
     void discardFor(WindowHandle window);
@@ -59,6 +63,9 @@ public:
 
 private:
     void enqueue(std::deque<QueuedMessage>& queue, QueuedMessage queued);
+    // Takes the matching messages out of the queue, in delivery order.
+    template <typename Predicate>
+    std::vector<QueuedMessage> takeIf(Predicate matches);
     template <typename Predicate>
     void discardIf(Predicate matches);
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace pelmsonvale {
@@ -48,11 +49,6 @@ CSonvaleController::CSonvaleController()
 
 CSonvaleController::~CSonvaleController()
 {
-    if (m_activeDriver) {
-        TFuncResult result = TFuncResult_fr_OK;
-        m_activeDriver->Stop(&result);
-        m_activeDriver.reset();
-    }
     if (m_window) {
         withdrawControllerWindow(m_window);
         platform::system::destroyMessageWindow(m_window);
@@ -60,6 +56,22 @@ CSonvaleController::~CSonvaleController()
     m_signalThread.stop();
     if (m_drivers)
         m_drivers->SetParent(nullptr);
+}
+
+std::uint32_t CSonvaleController::Release()
+{
+    // Calls come on the controller's own thread only, so the count seen here
+    // stays until the stop. Stopping fires events, which take references of
+    // their own: it must not run inside the destructor.
+    if (m_activeDriver) {
+        const bool last = AddRef() == 2;
+        Object::Release();
+        if (last) {
+            TFuncResult result = TFuncResult_fr_OK;
+            Stop(&result);
+        }
+    }
+    return Object::Release();
 }
 
 HRESULT CSonvaleController::finalConstruct()
@@ -198,7 +210,7 @@ void CSonvaleController::RefreshInstalledDrivers()
         if (!m_drivers->Find(name))
             continue;
         std::array<Variant, 1> arguments{Variant(std::move(name))};
-        fireEvent(SetupDone, arguments);
+        FireEvent(SetupDone, arguments);
     }
 }
 
@@ -214,16 +226,37 @@ std::intptr_t CSonvaleController::handleMessage(platform::system::Message& messa
     // A handler of the event may let go of this controller: it stays alive
     // until the message is handled.
     const ComPtr<ISonvaleController> self(this);
-    if (message.id == WM_LINK_MEASUREMENTCOMPLETE)
-        fireEvent(MeasurementComplete, {});
+    // A report that comes after its run has ended would stop the wrong run.
+    if (message.id == WM_LINK_MEASUREMENTCOMPLETE && std::exchange(m_completePending, false))
+        FireEvent(MeasurementComplete, {});
     else if (message.id == WM_LINK_REFRESHDRIVERS)
         RefreshInstalledDrivers();
     return 0;
 }
 
-void CSonvaleController::fireEvent(SonvaleControllerEvent event, std::span<Variant> arguments)
+void CSonvaleController::LinkStarted(CSonvaleDriver* driver)
+{
+    m_activeDriver = ComPtr<CSonvaleDriver>(driver);
+    m_linkActive = true;
+    m_completePending = false;
+}
+
+void CSonvaleController::LinkStopped()
+{
+    m_activeDriver.reset();
+    m_linkActive = false;
+    m_completePending = false;
+}
+
+void CSonvaleController::FireEvent(SonvaleControllerEvent event, std::span<Variant> arguments)
 {
     fire(kSonvaleControllerEventsIid, event, arguments);
+}
+
+bool CSonvaleController::TriggerSignalThread()
+{
+    m_completePending = m_signalThread.trigger();
+    return m_completePending;
 }
 
 }  // namespace pelmsonvale

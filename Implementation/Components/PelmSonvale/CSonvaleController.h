@@ -43,8 +43,25 @@ public:
     HRESULT IsDriverInstalled(std::string strINIToExtractManufCode, std::string* strModuleName,
                               bool* pvbErrorInINIInfo, bool* installed) override;
 
+    // The last release stops a running driver first, while the controller is
+    // still whole, so that the driver's last events reach the sinks.
+    std::uint32_t Release() override;
+
     // True while a driver runs.
     bool IsLinkActive() const { return m_linkActive; }
+
+    // A driver's run begins and ends.
+    void LinkStarted(CSonvaleDriver* driver);
+    void LinkStopped();
+
+    // Fires an event on every connected sink.
+    void FireEvent(SonvaleControllerEvent event, std::span<platform::runtime::Variant> arguments);
+
+    // The running driver reports that its measurement is complete: the
+    // signal thread passes it on to this controller's window, which fires
+    // MeasurementComplete unless the run has ended meanwhile. False when the
+    // signal thread was not ready (the report is lost).
+    bool TriggerSignalThread();
 
     // Reads the list again after a driver's installer announced a change, and
     // fires SetupDone for each driver that joined it. Nothing while a driver runs.
@@ -58,13 +75,14 @@ private:
     // while a driver runs, E_INVALIDARG for an index not in the list.
     HRESULT idleDriver(std::int32_t Index, platform::com::ComPtr<ISonvaleDriver>& driver) const;
     std::intptr_t handleMessage(platform::system::Message& message);
-    void fireEvent(SonvaleControllerEvent event, std::span<platform::runtime::Variant> arguments);
 
     platform::system::WindowHandle m_window = 0;
     SignalThread m_signalThread;
     platform::com::ComPtr<CSonvaleDrivers> m_drivers;
     platform::com::ComPtr<CSonvaleDriver> m_activeDriver;
     bool m_linkActive = false;
+    // A measurement-complete report of the running driver is on its way.
+    bool m_completePending = false;
 };
 
 }  // namespace pelmsonvale

@@ -1,18 +1,72 @@
 #include "CSonvaleDriver.h"
 
+#include "CBaseThreadWindow.h"
 #include "CSonvaleController.h"
 #include "CSonvaleDrivers.h"
+#include "CThreadStartupInformation.h"
 #include "CVendorDriverWrapper.h"
+#include "DriverWorkerThread.h"
+#include "LinkEvents.h"
+#include "LinkMessages.h"
+#include "platform/system/Thread.h"
 
 namespace pelmsonvale {
 
 namespace {
 
 using platform::com::E_FAIL;
-using platform::com::E_NOTIMPL;
 using platform::com::E_POINTER;
 using platform::com::failed;
 using platform::com::S_OK;
+
+// What runs in this process; one driver at a time.
+struct ProcessLink {
+    LinkEvents events;
+    std::unique_ptr<CBaseThreadWindow> threadWindow;
+};
+
+ProcessLink& processLink()
+{
+    static ProcessLink link;
+    return link;
+}
+
+// Window handles are unsigned 32-bit numbers carried in a signed long.
+marlet::WindowHandle ownerWindow(std::int32_t hWnd)
+{
+    return static_cast<marlet::WindowHandle>(static_cast<std::uint32_t>(hWnd));
+}
+
+// The connect that the worker asks for, on the client's thread: the
+// second-generation call, else the first.
+void connectDriver(CThreadStartupInformation& record)
+{
+    CVendorDriverWrapper& binding = *record.Binding();
+    std::int16_t pollValue = 0;
+    std::int32_t result = binding.ReqAudiCon2(&pollValue, ownerWindow(record.CallerWindow()));
+    if (result == TFuncResult_er_Sonvale)
+        result = binding.ReqAudiCon(&pollValue);
+    record.SetPollValue(pollValue);
+    record.SetConnectResult(result);
+}
+
+// The release that the worker asks for, on the client's thread; no call when
+// the worker never loaded the library.
+void releaseDriver(CThreadStartupInformation& record)
+{
+    CVendorDriverWrapper* binding = record.Binding();
+    record.SetConnectResult(binding ? binding->ReleaseAudiCon() : TFuncResult_er_Sonvale);
+}
+
+// Answers the worker's requests of one kind until it reports `until`.
+void serveWorker(platform::system::Event& until, platform::system::Event& request, platform::system::Event& done,
+                 CThreadStartupInformation& record, void (*answer)(CThreadStartupInformation&))
+{
+    while (platform::system::Event::waitAny({&until, &request}) == 1u) {
+        answer(record);
+        done.set();
+    }
+}
 
 HRESULT copyText(const std::string& text, std::string* out)
 {
@@ -42,6 +96,12 @@ std::span<const platform::com::DispatchMember<ISonvaleDriver>> sonvaleDriverMemb
     return kSonvaleDriverMembers;
 }
 
+CSonvaleDriver::CSonvaleDriver() = default;
+
+// A driver runs only while a controller holds it as its active driver, and
+// the controller stops it before it lets go of it.
+CSonvaleDriver::~CSonvaleDriver() = default;
+
 HRESULT CSonvaleDriver::findController(CSonvaleController** controller) const
 {
     *controller = m_collection ? m_collection->Parent() : nullptr;
@@ -56,28 +116,86 @@ HRESULT CSonvaleDriver::get_Index(std::int32_t* index)
     return S_OK;
 }
 
-HRESULT CSonvaleDriver::Start(std::int32_t, TFuncResult* result)
+HRESULT CSonvaleDriver::Start(std::int32_t hWnd, TFuncResult* result)
 {
     if (!result)
         return E_POINTER;
     *result = TFuncResult_er_Sonvale;
     CSonvaleController* controller = nullptr;
-    if (const HRESULT hr = findController(&controller); failed(hr))
-        return hr;
-    if (controller->IsLinkActive())
+    if (failed(findController(&controller)) || controller->IsLinkActive())
         return E_FAIL;
-    // Measuring needs the worker that polls the driver, which this server
-    // does not have yet: say so rather than pretend to run.
-    return E_NOTIMPL;
+    ProcessLink& link = processLink();
+    if (!link.events.startupSync)
+        link.events = openLinkEvents();
+    if (link.threadWindow)
+        return E_FAIL;  // a driver of another controller runs
+
+    link.threadWindow = std::make_unique<CBaseThreadWindow>(controller);
+    m_startup = std::make_unique<CThreadStartupInformation>(m_registration.DriverPath,
+                                                            link.threadWindow->Window(), hWnd);
+    m_worker = std::make_unique<platform::system::Thread>();
+    CThreadStartupInformation* const record = m_startup.get();
+    if (!m_worker->start([record] { return DriverWorkerThread(*record); },
+                         platform::system::ThreadPriority::BelowNormal)) {
+        m_worker.reset();
+        m_startup.reset();
+        link.threadWindow.reset();
+        return E_FAIL;
+    }
+    serveWorker(*link.events.startupSync, *link.events.doConnect, *link.events.done, *record, connectDriver);
+
+    const std::int32_t connectResult = record->ConnectResult();
+    if (connectResult == TFuncResult_fr_OK) {
+        m_active = true;
+        controller->LinkStarted(this);
+        *result = TFuncResult_fr_OK;
+        return S_OK;
+    }
+    TFuncResult stopResult = TFuncResult_er_Sonvale;
+    endRun(false, &stopResult);
+    *result = static_cast<TFuncResult>(connectResult);
+    return S_OK;
 }
 
 HRESULT CSonvaleDriver::Stop(TFuncResult* result)
 {
     if (!result)
         return E_POINTER;
-    // Nothing can run without the worker.
+    // Whatever the caller passes, a polling worker is asked to stop: without
+    // the request the wait below would never end.
+    return endRun(true, result);
+}
+
+HRESULT CSonvaleDriver::endRun(bool requestStop, TFuncResult* result)
+{
     *result = TFuncResult_er_Sonvale;
-    return E_FAIL;
+    ProcessLink& link = processLink();
+    // Not while this driver's own stop runs (an event handler of the results
+    // delivered at its end may ask again).
+    if (!m_startup || m_stopping || !link.threadWindow)
+        return E_FAIL;
+    if (requestStop && !platform::system::postMessage(m_startup->WorkerWindow(), WM_LINK_STOP))
+        return E_FAIL;
+    m_stopping = true;
+    serveWorker(*link.events.stopSync, *link.events.doRelease, *link.events.done, *m_startup, releaseDriver);
+    m_worker->join();
+    m_worker.reset();
+    // What the worker posted before it ended is shown before the run closes.
+    link.threadWindow->DeliverQueued();
+    link.threadWindow.reset();
+    m_startup.reset();
+    m_active = false;
+    m_stopping = false;
+    link.events.startupSync.reset();
+    link.events.stopSync.reset();
+
+    CSonvaleController* controller = nullptr;
+    if (const HRESULT hr = findController(&controller); failed(hr))
+        return hr;
+    controller->LinkStopped();
+    controller->FireEvent(ShutdownComplete, {});
+    *result = TFuncResult_fr_OK;
+    return S_OK;
 }
 
 HRESULT CSonvaleDriver::get_ActiveDriver(bool* active)
@@ -98,9 +216,7 @@ HRESULT CSonvaleDriver::SetupAudi(std::int32_t hWnd, TFuncResult* result)
         return hr;
     if (controller->IsLinkActive() || m_registration.DriverPath.empty())
         return E_FAIL;
-    // Window handles are unsigned 32-bit numbers carried in a signed long.
-    const auto owner = static_cast<marlet::WindowHandle>(static_cast<std::uint32_t>(hWnd));
-    *result = static_cast<TFuncResult>(RunDriverSetup(m_registration.DriverPath, owner));
+    *result = static_cast<TFuncResult>(RunDriverSetup(m_registration.DriverPath, ownerWindow(hWnd)));
     return S_OK;
 }
 

@@ -9,6 +9,12 @@
 #include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 
+#include <memory>
+
+namespace platform::system {
+class Thread;
+}
+
 namespace pelmsonvale {
 
 // The dispatch table of ISonvaleDriver.
@@ -16,10 +22,12 @@ std::span<const platform::com::DispatchMember<ISonvaleDriver>> sonvaleDriverMemb
 
 class CSonvaleController;
 class CSonvaleDrivers;
+class CThreadStartupInformation;
 
 class CSonvaleDriver final : public platform::com::Object<platform::com::Dispatched<ISonvaleDriver, sonvaleDriverMembers>> {
 public:
-    CSonvaleDriver() = default;
+    CSonvaleDriver();
+    ~CSonvaleDriver() override;
 
     HRESULT get_Index(std::int32_t* index) override;
     HRESULT Start(std::int32_t hWnd, TFuncResult* result) override;
@@ -42,11 +50,20 @@ public:
 private:
     // The controller through the list; E_FAIL when the driver has lost either.
     HRESULT findController(CSonvaleController** controller) const;
+    // Ends this driver's run: asks a polling worker to stop when
+    // `requestStop` (not after a failed connect, where the worker has stopped
+    // already), answers its release request, waits for it to end, fires what
+    // it posted that is still queued, and then ShutdownComplete.
+    HRESULT endRun(bool requestStop, TFuncResult* result);
 
     std::int32_t m_index = 0;
     DriverRegistration m_registration;
     CSonvaleDrivers* m_collection = nullptr;
     bool m_active = false;
+    // The run: its worker and the record that the worker shares.
+    std::unique_ptr<platform::system::Thread> m_worker;
+    std::unique_ptr<CThreadStartupInformation> m_startup;
+    bool m_stopping = false;
 };
 
 }  // namespace pelmsonvale

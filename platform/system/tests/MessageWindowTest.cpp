@@ -223,4 +223,26 @@ TEST(MessageWindow, PumpingDeliversOnlyWhatWasQueuedBefore)
     destroyMessageWindow(window);
 }
 
+TEST(MessageWindow, PumpingForOneWindowDeliversItsMessagesInOrderAndLeavesTheRest)
+{
+    Receiver closing;
+    Receiver other;
+    const WindowHandle window = createMessageWindow(closing.procedure());
+    const WindowHandle otherWindow = createMessageWindow(other.procedure());
+    onAnotherThread([&] {
+        postMessage(window, kPlotPoint, 1);
+        postMessage(otherWindow, kPlotPoint, 2);
+        postMessage(window, kPlotPoint, 3);
+        pumpMessagesFor(window);  // not this thread's window: nothing
+    });
+    pumpMessagesFor(window);
+    EXPECT_EQ(closing.values, (std::vector<int>{1, 3}));
+    EXPECT_TRUE(other.values.empty());
+    EXPECT_TRUE(pumpMessages());
+    EXPECT_EQ(other.values, std::vector<int>{2});
+    EXPECT_EQ(closing.values.size(), 2u);
+    destroyMessageWindow(window);
+    destroyMessageWindow(otherWindow);
+}
+
 }  // namespace

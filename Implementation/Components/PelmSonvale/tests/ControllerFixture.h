@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -57,7 +59,8 @@ inline void deliverMessages()
         platform::system::pumpMessages();
 }
 
-// Records the events of a controller.
+// Records the events of a controller, and the threads they came on; a test
+// may also act on each event as it comes.
 class EventLog {
 public:
     explicit EventLog(ISonvaleController* controller)
@@ -65,6 +68,9 @@ public:
         m_sink = platform::com::make<platform::com::DispatchSink>(
             kSonvaleControllerEventsIid, [this](platform::com::DISPID event, std::span<Variant> arguments) {
                 events.emplace_back(event, std::vector<Variant>(arguments.begin(), arguments.end()));
+                threads.push_back(std::this_thread::get_id());
+                if (onEvent)
+                    onEvent(event);
                 return platform::com::S_OK;
             });
         EXPECT_EQ(platform::com::advise(controller, kSonvaleControllerEventsIid, m_sink.get(), &m_cookie),
@@ -72,6 +78,8 @@ public:
     }
 
     std::vector<std::pair<platform::com::DISPID, std::vector<Variant>>> events;
+    std::vector<std::thread::id> threads;
+    std::function<void(platform::com::DISPID)> onEvent;
 
 private:
     ComPtr<platform::com::DispatchSink> m_sink;

@@ -6,11 +6,16 @@
 
 #include "marlet/DriverExports.h"
 
+#include <chrono>
 #include <cstdint>
+#include <algorithm>
+#include <deque>
 #include <map>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -18,8 +23,18 @@ std::mutex g_mutex;
 std::string g_calls;
 std::string g_throwingFunction;
 std::map<std::string, std::int32_t> g_script{
-    {"ConnectResult", 1}, {"PollValue", 300}, {"SetupResult", 1}, {"ReadResult", 1}, {"Model", 3},
+    {"ConnectResult", 1}, {"PollValue", 300}, {"SetupResult", 1}, {"ReadResult", 1}, {"Model", 3}, {"ReadDelay", 0},
 };
+
+// One scripted ReadAudiMeas: what it writes into the buffers and the counts
+// it reports, which need not agree.
+struct ScriptedRead {
+    std::vector<marlet::DriverPointRecord> points;
+    std::int32_t pointCount;
+    std::vector<marlet::DriverTestBlock> blocks;
+    std::int32_t blockCount;
+};
+std::deque<ScriptedRead> g_reads;
 
 // Notes the call and throws when the test asked this function to.
 void note(const std::string& function, const std::string& arguments = {})
@@ -47,7 +62,8 @@ std::int32_t connect(std::int16_t* pollValue)
 extern "C" {
 
 // Sets what a function answers: "ConnectResult", "PollValue", "SetupResult",
-// "ReadResult", "Model".
+// "ReadResult", "Model"; "ReadDelay" makes each read take that many
+// milliseconds.
 [[gnu::visibility("default")]] void FakeScript(const char* key, std::int32_t value)
 {
     std::lock_guard lock(g_mutex);
@@ -71,6 +87,17 @@ extern "C" {
     return taken.c_str();
 }
 
+// Queues a read that writes these points and blocks into the buffers (as
+// many as given, the maximum or not) and reports these counts. Reads beyond
+// the queued ones hand out nothing.
+[[gnu::visibility("default")]] void FakeQueueRead(const marlet::DriverPointRecord* points, std::int32_t pointsWritten,
+                                                  std::int32_t pointCount, const marlet::DriverTestBlock* blocks,
+                                                  std::int32_t blocksWritten, std::int32_t blockCount)
+{
+    std::lock_guard lock(g_mutex);
+    g_reads.push_back({{points, points + pointsWritten}, pointCount, {blocks, blocks + blocksWritten}, blockCount});
+}
+
 std::int32_t ReqAudiCon(std::int16_t* pollValue)
 {
     note("ReqAudiCon");
@@ -83,13 +110,23 @@ std::int32_t ReleaseAudiCon()
     return 1;
 }
 
-std::int32_t ReadAudiMeas(marlet::DriverPointRecord*, std::int32_t maximum, std::int32_t* pointCount,
-                          std::int32_t* blockCount, marlet::DriverTestBlock*)
+std::int32_t ReadAudiMeas(marlet::DriverPointRecord* points, std::int32_t maximum, std::int32_t* pointCount,
+                          std::int32_t* blockCount, marlet::DriverTestBlock* blocks)
 {
     note("ReadAudiMeas", std::to_string(maximum));
+    std::this_thread::sleep_for(std::chrono::milliseconds(scripted("ReadDelay")));
     *pointCount = 0;
     *blockCount = 0;
-    return scripted("ReadResult");
+    std::lock_guard lock(g_mutex);
+    if (g_script.at("ReadResult") == 1 && !g_reads.empty()) {
+        const ScriptedRead read = std::move(g_reads.front());
+        g_reads.pop_front();
+        std::copy(read.points.begin(), read.points.end(), points);
+        std::copy(read.blocks.begin(), read.blocks.end(), blocks);
+        *pointCount = read.pointCount;
+        *blockCount = read.blockCount;
+    }
+    return g_script.at("ReadResult");
 }
 
 std::int32_t InstrumentModel()

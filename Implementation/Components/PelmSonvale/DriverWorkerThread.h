@@ -1,0 +1,15 @@
+#pragma once
+// The measuring worker, a thread of its own for one run: it loads the driver
+// library, has the client's thread connect it, polls it for results and posts
+// them, decoded, to the client's thread window, and at the end has the
+// client's thread release it. The handshakes run on the LinkEvents.
+
+namespace pelmsonvale {
+
+class CThreadStartupInformation;
+
+// The thread's body; its exit code is 0. The record lives until the worker
+// has reported its end.
+int DriverWorkerThread(CThreadStartupInformation& record);
+
+}  // namespace pelmsonvale
