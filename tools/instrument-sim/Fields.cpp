@@ -17,11 +17,17 @@ namespace {
 std::string decimal(std::int64_t value, std::size_t width)
 {
     const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
-    const std::size_t room = width - (negative ? 1 : 0);
-    if (width == 0 || digits.size() > room)
+    // Unsigned negation, so the most negative value has a magnitude too.
+    const std::uint64_t magnitude =
+        negative ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::string digits = std::to_string(magnitude);
+    if (width < digits.size() + (negative ? 1 : 0))
         doesNotFit(value, width, "decimal");
-    return (negative ? "-" : "") + std::string(room - digits.size(), '0') + digits;
+    std::string text(width, '0');
+    if (negative)
+        text.front() = '-';
+    text.replace(width - digits.size(), digits.size(), digits);
+    return text;
 }
 
 std::string hex(std::int64_t value, std::size_t width)

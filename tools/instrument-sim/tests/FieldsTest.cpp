@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 namespace instrument_sim {
@@ -28,6 +30,7 @@ TEST(Fields, RefuseValuesThatDoNotFit)
 {
     EXPECT_THROW(decimal(100, 2), std::invalid_argument);
     EXPECT_THROW(decimal(-10, 2), std::invalid_argument);
+    EXPECT_THROW(decimal(std::numeric_limits<std::int64_t>::min(), 5), std::invalid_argument);
     EXPECT_THROW(hex(256, 2), std::invalid_argument);
     EXPECT_THROW(hex(-129, 2), std::invalid_argument);
     EXPECT_THROW(halfDb4(3), std::invalid_argument);
