@@ -85,10 +85,6 @@ TEST_F(ConnectTest, ChecksOpensAndConfiguresTheSelectedPorts)
     };
     for (const ConnectCase& c : cases) {
         SCOPED_TRACE(c.name);
-        // Fresh lines: a pseudo-terminal refuses to be set again to the seven
-        // data bits and parity that it cannot keep.
-        tessil.emplace(ModelTessil, "COM3");
-        quorrel.emplace(ModelQuorrelV2, "COM4");
         configure(c.change);
         const std::size_t boxes = responder.shown().size();
         const std::int32_t result = connect();

@@ -121,6 +121,23 @@ TEST_F(ConnectedDriver, ReleaseSavesWhatTheInstrumentsSetUpChanged)
     EXPECT_EQ(values.models[ModelDunmor].insertPhoneType, "EAR");
 }
 
+// The instruments keep their lines, seven data bits with parity, between the
+// two connects, as instruments on real ports do.
+TEST_F(ConnectedDriver, ConnectsAgainToTheSameInstrumentsAfterARelease)
+{
+    connect(ModelTessil, ModelQuorrelV2);
+    ASSERT_EQ(library->releaseAudiCon(), kResultOk);
+    std::int16_t poll = 0;
+    ASSERT_EQ(library->reqAudiCon2(&poll, 0), kResultOk) << library->lastError().text();
+    audiometer->send(sim::tonePoint({.levelA = 300}));
+    tympanometer->send(sim::multiTympanogram({}));
+    const Reading reading = read();
+    ASSERT_EQ(reading.points.size(), 1u);
+    EXPECT_EQ(reading.points[0].Level, 30);
+    ASSERT_EQ(reading.blocks.size(), 1u);
+    EXPECT_EQ(reading.blocks[0].Kind, KindTympanogramLeft);
+}
+
 TEST_F(ConnectedDriver, BlocksOfOneInstrumentPerReadEachReportingItsModel)
 {
     connect(ModelPyrel, ModelQuorrelV2);

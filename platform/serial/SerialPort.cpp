@@ -4,14 +4,18 @@
 #include "platform/serial/TermiosSettings.h"
 
 #include <fcntl.h>
+#include <linux/major.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -43,6 +47,39 @@ PortError openError(int error)
     default:
         return PortError::Failed;
     }
+}
+
+bool isPseudoTerminal(int fd)
+{
+    struct stat device {};
+    if (::fstat(fd, &device) != 0 || !S_ISCHR(device.st_mode))
+        return false;
+    const unsigned int deviceMajor = major(device.st_rdev);
+    return deviceMajor >= UNIX98_PTY_SLAVE_MAJOR && deviceMajor < UNIX98_PTY_SLAVE_MAJOR + UNIX98_PTY_MAJOR_COUNT;
+}
+
+// A pseudo-terminal carries bytes, not characters on a wire: whatever it is
+// given, it works with eight data bits and no parity.
+constexpr tcflag_t kNotKeptByPseudoTerminals = CSIZE | PARENB;
+
+bool keptAllButDataBitsAndParity(const termios& wanted, const termios& kept)
+{
+    return wanted.c_iflag == kept.c_iflag && wanted.c_oflag == kept.c_oflag && wanted.c_lflag == kept.c_lflag &&
+           (wanted.c_cflag & ~kNotKeptByPseudoTerminals) == (kept.c_cflag & ~kNotKeptByPseudoTerminals) &&
+           ::cfgetispeed(&wanted) == ::cfgetispeed(&kept) && ::cfgetospeed(&wanted) == ::cfgetospeed(&kept) &&
+           std::memcmp(wanted.c_cc, kept.c_cc, sizeof wanted.c_cc) == 0;
+}
+
+// Sets the line now. On a pseudo-terminal, a setting that differs from the
+// line only in data bits or parity changes nothing there, and the C library
+// may report such a setting as invalid; the line is then as it should be.
+bool setLine(int fd, const termios& line)
+{
+    if (::tcsetattr(fd, TCSANOW, &line) == 0)
+        return true;
+    termios kept{};
+    return errno == EINVAL && isPseudoTerminal(fd) && ::tcgetattr(fd, &kept) == 0 &&
+           keptAllButDataBitsAndParity(line, kept);
 }
 
 // Waits until the descriptor is ready for the events, at most until the
@@ -133,7 +170,7 @@ bool SerialPort::configure(const LineSettings& settings)
         return fail(PortError::Failed);
     if (!applyLineSettings(settings, line))
         return fail(PortError::InvalidSettings);
-    return ::tcsetattr(m_fd, TCSANOW, &line) == 0 || fail(PortError::Failed);
+    return setLine(m_fd, line) || fail(PortError::Failed);
 }
 
 LineSettings SerialPort::lineSettings() const

@@ -73,7 +73,8 @@ public:
     bool isOpen() const { return m_fd >= 0; }
 
     // Sets the line settings; false for a closed port or settings the port
-    // does not support, which then stay as they were.
+    // does not support, which then stay as they were. A pseudo-terminal
+    // takes every data bit count and parity but keeps eight and none.
     bool configure(const LineSettings& settings);
     // The line settings the device has now; default values when closed.
     LineSettings lineSettings() const;

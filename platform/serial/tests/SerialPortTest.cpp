@@ -109,6 +109,35 @@ TEST_F(SerialPortTest, ConfiguresTheDevice)
     EXPECT_EQ(port.lineSettings().baudRate, 115200);
 }
 
+// When a new setting differs from the line only in data bits or parity, a
+// pseudo-terminal has nothing it can change; that is no failure, also not
+// when the port is opened again on a line that kept its other settings.
+TEST_F(SerialPortTest, SetsDataBitsAndParityAloneOnAPseudoTerminal)
+{
+    struct Change {
+        const char* name;
+        LineSettings before;
+        LineSettings after;
+    };
+    const Change changes[] = {
+        {"to seven bits and parity", {9600, 8, Parity::None, StopBits::One}, {9600, 7, Parity::Even, StopBits::One}},
+        {"parity alone", {9600, 8, Parity::Even, StopBits::One}, {9600, 8, Parity::None, StopBits::One}},
+        {"data bits alone", {1200, 8, Parity::None, StopBits::Two}, {1200, 7, Parity::None, StopBits::Two}},
+        {"the same again", {9600, 7, Parity::Even, StopBits::Two}, {9600, 7, Parity::Even, StopBits::Two}},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.name);
+        SerialPort port;
+        ASSERT_TRUE(port.openDevice(devicePath));
+        ASSERT_TRUE(port.configure(change.before));
+        ASSERT_TRUE(port.close());
+        ASSERT_TRUE(port.openDevice(devicePath));
+        EXPECT_TRUE(port.configure(change.after)) << static_cast<int>(port.lastError());
+        EXPECT_EQ(port.lineSettings().baudRate, change.after.baudRate);
+        EXPECT_EQ(port.lineSettings().stopBits, change.after.stopBits);
+    }
+}
+
 TEST_F(SerialPortTest, ATotalTimeOutEndsAReadThatGetsNothing)
 {
     SerialPort port;
