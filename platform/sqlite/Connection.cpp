@@ -23,8 +23,8 @@ bool isDamage(int code)
 [[noreturn]] void report(FailureHandler onFailure, const Failure& failure)
 {
     onFailure(failure);
-    // Every caller goes on as if the handler had thrown: going on would work
-    // with a failed statement.
+    // The code after every failure takes it that the handler threw: carrying
+    // on would use a statement or a connection that failed.
     std::terminate();
 }
 
