@@ -4,6 +4,7 @@
 #include "host/HostSchema.h"
 
 #include "platform/machine/MachineRoot.h"
+#include "platform/sqlite/Transaction.h"
 
 #include <array>
 #include <utility>
@@ -11,6 +12,8 @@
 namespace host {
 
 namespace {
+
+namespace sqlite = platform::sqlite;
 
 const std::string kSelectAction =
     "SELECT id, session_id, number, data_type_code, data_format, public_data, private_data, date_created, "
@@ -24,8 +27,8 @@ ActionRecord readAction(const sqlite::Statement& row)
     action.index = static_cast<int>(row.integer(2));
     action.dataTypeCode = static_cast<int>(row.integer(3));
     action.dataFormat = static_cast<int>(row.integer(4));
-    action.publicData = row.blob(5);
-    action.privateData = row.blob(6);
+    action.publicData = row.optionalBytes(5);
+    action.privateData = row.optionalBytes(6);
     action.dateCreated = row.real(7);
     action.lastModified = row.real(8);
     action.timeStamp = row.real(9);
@@ -118,7 +121,7 @@ std::filesystem::path HostDatabase::defaultFile()
     return platform::machine::root() / "Host.sqlite";
 }
 
-HostDatabase::HostDatabase(const std::filesystem::path& file) : m_connection(file)
+HostDatabase::HostDatabase(const std::filesystem::path& file) : m_connection(file, raiseDatabaseFailure)
 {
     prepareSchema(m_connection);
 }
@@ -159,7 +162,7 @@ std::optional<Bytes> HostDatabase::moduleData(RowId user, std::int32_t moduleId)
 {
     return queryOne(
         m_connection, "SELECT data FROM user_module_data WHERE user_id = ?1 AND module_id = ?2",
-        [](const sqlite::Statement& row) { return row.blob(0).value_or(Bytes()); }, user, moduleId);
+        [](const sqlite::Statement& row) { return row.bytes(0); }, user, moduleId);
 }
 
 void HostDatabase::setModuleData(RowId user, std::int32_t moduleId, const Bytes& data)

@@ -9,7 +9,8 @@
 // that is not a host database, is refused when opened and never changed.
 
 #include "host/Records.h"
-#include "host/Sqlite.h"
+
+#include "platform/sqlite/Connection.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -70,12 +71,12 @@ public:
     void provokeWriteFailures(std::int32_t number, std::string description, int count = 1);
 
     // For the other stores that share the file (ModuleCatalog).
-    sqlite::Connection& connection() { return m_connection; }
+    platform::sqlite::Connection& connection() { return m_connection; }
     // Every write calls this first; it raises a provoked failure.
     void beforeWrite();
 
 private:
-    sqlite::Connection m_connection;
+    platform::sqlite::Connection m_connection;
     struct ProvokedFailure {
         std::int32_t number = 0;
         std::string description;

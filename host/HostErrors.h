@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <string>
 
+namespace platform::sqlite {
+struct Failure;
+}
+
 namespace host {
 
 namespace errors {
@@ -32,5 +36,9 @@ inline constexpr const char* kErrorSource = "Host";
 
 // Raises platform::runtime::RuntimeError with the number and the description.
 [[noreturn]] void raise(std::int32_t number, std::string description);
+
+// Raises a failure of the host database file: DatabaseDamaged when SQLite
+// finds the file damaged, DatabaseFailure for anything else.
+[[noreturn]] void raiseDatabaseFailure(const platform::sqlite::Failure& failure);
 
 }  // namespace host

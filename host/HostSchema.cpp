@@ -2,11 +2,15 @@
 
 #include "host/HostErrors.h"
 
+#include "platform/sqlite/Transaction.h"
+
 #include <string>
 
 namespace host {
 
 namespace {
+
+namespace sqlite = platform::sqlite;
 
 // "BHST": marks the file as a host database for whoever opens it.
 constexpr std::int64_t kApplicationId = 0x42485354;

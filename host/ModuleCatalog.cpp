@@ -1,10 +1,14 @@
 #include "host/ModuleCatalog.h"
 
+#include "platform/sqlite/Transaction.h"
+
 #include <string>
 
 namespace host {
 
 namespace {
+
+namespace sqlite = platform::sqlite;
 
 constexpr const char* kModuleSelect =
     "SELECT id, maker, name, clsid, print_handler, manufacturer_id, local_id, show, category, logo_path, "

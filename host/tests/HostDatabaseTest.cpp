@@ -168,7 +168,7 @@ std::string storedDatabaseWithOneClient()
 std::string anotherApplicationsDatabase()
 {
     const auto file = HostDatabase::defaultFile().replace_filename("other.sqlite");
-    sqlite::Connection(file).execute("CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES ('mine')");
+    platform::sqlite::Connection(file, raiseDatabaseFailure).execute("CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES ('mine')");
     return fileBytes(file);
 }
 

@@ -28,6 +28,9 @@ ObjectHandle addBitmap(int width, int height, bool monochrome)
     return detail::addObject(std::make_unique<BitmapObject>(std::move(image), monochrome));
 }
 
+// SRCCOPY's operation byte: the result is the source.
+constexpr std::uint8_t kSourceCopyCode = 0xCC;
+
 std::uint8_t ropByte(std::uint32_t rop)
 {
     return static_cast<std::uint8_t>((rop >> 16) & 0xFF);
@@ -125,6 +128,11 @@ void rasterBlit(Context& destination, BitmapObject& target, const QRect& block, 
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
         const QRgb* from = source ? reinterpret_cast<const QRgb*>(source->constScanLine(y - block.top())) : nullptr;
+        if (code == kSourceCopyCode && from) {  // the common whole-picture copy, without the general operation
+            for (int x = area.left(); x <= area.right(); ++x)
+                line[x] = kBlack | from[x - block.left()];
+            continue;
+        }
         for (int x = area.left(); x <= area.right(); ++x) {
             const std::uint32_t s = from ? from[x - block.left()] & 0xFFFFFF : 0;
             line[x] = kBlack | applyRop(code, pattern, s, line[x] & 0xFFFFFF);

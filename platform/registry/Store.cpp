@@ -2,6 +2,7 @@
 
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/ValueData.h"
+#include "platform/sqlite/Transaction.h"
 
 #include <array>
 #include <map>
@@ -48,6 +49,31 @@ constexpr const char* kDeleteTreeKeys =
     "WITH RECURSIVE tree(id) AS (SELECT ?1 UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id) "
     "DELETE FROM keys WHERE id IN tree";
 
+// What could not be done with the file, by the step that failed.
+constexpr std::array<std::pair<sqlite::Operation, const char*>, 5> kFailures{{
+    {sqlite::Operation::Open, "cannot be opened"},
+    {sqlite::Operation::Execute, "cannot be used"},
+    {sqlite::Operation::Prepare, "cannot be read"},
+    {sqlite::Operation::Bind, "cannot take a parameter"},
+    {sqlite::Operation::Step, "cannot be read or written"},
+}};
+
+[[noreturn]] void throwError(const std::filesystem::path& file, std::string_view what)
+{
+    throw RegistryError("registry file \"" + file.string() + "\": " + std::string(what));
+}
+
+// Throws what went wrong with the file, with SQLite's own account of it.
+[[noreturn]] void fail(const sqlite::Failure& failure)
+{
+    std::string what;
+    for (const auto& [operation, text] : kFailures) {
+        if (operation == failure.operation)
+            what = text;
+    }
+    throwError(failure.file, what + " (" + failure.message + ")");
+}
+
 }  // namespace
 
 std::shared_ptr<Store> Store::current()
@@ -76,7 +102,7 @@ std::int64_t Store::rootId(Root root)
 }
 
 Store::Store(const std::filesystem::path& file, const std::filesystem::path& commonFilesDir)
-    : m_db(file)
+    : m_db(file, fail)
 {
     // Everything is checked before anything is written, so that a file that is
     // not a usable registry stays exactly as it was.
@@ -87,10 +113,10 @@ Store::Store(const std::filesystem::path& file, const std::filesystem::path& com
         // registry just now.
         found = format();
         if (found == 0)
-            m_db.reject("is not a registry file");
+            reject("is not a registry file");
     }
     if (found != 0 && found != kFormat)
-        m_db.reject("has an unknown format (" + std::to_string(found) + ")");
+        reject("has an unknown format (" + std::to_string(found) + ")");
     // Readers and one writer of several processes work side by side. With the
     // write-ahead log, a power cut may lose the last writes but never leaves
     // one half done, as with the platform's own lazily flushed registry.
@@ -100,16 +126,21 @@ Store::Store(const std::filesystem::path& file, const std::filesystem::path& com
         initialise(commonFilesDir);
 }
 
+void Store::reject(std::string_view what) const
+{
+    throwError(m_db.file(), what);
+}
+
 int Store::format()
 {
-    Statement version(m_db, "PRAGMA user_version");
+    auto version = m_db.prepare("PRAGMA user_version");
     version.step();
     return static_cast<int>(version.integer(0));
 }
 
 bool Store::isEmpty()
 {
-    Statement objects(m_db, "SELECT count(*) FROM sqlite_master");
+    auto objects = m_db.prepare("SELECT count(*) FROM sqlite_master");
     objects.step();
     return objects.integer(0) == 0;
 }
@@ -119,7 +150,7 @@ void Store::checkIntact()
     // SQLite reports a damaged file as a heading line and one line per fault;
     // the first few say enough.
     constexpr int kFindingsShown = 3;
-    Statement check(m_db, "PRAGMA quick_check");
+    auto check = m_db.prepare("PRAGMA quick_check");
     std::string findings;
     for (int shown = 0; shown < kFindingsShown && check.step(); ++shown) {
         const std::string finding = check.text(0);
@@ -127,16 +158,16 @@ void Store::checkIntact()
             return;
         findings += (findings.empty() ? "" : " ") + finding;
     }
-    m_db.reject("is damaged: " + findings);
+    reject("is damaged: " + findings);
 }
 
 void Store::initialise(const std::filesystem::path& commonFilesDir)
 {
-    Transaction transaction(m_db);
+    sqlite::Transaction transaction(m_db);
     // Another process may have done it while this one waited for the lock.
     if (format() == 0) {
         if (!isEmpty())
-            m_db.reject("is not a registry file");
+            reject("is not a registry file");
         m_db.execute(kSchema);
         const std::int64_t id = createPath(rootId(Root::LocalMachine),
                                            {"SOFTWARE", "Microsoft", "Windows", "CurrentVersion"});
@@ -148,7 +179,7 @@ void Store::initialise(const std::filesystem::path& commonFilesDir)
 
 bool Store::exists(std::int64_t key)
 {
-    Statement found(m_db, "SELECT 1 FROM keys WHERE id = ?1");
+    auto found = m_db.prepare("SELECT 1 FROM keys WHERE id = ?1");
     found.bind(1, key);
     return found.step();
 }
@@ -164,7 +195,7 @@ Result Store::walk(std::int64_t from, const Names& names, std::int64_t& id)
         return Result::KeyDeleted;
     std::int64_t at = from;
     for (const std::string_view name : names) {
-        Statement child(m_db, "SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
+        auto child = m_db.prepare("SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
         child.bind(1, at).bind(2, name);
         if (!child.step())
             return Result::NotFound;
@@ -178,13 +209,13 @@ std::int64_t Store::createPath(std::int64_t from, const Names& names)
 {
     std::int64_t at = from;
     for (const std::string_view name : names) {
-        Statement child(m_db, "SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
+        auto child = m_db.prepare("SELECT id FROM keys WHERE parent = ?1 AND name = ?2");
         child.bind(1, at).bind(2, name);
         if (child.step()) {
             at = child.integer(0);
             continue;
         }
-        Statement insert(m_db, "INSERT INTO keys (parent, name) VALUES (?1, ?2) RETURNING id");
+        auto insert = m_db.prepare("INSERT INTO keys (parent, name) VALUES (?1, ?2) RETURNING id");
         insert.bind(1, at).bind(2, name);
         insert.step();
         at = insert.integer(0);
@@ -194,9 +225,8 @@ std::int64_t Store::createPath(std::int64_t from, const Names& names)
 
 void Store::putValue(std::int64_t key, std::string_view name, const Value& value)
 {
-    Statement put(m_db,
-                  "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
-                  "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
+    auto put = m_db.prepare("INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
+                            "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
     put.bind(1, key).bind(2, name).bind(3, static_cast<std::int64_t>(value.type)).bind(4, value.data);
     put.step();
 }
@@ -210,7 +240,7 @@ Result Store::find(std::int64_t from, const Names& names, std::int64_t& id)
 Result Store::create(std::int64_t from, const Names& names, std::int64_t& id)
 {
     std::lock_guard lock(m_mutex);
-    Transaction transaction(m_db);
+    sqlite::Transaction transaction(m_db);
     if (!exists(from))
         return Result::KeyDeleted;
     id = createPath(from, names);
@@ -221,14 +251,14 @@ Result Store::create(std::int64_t from, const Names& names, std::int64_t& id)
 Result Store::remove(std::int64_t from, const Names& names)
 {
     std::lock_guard lock(m_mutex);
-    Transaction transaction(m_db);
+    sqlite::Transaction transaction(m_db);
     std::int64_t id = 0;
     if (const Result found = walk(from, names, id); found != Result::Success)
         return found;
     {
-        Statement values(m_db, kDeleteTreeValues);
+        auto values = m_db.prepare(kDeleteTreeValues);
         values.bind(1, id).step();
-        Statement keys(m_db, kDeleteTreeKeys);
+        auto keys = m_db.prepare(kDeleteTreeKeys);
         keys.bind(1, id).step();
     }
     transaction.commit();
@@ -238,7 +268,7 @@ Result Store::remove(std::int64_t from, const Names& names)
 Result Store::keyAt(std::int64_t key, std::uint32_t index, std::string& name)
 {
     std::lock_guard lock(m_mutex);
-    Statement child(m_db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
+    auto child = m_db.prepare("SELECT name FROM keys WHERE parent = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
     child.bind(1, key).bind(2, std::int64_t{index});
     if (!child.step())
         return absentResult(key, Result::NoMoreItems);
@@ -249,7 +279,7 @@ Result Store::keyAt(std::int64_t key, std::uint32_t index, std::string& name)
 Result Store::valueAt(std::int64_t key, std::uint32_t index, std::string& name, ValueType& type)
 {
     std::lock_guard lock(m_mutex);
-    Statement entry(m_db, "SELECT name, type FROM vals WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
+    auto entry = m_db.prepare("SELECT name, type FROM vals WHERE key = ?1 ORDER BY id LIMIT 1 OFFSET ?2");
     entry.bind(1, key).bind(2, std::int64_t{index});
     if (!entry.step())
         return absentResult(key, Result::NoMoreItems);
@@ -261,7 +291,7 @@ Result Store::valueAt(std::int64_t key, std::uint32_t index, std::string& name, 
 Result Store::value(std::int64_t key, std::string_view name, Value& value)
 {
     std::lock_guard lock(m_mutex);
-    Statement entry(m_db, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+    auto entry = m_db.prepare("SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
     entry.bind(1, key).bind(2, name);
     if (!entry.step())
         return absentResult(key, Result::NotFound);
@@ -272,7 +302,7 @@ Result Store::value(std::int64_t key, std::string_view name, Value& value)
 Result Store::setValue(std::int64_t key, std::string_view name, const Value& value)
 {
     std::lock_guard lock(m_mutex);
-    Transaction transaction(m_db);
+    sqlite::Transaction transaction(m_db);
     if (!exists(key))
         return Result::KeyDeleted;
     putValue(key, name, value);
@@ -283,12 +313,12 @@ Result Store::setValue(std::int64_t key, std::string_view name, const Value& val
 Result Store::removeValue(std::int64_t key, std::string_view name)
 {
     std::lock_guard lock(m_mutex);
-    Transaction transaction(m_db);
+    sqlite::Transaction transaction(m_db);
     if (!exists(key))
         return Result::KeyDeleted;
     bool removed = false;
     {
-        Statement erase(m_db, "DELETE FROM vals WHERE key = ?1 AND name = ?2 RETURNING id");
+        auto erase = m_db.prepare("DELETE FROM vals WHERE key = ?1 AND name = ?2 RETURNING id");
         erase.bind(1, key).bind(2, name);
         removed = erase.step();
     }

@@ -3,8 +3,8 @@
 // call is one read or one all-or-nothing write; calls from several threads take
 // turns.
 
-#include "platform/registry/Database.h"
 #include "platform/registry/Registry.h"
+#include "platform/sqlite/Connection.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -48,9 +48,11 @@ private:
     std::int64_t createPath(std::int64_t from, const Names& names);
     void putValue(std::int64_t key, std::string_view name, const Value& value);
     Result absentResult(std::int64_t key, Result whenAlive);
+    // Throws what is wrong with the file's content.
+    [[noreturn]] void reject(std::string_view what) const;
 
     std::mutex m_mutex;
-    Database m_db;
+    sqlite::Connection m_db;
 };
 
 }  // namespace platform::registry

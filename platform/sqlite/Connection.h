@@ -1,0 +1,62 @@
+#pragma once
+// One connection to an SQLite file, shared by the stores that keep their data
+// in SQLite. The connection knows nothing of its caller's errors: every
+// failure goes, with what SQLite said about it, to a function that the caller
+// gives, which raises the caller's own error.
+
+#include "platform/sqlite/Statement.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+
+namespace platform::sqlite {
+
+// What was being done when SQLite failed.
+enum class Operation { Open, Execute, Prepare, Bind, Step };
+
+struct Failure {
+    std::filesystem::path file;
+    Operation operation = Operation::Open;
+    int code = 0;         // SQLite's extended result code
+    std::string message;  // SQLite's own account of what went wrong
+    bool damaged = false; // the file is corrupt or is no database at all
+};
+
+// Raises the caller's error for a failure. It must not return: a handler that
+// does ends the program.
+using FailureHandler = void (*)(const Failure& failure);
+
+class Connection {
+public:
+    // Opens (creating when missing) the file. A lock that another connection
+    // or process holds is waited for up to a busy time-out, then reported.
+    Connection(const std::filesystem::path& file, FailureHandler onFailure);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs one or more statements that take no parameters.
+    void execute(std::string_view sql);
+    Statement prepare(std::string_view sql);
+    std::int64_t lastInsertRowId() const;
+    // Rows changed by the last statement.
+    int changes() const;
+    // Ends the open transaction without its changes; never fails.
+    void rollback() noexcept;
+    const std::filesystem::path& file() const { return m_file; }
+
+private:
+    friend class Statement;
+    // Hands the failure that SQLite reported with `code` to the caller's handler.
+    [[noreturn]] void fail(Operation operation, int code) const;
+
+    std::filesystem::path m_file;
+    FailureHandler m_onFailure;
+    sqlite3* m_db = nullptr;
+};
+
+}  // namespace platform::sqlite
