@@ -62,6 +62,7 @@ bool isPseudoTerminal(int fd)
 // given, it works with eight data bits and no parity.
 constexpr tcflag_t kNotKeptByPseudoTerminals = CSIZE | PARENB;
 
+// Whether the line holds all that was wanted but the data bits and parity.
 bool keptAllButDataBitsAndParity(const termios& wanted, const termios& kept)
 {
     return wanted.c_iflag == kept.c_iflag && wanted.c_oflag == kept.c_oflag && wanted.c_lflag == kept.c_lflag &&
@@ -72,7 +73,8 @@ bool keptAllButDataBitsAndParity(const termios& wanted, const termios& kept)
 
 // Sets the line now. On a pseudo-terminal, a setting that differs from the
 // line only in data bits or parity changes nothing there, and the C library
-// may report such a setting as invalid; the line is then as it should be.
+// may report such a setting as invalid; the line is then set as far as a
+// pseudo-terminal goes.
 bool setLine(int fd, const termios& line)
 {
     if (::tcsetattr(fd, TCSANOW, &line) == 0)
