@@ -156,5 +156,18 @@ TEST_F(PickCurveEndToEndTest, ReleaseWhileTheQuestionIsOpenDropsTheTransferAndTh
     EXPECT_EQ(audiometer->expectCommand('1', kAnswerWait), std::nullopt);
 }
 
+TEST_F(PickCurveEndToEndTest, EachOfTwoTransfersAsksInTurn)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAskingHalvec());
+    audiometer->send(bothCurves());
+    ASSERT_NO_FATAL_FAILURE(sendAndAwaitQuestion());
+    click(child(*openPick(), "SoundField"));
+    click(child(*openPick(), "OK"));
+    EXPECT_EQ(pointsOf(readUntilPoints()), kSoundFieldPoints);
+    ASSERT_TRUE(processUntil([] { return openPick() != nullptr; })) << "the second transfer asks anew";
+    click(child(*openPick(), "Cancel"));
+    EXPECT_EQ(pointsOf(readUntilPoints()), kAirPoints);
+}
+
 }  // namespace
 }  // namespace marlet::testing
