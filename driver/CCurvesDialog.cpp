@@ -106,6 +106,9 @@ void CCurvesDialog::askPickCurve(CurveQuestion& question)
     m_pick = pick;
     pick->setAttribute(Qt::WA_DeleteOnClose);
     connect(pick, &QDialog::finished, this, [this, pick, audiometer, &question](int result) {
+        // The answered dialog deletes itself later, perhaps only after a nested
+        // event loop ends; the next question must not wait for that.
+        m_pick.clear();
         if (result == QDialog::Accepted) {
             m_library.settings().update([&](SettingsValues& values) { pick->store(values.models[audiometer]); });
             question.answer(pick->choice());

@@ -4,6 +4,7 @@
 #include "platform/ui/WindowHandle.h"
 #include "tools/instrument-sim/Instrument.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QRadioButton>
 
@@ -78,6 +79,25 @@ TEST_F(PickCurveTest, TheQuestionIsAnsweredOnTheUserInterfaceThreadWhileTheWorke
     EXPECT_EQ(askOnWorker(), CurveChoice::Air);
     EXPECT_EQ(library.settings().values().models[ModelHalvec].acCurveLast, "Free Field Speakers")
         << "Cancel stores nothing";
+}
+
+// An answer given inside a nested event loop leaves the answered dialog
+// waiting for its deletion until that loop ends; the next question is shown
+// all the same.
+TEST_F(PickCurveTest, TheNextQuestionDoesNotWaitForTheAnsweredDialogToGo)
+{
+    connect();
+    EXPECT_EQ(askOnWorker(), std::nullopt);
+    ASSERT_TRUE(processUntil([&] { return pickDialog() != nullptr; }));
+    const QPointer<QDialog> answered = pickDialog();
+    click(child(*answered, "OK"));
+    EXPECT_EQ(askOnWorker(), CurveChoice::Air);
+
+    EXPECT_EQ(askOnWorker(), std::nullopt);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);  // the question, not the deferred deletion
+    ASSERT_FALSE(answered.isNull()) << "the answered dialog is still there";
+    ASSERT_NE(pickDialog(), nullptr);
+    EXPECT_NE(pickDialog(), answered.data()) << "a new question is shown";
 }
 
 TEST_F(PickCurveTest, WithoutAStatusDialogThePresetAnswersAtOnce)
