@@ -2,7 +2,6 @@
 
 #include "module/panels/ControlColours.h"
 #include "module/panels/ControlPaint.h"
-#include "module/panels/TwipsGeometry.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Draw.h"
 #include "platform/gfx/Text.h"
@@ -26,10 +25,9 @@ constexpr int kSquareInset = 3;
 
 }  // namespace
 
-PaletteButton::PaletteButton(QWidget* parent) : UserControl(parent), m_state(std::make_shared<CTolvButton>())
+PaletteButton::PaletteButton(QWidget* parent) : ClickableControl(parent), m_state(std::make_shared<CTolvButton>())
 {
     m_state->Parent(this);
-    setMouseTracking(true);
 }
 
 PaletteButton::~PaletteButton()
@@ -158,8 +156,7 @@ void PaletteButton::ReleaseContainedObject()
 void PaletteButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
-        const MouseArguments arguments = mouseArguments(*event);
-        emit MouseDown(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
+        raiseMouseDown(*event);
         return;
     }
     if (!m_state)
@@ -170,18 +167,6 @@ void PaletteButton::mousePressEvent(QMouseEvent* event)
     m_state->ButtonState(Tolvane_ButtonDown);
     m_state->LeftIsDown(leftHalf);
     emit Click();
-}
-
-void PaletteButton::mouseMoveEvent(QMouseEvent* event)
-{
-    const MouseArguments arguments = mouseArguments(*event);
-    emit MouseMove(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
-}
-
-void PaletteButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    const MouseArguments arguments = mouseArguments(*event);
-    emit MouseUp(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
 }
 
 void PaletteButton::paintEvent(QPaintEvent*)

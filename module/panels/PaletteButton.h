@@ -4,12 +4,16 @@
 // clicked half says for which ear. It is released only by its host, which sets
 // ButtonState back to up.
 //
+// Click is raised by a press that presses the button or moves it to its other
+// half; MouseDown by a right press only (the left and middle ones click);
+// DblClick is never raised. MouseMove and MouseUp come always.
+//
 // The button keeps its state in a CTolvButton (InternalObject); its state
 // members read and write that object. After ReleaseContainedObject the button
 // paints an empty surface, its state members read as a new state's and their
 // lets do nothing.
 
-#include "module/panels/UserControl.h"
+#include "module/panels/ClickableControl.h"
 
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
@@ -23,7 +27,7 @@
 
 namespace brisance {
 
-class PaletteButton : public UserControl {
+class PaletteButton : public ClickableControl {
     Q_OBJECT
 
 public:
@@ -57,21 +61,9 @@ public:
     // throw the button away.
     void ReleaseContainedObject();
 
-signals:
-    // The button was pressed, or pressed on its other half; the host reads the state.
-    void Click();
-    // Declared for hosts; the button raises it nowhere.
-    void DblClick();
-    // Raised for the right mouse button only: the left and middle ones click.
-    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // The state as shown: the held object, or a new state's values once released.

@@ -2,7 +2,6 @@
 
 #include "module/panels/ControlColours.h"
 #include "module/panels/ControlPaint.h"
-#include "module/panels/TwipsGeometry.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Draw.h"
 #include "platform/gfx/Text.h"
@@ -15,10 +14,7 @@ namespace brisance {
 
 namespace gfx = platform::gfx;
 
-ctlTolvaneButton::ctlTolvaneButton(QWidget* parent) : UserControl(parent)
-{
-    setMouseTracking(true);
-}
+ctlTolvaneButton::ctlTolvaneButton(QWidget* parent) : ClickableControl(parent) {}
 
 void ctlTolvaneButton::Caption(const std::string& caption)
 {
@@ -35,8 +31,7 @@ void ctlTolvaneButton::ButtonState(Tolvane_ButtonState state)
 void ctlTolvaneButton::mousePressEvent(QMouseEvent* event)
 {
     m_doubleClicked = false;
-    const MouseArguments arguments = mouseArguments(*event);
-    emit MouseDown(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
+    raiseMouseDown(*event);
 }
 
 void ctlTolvaneButton::mouseDoubleClickEvent(QMouseEvent* event)
@@ -48,16 +43,9 @@ void ctlTolvaneButton::mouseDoubleClickEvent(QMouseEvent* event)
     emit DblClick();
 }
 
-void ctlTolvaneButton::mouseMoveEvent(QMouseEvent* event)
-{
-    const MouseArguments arguments = mouseArguments(*event);
-    emit MouseMove(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
-}
-
 void ctlTolvaneButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const MouseArguments arguments = mouseArguments(*event);
-    emit MouseUp(arguments.Button, arguments.Shift, arguments.X, arguments.Y);
+    ClickableControl::mouseReleaseEvent(event);
     const bool click = event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     if (click && !std::exchange(m_doubleClicked, false))
         emit Click();

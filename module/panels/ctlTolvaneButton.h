@@ -1,21 +1,22 @@
 #pragma once
 // A push button that draws itself raised or sunken by its ButtonState and
-// passes its mouse activity on to its host. It never changes ButtonState by
-// itself: the host sets it, typically from its Click handler (the views'
-// two-state buttons, whose "Value" is ButtonState).
+// passes its mouse activity on to its host: MouseDown for every press, Click
+// for a left press and release over it, DblClick for a left double click
+// (after the second press's MouseDown; its release raises MouseUp, no Click).
+// It never changes ButtonState by itself: the host sets it, typically from its
+// Click handler (the views' two-state buttons, whose "Value" is ButtonState).
 //
 // A new button is up, with an empty caption, in the button-face and
 // button-text colours and its container's font.
 
+#include "module/panels/ClickableControl.h"
 #include "module/panels/Tolvane_ButtonState.h"
-#include "module/panels/UserControl.h"
 
-#include <cstdint>
 #include <string>
 
 namespace brisance {
 
-class ctlTolvaneButton : public UserControl {
+class ctlTolvaneButton : public ClickableControl {
     Q_OBJECT
 
 public:
@@ -27,21 +28,10 @@ public:
     Tolvane_ButtonState ButtonState() const { return m_buttonState; }
     void ButtonState(Tolvane_ButtonState state);
 
-signals:
-    // A left press and release over the button.
-    void Click();
-    // A left double click, raised after the second press's MouseDown; the
-    // second release raises MouseUp but no Click.
-    void DblClick();
-    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y);
-    void MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
