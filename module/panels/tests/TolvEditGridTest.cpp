@@ -265,6 +265,7 @@ TEST_F(TolvEditGridTest, DrawsLinesHeadersAndTextsInTheirCells)
     EXPECT_NEAR(text.center().x(), 37, 2);
     EXPECT_NEAR(text.center().y(), 30, 2);
     EXPECT_TRUE(testing::inkBounds(image, QRect(226, 81, 73, 18)).isEmpty()) << "row RowCount was drawn";
+    EXPECT_TRUE(testing::repaintsAfter(*picGrid(), [&] { grid->Refresh(); }));
 }
 
 }  // namespace
