@@ -67,6 +67,29 @@ TEST_F(HostWindowTest, AClientAddedThroughTheDialogIsStoredListedAndSelected)
     EXPECT_EQ(window.clientList()->currentItem()->text(0), "Andersen, Bo");
 }
 
+TEST_F(HostWindowTest, EachMnemonicOfTheClientDialogTakesTheFocusToItsField)
+{
+    HostWindow window;
+    ClientDialog* dialog = window.addClient();
+    dialog->chkBirthDate()->setChecked(true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        EXPECT_TRUE(label->buddy() || !label->text().contains('&'))
+            << label->text().toStdString() << " shows its ampersand: the label has no buddy";
+
+    const struct {
+        Qt::Key key;
+        QWidget* field;
+    } mnemonics[] = {
+        {Qt::Key_F, dialog->txtFirstName()}, {Qt::Key_M, dialog->txtMiddleName()}, {Qt::Key_L, dialog->txtLastName()},
+        {Qt::Key_N, dialog->txtClientNo()},  {Qt::Key_B, dialog->dtpBirthDate()},
+    };
+    for (const auto& mnemonic : mnemonics) {
+        QTest::keyClick(dialog, mnemonic.key, Qt::AltModifier);
+        EXPECT_TRUE(mnemonic.field->hasFocus()) << "Alt+" << QKeySequence(mnemonic.key).toString().toStdString();
+    }
+}
+
 TEST_F(HostWindowTest, EditingChangesTheStoredClientAndCancelChangesNothing)
 {
     HostWindow window;
