@@ -19,6 +19,15 @@ using testing::pixelAt;
 constexpr int kBarHeight = 20;
 constexpr int kCloseOffset = 16;
 
+struct ResizeCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) ++count;
+        return false;
+    }
+};
+
 class CaptionBar : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,40 +35,26 @@ protected:
         window.resize(400, 300);
         bar = new ctlControlCaptionBar(&window);
         bar->setGeometry(30, 40, 200, 90);
-        bar->installEventFilter(this_resizes());
+        bar->installEventFilter(&resizes);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    QObject* this_resizes()
-    {
-        struct Counter : QObject {
-            int* count;
-            Counter(QObject* parent, int* c) : QObject(parent), count(c) {}
-            bool eventFilter(QObject*, QEvent* event) override
-            {
-                if (event->type() == QEvent::Resize) ++*count;
-                return false;
-            }
-        };
-        return new Counter(&window, &resizes);
-    }
-
     QLabel* close() { return bar->findChild<QLabel*>("lblClose"); }
 
+    ResizeCounter resizes;
     QWidget window;
     ctlControlCaptionBar* bar = nullptr;
-    int resizes = 0;
 };
 
 TEST_F(CaptionBar, KeepsToTheTopLeftCornerAt300Twips)
 {
     EXPECT_EQ(bar->geometry(), QRect(0, 0, 200, kBarHeight));
 
-    resizes = 0;
+    resizes.count = 0;
     bar->setGeometry(50, 60, 240, 5);
     EXPECT_EQ(bar->geometry(), QRect(0, 0, 240, kBarHeight));
-    EXPECT_LE(resizes, 2) << "setting the height from the resize settles at once";
+    EXPECT_LE(resizes.count, 2) << "setting the height from the resize settles at once";
 
     bar->move(70, 80);
     window.resize(500, 320);
