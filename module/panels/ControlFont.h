@@ -13,4 +13,8 @@ namespace brisance {
 // platform::com::drawingFont makes it for a font object.
 platform::gfx::FontDescription drawingFont(const QWidget& widget);
 
+// The size in points of the widget's QFont; a font sized in pixels counts at
+// the widget's dots per inch.
+double fontPointSize(const QWidget& widget);
+
 }  // namespace brisance
