@@ -7,7 +7,7 @@
 //
 // Controls draw only in their paint event, through a ControlPaint; a change
 // that the design repaints at once (a property let, a method that "draws") calls
-// update(). Mouse events reach hosts with the arguments of TwipsGeometry.h.
+// update(). A control that reports mouse events derives from ClickableControl.
 
 #include "platform/gfx/Colour.h"
 
