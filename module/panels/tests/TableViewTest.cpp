@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <locale>
 #include <string>
@@ -28,7 +30,7 @@ namespace {
 namespace ui = platform::ui;
 using Events = std::vector<std::string>;
 
-constexpr int kTableWidth = 10500;  // twips
+constexpr int kTableWidth = 12000;  // twips
 constexpr int kGridWidth = 4695;
 constexpr int kRowHeight = 300;
 
@@ -243,6 +245,172 @@ TEST_F(TableViewTest, ShowsPointsAndAnswersEntriesAsTheViewExpects)
                 << "the editor shows the cell";
         }
     }
+}
+
+TEST_F(TableViewTest, APointAtAFrequencyWithoutAColumnIsNotShown)
+{
+    TableWindow t;
+    t.plot(3, 1250, 400, 50);
+    for (int col = 0; col < 11; ++col)
+        for (int row = 0; row <= 2; ++row)
+            EXPECT_EQ(t.cell(0, col, row), "") << "column " << col << ", row " << row;
+}
+
+TEST_F(TableViewTest, DeletingAPointEmptiesItsWholeColumnSoNoStaleMaskingIsSent)
+{
+    TableWindow t;
+    t.plot(3, 1000, 455, 60, vellum::kStatusNoResponse);
+    t.plot(3, 2000, 300, 40);
+    t.table->PureToneDeletePoint(3, 1000);
+    t.table->PureToneDeletePoint(3, 1250);  // no column: nothing else goes
+    EXPECT_EQ(t.cell(0, 4, 0), "");
+    EXPECT_EQ(t.cell(0, 4, 1), "");
+    EXPECT_EQ(t.cell(0, 4, 2), "");
+    EXPECT_EQ(t.cell(0, 6, 0), "30");
+    EXPECT_EQ(t.cell(0, 6, 1), "40");
+
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(0, 4, 0));
+    t.type(0, "50");
+    EXPECT_EQ(t.events, (Events{"PointPlot 1000 5 0 3 0", "PointPlot 1000 50 0 3 0"}));
+}
+
+TEST_F(TableViewTest, ATableWithoutALevelRowSpecifiesMasking)
+{
+    TableWindow t;
+    t.table->ConfigureAsPureToneTable(false, true, false);
+    t.plot(2, 1000, 400, 45);
+    EXPECT_EQ(t.cell(1, 4, 0), "45") << "the masking row is row 0";
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(1, 6, 0));
+    t.type(1, "45x");
+    EXPECT_EQ(t.events, (Events{"SpecifyMasking 2000 4 2", "SpecifyMasking 2000 45 2"}));
+    EXPECT_EQ(t.cell(1, 6, 0), "") << "a text that is no number is emptied";
+    t.type(1, "140");
+    EXPECT_EQ(t.events.back(), "SpecifyMasking 2000 14 2");
+    EXPECT_EQ(t.beeps(), 1);
+}
+
+TEST_F(TableViewTest, ConfigurationSizesTheTableToItsRows)
+{
+    const struct {
+        bool level, masking, conditions;
+        int gridHeight;  // twips; 0 hides the grids
+        int tableHeight;
+    } cases[] = {
+        // grid top 180, header and rows of 300, 100 to the conditions label of 255 and 100 below it
+        {true, true, true, 900, 180 + 900 + 100 + 255 + 100},
+        {true, false, false, 600, 180 + 600 + 100 + 255 + 100},
+        {false, true, true, 600, 180 + 600 + 100 + 255 + 100},
+        {false, false, true, 0, 180 + 100 + 255 + 100},
+    };
+    TableWindow t;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "level " << c.level << ", masking " << c.masking);
+        t.table->ConfigureAsPureToneTable(c.level, c.masking, c.conditions);
+        for (int index = 0; index < 2; ++index) {
+            EXPECT_EQ(t.grid(index).height(), ui::twipsToPixelsY(c.gridHeight));
+            EXPECT_EQ(t.grid(index).isVisible(), c.gridHeight > 0);
+            EXPECT_EQ(t.grid(index).RowCount(), (c.level ? 1 : 0) + (c.masking ? 1 : 0));
+        }
+        EXPECT_EQ(t.table->height(), ui::twipsToPixelsY(c.tableHeight));
+        EXPECT_EQ(t.label("lblRowLabel1").isVisible(), c.level);
+        EXPECT_EQ(t.label("lblRowLabel2").isVisible(), c.masking);
+        EXPECT_EQ(t.label("lblTestConditions").isVisible(), c.conditions);
+        EXPECT_EQ(t.label("lblTestConditions").y(), ui::twipsToPixelsY(180 + c.gridHeight + 100));
+    }
+    EXPECT_EQ(t.label("lblRowLabel2").y(), ui::twipsToPixelsY(180 + 300)) << "alone, the masking row is the first";
+}
+
+TEST_F(TableViewTest, TheFullRangeAddsTwelveAndSixteenKilohertz)
+{
+    TableWindow t;
+    EXPECT_EQ(t.grid(0).ColCount(), 11);
+    t.plot(3, 16000, 500, 0);
+    EXPECT_EQ(t.cell(0, 12, 0), "") << "the normal range ends at 8 kHz";
+
+    t.table->ShowFullRange(true);
+    t.table->ConfigureAsPureToneTable(true, true, true);
+    EXPECT_EQ(t.grid(0).ColCount(), 13);
+    EXPECT_EQ(t.grid(1).ColCount(), 13);
+    t.plot(3, 12000, 500, 0);
+    t.plot(3, 16000, 550, 0);
+    EXPECT_EQ(t.cell(0, 11, 0), "50");
+    EXPECT_EQ(t.cell(0, 12, 0), "55");
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(0, 12, 0));
+    t.type(0, "7");
+    EXPECT_EQ(t.events, Events{"PointPlot 16000 7 0 3 0"});
+}
+
+TEST_F(TableViewTest, RightEarOnLeftSwapsTheGridsOfTheEars)
+{
+    TableWindow t;
+    t.plot(3, 1000, 300, 0);
+    t.table->RightEarOnLeft(true);
+    EXPECT_EQ(t.cell(0, 4, 0), "30") << "cells already shown stay";
+    t.plot(2, 2000, 350, 0);
+    t.plot(3, 500, 200, 0);
+    EXPECT_EQ(t.cell(0, 6, 0), "35");
+    EXPECT_EQ(t.cell(1, 2, 0), "20");
+    t.table->ClearData(2);
+    EXPECT_EQ(t.cell(0, 6, 0), "");
+    EXPECT_EQ(t.cell(1, 2, 0), "20");
+
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(0, 4, 0));
+    t.type(0, "5");
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(1, 4, 0));
+    t.type(1, "6");
+    EXPECT_EQ(t.events, (Events{"PointPlot 1000 5 0 2 0", "PointPlot 1000 6 0 3 0"}));
+}
+
+TEST_F(TableViewTest, NumbersUseAPointWhateverTheLocale)
+{
+    // A German locale writes and reads "42,5"; the table keeps "42.5" both ways.
+    struct CommaPoint : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+    };
+    const std::locale previous = std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    TableWindow t;
+    t.plot(3, 1000, 425, 0);
+    EXPECT_EQ(t.cell(0, 4, 0), "42.5");
+    ASSERT_NO_FATAL_FAILURE(t.clickCell(0, 6, 0));
+    t.type(0, "42.5");
+    EXPECT_EQ(t.events, (Events{"PointPlot 2000 4 0 3 0", "PointPlot 2000 42 0 3 0", "PointPlot 2000 42 0 3 0",
+                                "PointPlot 2000 42 0 3 0"}));
+
+    QLocale::setDefault(QLocale::c());
+    std::locale::global(previous);
+}
+
+TEST_F(TableViewTest, LaysTheGridsOutAroundTheRowLabels)
+{
+    TableWindow t;
+    t.table->RowCaption(1, "dB HL");
+    t.table->RowCaption(2, "Masking level");
+    QLabel& level = t.label("lblRowLabel1");
+    QLabel& masking = t.label("lblRowLabel2");
+    const int w = ui::pixelsToTwipsX(std::max(level.width(), masking.width()));
+    ASSERT_GT(w, 0);
+
+    // Two grids with the labels centred in the gap between them.
+    const int x = static_cast<int>(std::lround((kTableWidth - 2 * kGridWidth - w - 200) / 2.0));
+    EXPECT_NEAR(t.grid(0).x(), ui::twipsToPixelsX(x), 1);
+    EXPECT_NEAR(t.grid(1).x(), ui::twipsToPixelsX(kGridWidth + x + w + 200), 1);
+    const int gapMiddle = (t.grid(0).geometry().right() + t.grid(1).x()) / 2;
+    EXPECT_NEAR(level.geometry().center().x(), gapMiddle, 2);
+    EXPECT_NEAR(masking.geometry().center().x(), gapMiddle, 2);
+    EXPECT_EQ(t.grid(1).y(), t.grid(0).y());
+    const QLabel& conditions = t.label("lblTestConditions");
+    EXPECT_EQ(conditions.geometry(), QRect(ui::twipsToPixelsX(30), conditions.y(), ui::twipsToPixelsX(kTableWidth - 60),
+                                           ui::twipsToPixelsY(255)));
+
+    // One grid with the labels on its left.
+    t.table->BinauralMode(true);
+    const int binauralX = static_cast<int>(std::lround((kTableWidth - kGridWidth - w - 200) / 2.0));
+    EXPECT_FALSE(t.grid(1).isVisible());
+    EXPECT_NEAR(level.x(), ui::twipsToPixelsX(binauralX), 1);
+    EXPECT_EQ(masking.x(), level.x());
+    EXPECT_NEAR(t.grid(0).x(), ui::twipsToPixelsX(binauralX + 200 + w), 1);
 }
 
 }  // namespace
