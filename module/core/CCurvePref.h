@@ -10,6 +10,7 @@
 
 #include "platform/gfx/Types.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -68,5 +69,17 @@ public:
 private:
     std::string m_key;
 };
+
+// The six symbol fields of one side, in symbol-index order.
+using SymbolFields = std::array<std::int32_t CCurvePref::*, 6>;
+inline constexpr SymbolFields kLeftSymbolFields = {
+    &CCurvePref::Left0Unmasked, &CCurvePref::Left1NoReponse,        &CCurvePref::Left2UnMeasurable,
+    &CCurvePref::Left3Masked,   &CCurvePref::Left4MaskedNoResponse, &CCurvePref::Left5MaskedUnMeasurable};
+inline constexpr SymbolFields kRightSymbolFields = {
+    &CCurvePref::Right0Unmasked, &CCurvePref::Right1NoReponse,        &CCurvePref::Right2UnMeasurable,
+    &CCurvePref::Right3Masked,   &CCurvePref::Right4MaskedNoResponse, &CCurvePref::Right5MaskedUnMeasurable};
+inline constexpr SymbolFields kBinauralSymbolFields = {
+    &CCurvePref::Binaural0Unmasked, &CCurvePref::Binaural1NoReponse,        &CCurvePref::Binaural2UnMeasurable,
+    &CCurvePref::Binaural3Masked,   &CCurvePref::Binaural4MaskedNoResponse, &CCurvePref::Binaural5MaskedUnMeasurable};
 
 }  // namespace brisance

@@ -24,25 +24,18 @@ struct Side {
     const char* colorKey;
     const char* styleKey;
     const char* widthKey;
-    std::array<std::int32_t CCurvePref::*, 6> symbols;
+    SymbolFields symbols;
     platform::gfx::ColorRef CCurvePref::*color;
     std::int16_t CCurvePref::*style;
     std::int16_t CCurvePref::*width;
 };
 
 constexpr std::array<Side, 3> kSides = {{
-    {"LeftSym", "LeftLineColor", "LeftLineStyle", "LeftLineWidth",
-     {&CCurvePref::Left0Unmasked, &CCurvePref::Left1NoReponse, &CCurvePref::Left2UnMeasurable, &CCurvePref::Left3Masked,
-      &CCurvePref::Left4MaskedNoResponse, &CCurvePref::Left5MaskedUnMeasurable},
-     &CCurvePref::LeftColor, &CCurvePref::LeftLineStyle, &CCurvePref::LeftLineWidth},
-    {"RightSym", "RightLineColor", "RightLineStyle", "RightLineWidth",
-     {&CCurvePref::Right0Unmasked, &CCurvePref::Right1NoReponse, &CCurvePref::Right2UnMeasurable,
-      &CCurvePref::Right3Masked, &CCurvePref::Right4MaskedNoResponse, &CCurvePref::Right5MaskedUnMeasurable},
-     &CCurvePref::RightColor, &CCurvePref::RightLineStyle, &CCurvePref::RightLineWidth},
-    {"BinauralSym", "BinauralLineColor", "BinauralLineStyle", "BinauralLineWidth",
-     {&CCurvePref::Binaural0Unmasked, &CCurvePref::Binaural1NoReponse, &CCurvePref::Binaural2UnMeasurable,
-      &CCurvePref::Binaural3Masked, &CCurvePref::Binaural4MaskedNoResponse,
-      &CCurvePref::Binaural5MaskedUnMeasurable},
+    {"LeftSym", "LeftLineColor", "LeftLineStyle", "LeftLineWidth", kLeftSymbolFields, &CCurvePref::LeftColor,
+     &CCurvePref::LeftLineStyle, &CCurvePref::LeftLineWidth},
+    {"RightSym", "RightLineColor", "RightLineStyle", "RightLineWidth", kRightSymbolFields, &CCurvePref::RightColor,
+     &CCurvePref::RightLineStyle, &CCurvePref::RightLineWidth},
+    {"BinauralSym", "BinauralLineColor", "BinauralLineStyle", "BinauralLineWidth", kBinauralSymbolFields,
      &CCurvePref::BinauralColor, &CCurvePref::BinauralLineStyle, &CCurvePref::BinauralLineWidth},
 }};
 
@@ -162,7 +155,8 @@ void WriteRecord(IVellumKeyedStore& store, const CCurvePref& pref)
 
 void ReadRecord(IVellumKeyedStore& store, CCurvePref& pref)
 {
-    for (const Side& side : kSides) pref.*side.color = static_cast<platform::gfx::ColorRef>(StoredLong(store, side.colorKey));
+    for (const Side& side : kSides)
+        pref.*side.color = static_cast<platform::gfx::ColorRef>(StoredLong(store, side.colorKey));
     pref.Condition = StoredLong(store, "AidedCondition");
     pref.TestType = StoredLong(store, "TestType");
     pref.PrefType = static_cast<CurvePrefType>(StoredLong(store, "PrefType"));
