@@ -235,8 +235,7 @@ void CCurvePrefs::RemoveAllCurvePrefs()
 
 void CCurvePrefs::SaveToPreferences(IVellumKeyedStore& oPref) const
 {
-    const StoreSelectionKeeper selection(oPref);
-    oPref.put_Category(kCategory);
+    const StoreSelectionKeeper selection(oPref, kCategory, kIndexSection);
     const Variant before = oPref.get_CategoryData();
     try {
         ClearStoredCurvePrefs(oPref);
@@ -261,9 +260,7 @@ void CCurvePrefs::SaveToPreferences(IVellumKeyedStore& oPref) const
 void CCurvePrefs::LoadFromPreferences(IVellumKeyedStore& oPref)
 {
     RemoveAllCurvePrefs();
-    const StoreSelectionKeeper selection(oPref);
-    oPref.put_Category(kCategory);
-    oPref.put_Section(kIndexSection);
+    const StoreSelectionKeeper selection(oPref, kCategory, kIndexSection);
     for (const std::string& key : SelectedSectionKeys(oPref)) {
         const auto section = RecordSection(oPref.get_Value(key));
         if (!section) continue;

@@ -18,6 +18,13 @@ public:
         : m_store(store), m_category(store.get_Category()), m_section(store.get_Section())
     {
     }
+    // The same, and selects this category and section for the object's life.
+    StoreSelectionKeeper(vellum::IVellumKeyedStore& store, std::int16_t category, std::int16_t section)
+        : StoreSelectionKeeper(store)
+    {
+        store.put_Category(category);
+        store.put_Section(section);
+    }
     ~StoreSelectionKeeper()
     {
         m_store.put_Category(m_category);
