@@ -19,8 +19,9 @@ if(BRISANCE_FUZZ)
 endif()
 
 # brisance_add_fuzzer(<name> SOURCES <files...> [LIBS <targets...>])
-# A libFuzzer target whose seed corpus is the folder seeds/<name> beside the
-# calling CMakeLists.txt. Nothing when BRISANCE_FUZZ is off.
+# A libFuzzer target of the calling component, whose sources lie in the
+# component's fuzz/ folder and whose seed corpus is fuzz/seeds/<name>.
+# Nothing when BRISANCE_FUZZ is off.
 function(brisance_add_fuzzer name)
   if(NOT BRISANCE_FUZZ)
     return()
@@ -31,5 +32,5 @@ function(brisance_add_fuzzer name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${BRISANCE_FUZZ_DIR})
   add_dependencies(fuzzers ${name})
-  file(APPEND ${BRISANCE_FUZZ_DIR}/targets.txt "${name}\t${CMAKE_CURRENT_SOURCE_DIR}/seeds/${name}\n")
+  file(APPEND ${BRISANCE_FUZZ_DIR}/targets.txt "${name}\t${CMAKE_CURRENT_SOURCE_DIR}/fuzz/seeds/${name}\n")
 endfunction()
