@@ -385,15 +385,23 @@ void CPrinter::RenderCellAndContents(float X, float Y, float Width, float Height
         gfx::drawText(m_hdc, text, &box, kSingleLineCentred);
         return;
     }
-    // A block of lines: measured in the cell, then placed in its middle.
+    // A block of lines: measured in the cell, then placed in its middle, each
+    // line centred. A block narrower than the cell is drawn across the cell's
+    // own width: its lines centre on the same middle, and they break at the
+    // same words as they were measured. A box of the block's measured width
+    // can fall short of its widest line by the rounding to whole units, and
+    // would break that line once more.
     gfx::Rect block = cell;
     gfx::drawText(m_hdc, text, &block, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_CENTER);
+    const double cellWidth = static_cast<double>(cell.right) - cell.left;
     const double blockWidth = static_cast<double>(block.right) - block.left;
     const double blockHeight = static_cast<double>(block.bottom) - block.top;
     gfx::Rect placed = cell;
     placed.top = CLng(cell.top + ((static_cast<double>(cell.bottom) - cell.top) - blockHeight) / 2);
-    placed.left = CLng(cell.left + ((static_cast<double>(cell.right) - cell.left) - blockWidth) / 2);
-    placed.right = CLng(placed.left + blockWidth);
+    if (blockWidth > cellWidth) {
+        placed.left = CLng(cell.left + (cellWidth - blockWidth) / 2);
+        placed.right = CLng(placed.left + blockWidth);
+    }
     gfx::drawText(m_hdc, text, &placed, gfx::DT_WORDBREAK | gfx::DT_CENTER);
 }
 
