@@ -10,6 +10,7 @@ namespace brisance {
 
 inline constexpr platform::gfx::OleColor kButtonFaceColour = platform::gfx::systemColor(platform::gfx::COLOR_BTNFACE);
 inline constexpr platform::gfx::OleColor kButtonTextColour = platform::gfx::systemColor(platform::gfx::COLOR_BTNTEXT);
+inline constexpr platform::gfx::OleColor kWindowColour = platform::gfx::systemColor(platform::gfx::COLOR_WINDOW);
 inline constexpr platform::gfx::OleColor kGrayTextColour = platform::gfx::systemColor(platform::gfx::COLOR_GRAYTEXT);
 
 // The RGB value a colour value draws with; black for a value that names no

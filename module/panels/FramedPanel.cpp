@@ -21,8 +21,8 @@ FramedPanel::FramedPanel(QWidget* parent) : UserControl(parent), lblCaption(new 
     lblCaption->setObjectName("lblCaption");
     lblCaption->setAutoFillBackground(true);
     QPalette colours = lblCaption->palette();
-    colours.setColor(QPalette::Window, qtColour(kButtonFaceColour));
-    colours.setColor(QPalette::WindowText, qtColour(kButtonTextColour));
+    colours.setColor(QPalette::Window, qtColour(BackColor()));
+    colours.setColor(QPalette::WindowText, qtColour(ForeColor()));
     lblCaption->setPalette(colours);
 }
 
@@ -34,7 +34,7 @@ void FramedPanel::paintEvent(QPaintEvent*)
 
 void FramedPanel::paintFrame(ControlPaint& paint)
 {
-    paint.fillRect(paint.clientRect(), drawingColour(kButtonFaceColour));
+    paint.fillRect(paint.clientRect(), drawingColour(BackColor()));
     gfx::Rect frame = paint.clientRect();
     frame.top = kFrameTopPixels;
     gfx::drawEdge(paint.dc(), &frame, gfx::EDGE_ETCHED, gfx::BF_RECT);

@@ -1,6 +1,7 @@
 #pragma once
 // The look of the module's framed panels (the result tables, the notes and
-// average panels, the tympanometry and reflex panels): the button-face colour,
+// average panels, the tympanometry and reflex panels): the button-face colour
+// (BackColor),
 // an etched edge on all four sides of the client area with its top edge 5
 // pixels below the panel's top, and the caption label lblCaption standing over
 // that top line like a group box's title.
@@ -25,10 +26,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Clears the panel to the button face and draws the etched frame.
-    static void paintFrame(ControlPaint& paint);
+    // Clears the panel to its back colour and draws the etched frame.
+    void paintFrame(ControlPaint& paint);
 
-    // The caption, opaque in the button face so that the frame line stops at it.
+    // The caption, opaque in the panel's colours so that the frame line stops at it.
     QLabel* lblCaption;
 };
 

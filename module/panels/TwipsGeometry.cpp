@@ -4,32 +4,29 @@
 
 #include <QMouseEvent>
 
+#include <span>
+
 namespace brisance {
 namespace {
 
 namespace ui = platform::ui;
 
-std::int16_t buttonFlags(Qt::MouseButtons buttons)
-{
-    std::int16_t flags = 0;
-    if (buttons & Qt::LeftButton)
-        flags |= vbLeftButton;
-    if (buttons & Qt::RightButton)
-        flags |= vbRightButton;
-    if (buttons & Qt::MiddleButton)
-        flags |= vbMiddleButton;
-    return flags;
-}
+struct FlagPair {
+    int qt;
+    std::int16_t ours;
+};
 
-std::int16_t shiftFlags(Qt::KeyboardModifiers modifiers)
+constexpr FlagPair kButtons[] = {
+    {Qt::LeftButton, vbLeftButton}, {Qt::RightButton, vbRightButton}, {Qt::MiddleButton, vbMiddleButton}};
+constexpr FlagPair kModifiers[] = {
+    {Qt::ShiftModifier, vbShiftMask}, {Qt::ControlModifier, vbCtrlMask}, {Qt::AltModifier, vbAltMask}};
+
+std::int16_t flagsOf(int held, std::span<const FlagPair> table)
 {
     std::int16_t flags = 0;
-    if (modifiers & Qt::ShiftModifier)
-        flags |= vbShiftMask;
-    if (modifiers & Qt::ControlModifier)
-        flags |= vbCtrlMask;
-    if (modifiers & Qt::AltModifier)
-        flags |= vbAltMask;
+    for (const FlagPair& pair : table)
+        if (held & pair.qt)
+            flags |= pair.ours;
     return flags;
 }
 
@@ -46,8 +43,9 @@ MouseArguments mouseArguments(const QMouseEvent& event)
     // button held during it.
     const Qt::MouseButtons buttons = event.type() == QEvent::MouseMove ? event.buttons() : Qt::MouseButtons(event.button());
     const QPointF at = event.position();
-    return {buttonFlags(buttons), shiftFlags(event.modifiers()), static_cast<float>(at.x() * ui::twipsPerPixelX()),
-            static_cast<float>(at.y() * ui::twipsPerPixelY())};
+    return {flagsOf(static_cast<int>(buttons.toInt()), kButtons),
+            flagsOf(static_cast<int>(event.modifiers().toInt()), kModifiers),
+            static_cast<float>(at.x() * ui::twipsPerPixelX()), static_cast<float>(at.y() * ui::twipsPerPixelY())};
 }
 
 }  // namespace brisance

@@ -1,5 +1,6 @@
 #include "module/panels/UserControl.h"
 
+#include "module/panels/ControlColours.h"
 #include "module/panels/ControlFont.h"
 #include "platform/gfx/Objects.h"
 #include "platform/ui/Twips.h"
@@ -10,7 +11,10 @@ namespace brisance {
 
 namespace ui = platform::ui;
 
-UserControl::UserControl(QWidget* parent) : QWidget(parent) {}
+UserControl::UserControl(QWidget* parent)
+    : QWidget(parent), m_backColor(kButtonFaceColour), m_foreColor(kButtonTextColour)
+{
+}
 
 UserControl::~UserControl()
 {
@@ -67,6 +71,18 @@ void UserControl::Visible(bool visible)
     setVisible(visible);
 }
 
+void UserControl::BackColor(platform::gfx::OleColor colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+void UserControl::ForeColor(platform::gfx::OleColor colour)
+{
+    m_foreColor = colour;
+    update();
+}
+
 platform::gfx::ObjectHandle UserControl::drawingFontHandle()
 {
     if (m_drawingFont == 0)
@@ -77,8 +93,10 @@ platform::gfx::ObjectHandle UserControl::drawingFontHandle()
 void UserControl::changeEvent(QEvent* event)
 {
     // The font is never selected outside a paint, so it can go at once.
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         dropDrawingFont();
+        update();
+    }
     QWidget::changeEvent(event);
 }
 
