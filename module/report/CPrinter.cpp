@@ -1,5 +1,7 @@
 #include "module/report/CPrinter.h"
 
+#include "module/core/ModulePaths.h"
+
 #include "PelmTolvaneChart/ClassIds.h"
 #include "PelmTolvaneChart/IDevNamesConverter.h"
 
@@ -142,25 +144,29 @@ bool turnsTextAsAsked(gfx::DcHandle dc, int x, int y)
     return after.y < y;
 }
 
-// Writes the section as the folder's "Symbol.bmp", whole: beside it under a
-// name of its own first, then renamed over it, so that reports drawing symbols
-// at the same time never leave a torn file. Nothing reads the file, so a
-// failure only leaves the previous one.
-void storeSymbolFile(const std::string& folder, gfx::ObjectHandle section)
+// Writes the section as "Symbol.bmp" of the module's user folder, whole:
+// beside it under a name of its own first, then renamed over it, so that
+// reports drawing symbols at the same time never leave a torn file. Nothing
+// reads the file, so a failure only leaves the previous one.
+void storeSymbolFile(gfx::ObjectHandle section)
 {
-    std::string temporary = folder + "/" + kSymbolFileName + ".XXXXXX";
+    std::filesystem::path folder;
+    try {
+        folder = GetModulePaths().userFolder;
+    } catch (const platform::runtime::RuntimeError&) {
+        return;  // no user folder to write into
+    }
+    std::string temporary = (folder / kSymbolFileName).string() + ".XXXXXX";
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return;
     ::close(descriptor);
     std::error_code ignored;
     if (gfx::DSStoreDIBSectionInBMPFile(temporary, section))
-        std::filesystem::rename(temporary, std::filesystem::path(folder) / kSymbolFileName, ignored);
+        std::filesystem::rename(temporary, folder / kSymbolFileName, ignored);
     std::filesystem::remove(temporary, ignored);
 }
 
 }  // namespace
-
-CPrinter::CPrinter(std::string symbolFolder) : m_symbolFolder(std::move(symbolFolder)) {}
 
 CPrinter::~CPrinter()
 {
@@ -359,7 +365,7 @@ void CPrinter::RenderImage(float X, float Y, gfx::ObjectHandle picture)
     if (previousSection) gfx::selectObject(sectionDc, previousSection);
 
     gfx::DSDrawDIBSectionOnDC(m_hdc, section, square);
-    storeSymbolFile(m_symbolFolder, section);
+    storeSymbolFile(section);
 
     if (previousPicture) gfx::selectObject(pictureDc, previousPicture);
     gfx::deleteDc(pictureDc);

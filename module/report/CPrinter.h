@@ -22,8 +22,7 @@ namespace brisance {
 
 class CPrinter {
 public:
-    // symbolFolder: the writable folder that receives "Symbol.bmp".
-    explicit CPrinter(std::string symbolFolder);
+    CPrinter() = default;
     // Puts the context's mapping mode (and its own font) back as they were
     // when it was bound, when a context is still bound.
     ~CPrinter();
@@ -72,7 +71,7 @@ public:
     // centred on Y. Raises 91 when no font was set.
     void PrintVerticalText(const std::string& text, float X, float Y, bool centreOnY);
     // The top-left 16 x 16 pixels of the bitmap, stretched into the 0.5 cm
-    // square at (X, Y), and left as "Symbol.bmp" in the symbol folder.
+    // square at (X, Y), and left as "Symbol.bmp" in the module's user folder.
     void RenderImage(float X, float Y, platform::gfx::ObjectHandle picture);
     // One table cell: its border (cross-hatched when asked) when drawBorder,
     // and its text centred in it. The empty text and the no-value forms
@@ -99,7 +98,6 @@ private:
     void restoreContextFont();
     const platform::com::ComPtr<platform::com::IFont>& currentFont() const;
 
-    std::string m_symbolFolder;
     platform::gfx::DcHandle m_hdc = 0;
     bool m_ownsJob = false;
     int m_savedMapMode = 0;

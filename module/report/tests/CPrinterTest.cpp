@@ -1,3 +1,4 @@
+#include "module/core/ModulePaths.h"
 #include "module/report/CPrinter.h"
 #include "module/report/tests/ReportPage.h"
 #include "module/testing/RegisterServer.h"
@@ -33,13 +34,6 @@ using testing::inkBox;
 using testing::inkCount;
 using testing::px;
 
-fs::path userFolder()
-{
-    const fs::path folder = platform::machine::root() / "Users" / "clinician" / "Brisance";
-    fs::create_directories(folder);
-    return folder;
-}
-
 // The error number that the call raises; 0 when it raises none.
 int raisedNumber(const std::function<void()>& call)
 {
@@ -61,7 +55,7 @@ gfx::FontDescription selectedFont(gfx::DcHandle dc)
 // A printer drawing on a white image of 12 x 10 cm, bound as to a host's page.
 struct PrinterOnImage : ::testing::Test {
     ImagePage page{12, 10};
-    CPrinter printer{userFolder().string()};
+    CPrinter printer;
 
     void SetUp() override
     {
@@ -83,7 +77,7 @@ TEST_F(PrinterOnImage, ACellShowsItsBorderAndHatchOnlyAsAsked)
     };
     for (const Case& c : cases) {
         ImagePage cellPage(6, 4);
-        CPrinter cellPrinter(userFolder().string());
+        CPrinter cellPrinter;
         cellPrinter.InitializeForIntegratedReport(cellPage.dc());
         cellPrinter.RenderCellAndContents(1, 1, 3, 2, c.border, "", c.hatched);
         const QImage image = cellPage.image();
@@ -116,7 +110,7 @@ TEST_F(PrinterOnImage, ACellTextWithALineBreakIsCentredAsABlockOfCentredLines)
     // block is placed.
     for (const char* second : {"masked at dB", "masked 40 dB", "masked masked dB", "sound field aided"}) {
         ImagePage cellPage(10, 6);
-        CPrinter cellPrinter(userFolder().string());
+        CPrinter cellPrinter;
         cellPrinter.InitializeForIntegratedReport(cellPage.dc());
         cellPrinter.SetFont("Arial", 10, false);
         cellPrinter.RenderCellAndContents(1, 1, 8, 4, false, std::string("AB\r\n") + second);
@@ -151,7 +145,7 @@ TEST_F(PrinterOnImage, TextLeavesThePositionAtItsFullWidthAndHeightWhereverItIsA
     gfx::getTextExtentPoint(page.dc(), "ABC", &extent);
     for (const Case& c : cases) {
         ImagePage textPage(6, 6);
-        CPrinter textPrinter(userFolder().string());
+        CPrinter textPrinter;
         textPrinter.InitializeForIntegratedReport(textPage.dc());
         textPrinter.SetFont("Arial", 10, false);
         c.print(textPrinter);
@@ -186,7 +180,7 @@ TEST_F(PrinterOnImage, AFormFieldHasABoldLabelARegularResponseAndAnUnderlineAndL
 
     for (const bool boldBefore : {true, false}) {
         ImagePage fieldPage(10, 4);
-        CPrinter fieldPrinter(userFolder().string());
+        CPrinter fieldPrinter;
         fieldPrinter.InitializeForIntegratedReport(fieldPage.dc());
         fieldPrinter.SetFont("Arial", 10, boldBefore);
         fieldPrinter.PrintFormResponse("Name:", "Smith", 1, 1, 7, 0.4f);
@@ -210,7 +204,7 @@ TEST_F(PrinterOnImage, AFormFieldHasABoldLabelARegularResponseAndAnUnderlineAndL
 TEST(CPrinter, VerticalTextAndFormFieldsBeforeAnyFontRaiseObjectNotSet)
 {
     ImagePage page(6, 6);
-    CPrinter printer(userFolder().string());
+    CPrinter printer;
     printer.InitializeForIntegratedReport(page.dc());
     EXPECT_EQ(raisedNumber([&] { printer.PrintVerticalText("dB HL", 1, 5, false); }), 91);
     EXPECT_EQ(raisedNumber([&] { printer.PrintFormResponse("Name:", "Smith", 1, 1, 4, 0.4f); }), 91);
@@ -240,7 +234,9 @@ TEST_F(PrinterOnImage, VerticalTextReadsFromBottomToTopFromItsStartOrCentredOnY)
 
 TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareAndIsLeftWholeAsSymbolBmpInTheUserFolder)
 {
-    const fs::path folder = userFolder();
+    const fs::path folder = GetModulePaths().userFolder;
+    ASSERT_EQ(folder, platform::machine::root() / "Users" / folder.parent_path().filename() / "Brisance")
+        << "the user's folder in the test's machine root";
     const auto symbolPicture = [](QRgb colour) {
         QImage image(24, 24, QImage::Format_RGB32);
         image.fill(qRgb(0, 0, 255));
@@ -253,7 +249,7 @@ TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareAndIsLeftWholeAsSymbolBmpInThe
     images->add(symbolPicture(qRgb(0, 160, 0)));
 
     ImagePage page(4, 4);
-    CPrinter printer(folder.string());
+    CPrinter printer;
     printer.InitializeForIntegratedReport(page.dc());
     printer.RenderImage(1, 1, images->picture(2));
     printer.RenderImage(1, 1, images->picture(1));
@@ -277,7 +273,7 @@ TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareAndIsLeftWholeAsSymbolBmpInThe
     char header[30] = {};
     file.read(header, sizeof header);
     EXPECT_EQ(header[28], 24) << "bits per pixel";
-    EXPECT_FALSE(fs::exists(fs::path(BRISANCE_PROGRAM_FOLDER) / "Symbol.bmp")) << "nothing in the program folder";
+    EXPECT_FALSE(fs::exists(fs::path(GetModulePaths().programFolder) / "Symbol.bmp")) << "nothing in the program folder";
 }
 
 TEST_F(PrinterOnImage, APositionBeyond32BitsRaisesOverflowAndDrawsNothing)
@@ -312,7 +308,7 @@ struct PrinterOnPdf : ::testing::Test {
 TEST_F(PrinterOnPdf, StandAloneItPrintsOnePageUnderTheDocumentNameAndDeletesTheContext)
 {
     {
-        CPrinter printer(userFolder().string());
+        CPrinter printer;
         printer.Initialize(dc);
         printer.SetFont("Arial", 12, false);
         printer.PrintText("Hörschwelle", 2, 3);
@@ -356,7 +352,7 @@ TEST_F(PrinterOnPdf, OnAHostsPageItStartsAndEndsNothingAndHandsTheContextBackAsI
     const gfx::ObjectHandle hostFont = gfx::createFont({.face = "DejaVu Sans", .height = 40});
     gfx::selectObject(dc, hostFont);
     {
-        CPrinter printer(userFolder().string());
+        CPrinter printer;
         printer.InitializeForIntegratedReport(dc);
         EXPECT_EQ(gfx::getMapMode(dc), gfx::MM_LOMETRIC);
         printer.SetFont("Arial", 12, true);
@@ -382,7 +378,7 @@ TEST_F(PrinterOnPdf, OnAHostsPageItStartsAndEndsNothingAndHandsTheContextBackAsI
 
 TEST_F(PrinterOnPdf, AnAbortedStandAloneReportLeavesNoFileAndNoContext)
 {
-    CPrinter printer(userFolder().string());
+    CPrinter printer;
     printer.Initialize(dc);
     printer.SetFont("Arial", 12, false);
     printer.PrintText("Half a report", 2, 3);
@@ -396,7 +392,7 @@ TEST_F(PrinterOnPdf, AnAbortedReportOnAHostsPageHandsTheContextBackAtOnce)
     ASSERT_GT(print::startDoc(dc, "Host report", (platform::machine::root() / "host.pdf").string()), 0);
     ASSERT_GT(print::startPage(dc), 0);
     const gfx::ObjectHandle hostFont = gfx::getCurrentObject(dc, gfx::OBJ_FONT);
-    std::optional<CPrinter> printer(std::in_place, userFolder().string());
+    std::optional<CPrinter> printer(std::in_place);
     printer->InitializeForIntegratedReport(dc);
     printer->SetFont("Arial", 12, false);
     printer->AbortDocument();
@@ -413,7 +409,7 @@ TEST_F(PrinterOnPdf, AnAbortedReportOnAHostsPageHandsTheContextBackAtOnce)
 TEST(CPrinter, WithoutTheConverterOrWithoutAPrinterThereIsNoDefaultContextAndNothingShows)
 {
     platform::ui::TestResponder responder;
-    CPrinter printer(userFolder().string());
+    CPrinter printer;
     EXPECT_EQ(printer.GetDefaultDC(), 0) << "DevNamesConverter not registered";
 
     ASSERT_NO_FATAL_FAILURE(testing::registerServer(LUMENPLOT_LIBRARY_PATH));
