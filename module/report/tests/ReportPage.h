@@ -3,8 +3,6 @@
 // known resolution that a CPrinter draws on as on a host's page, and the ink
 // found on it, measured in pixels of that image.
 
-#include "module/report/CPrinter.h"
-
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Draw.h"
