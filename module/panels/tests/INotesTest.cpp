@@ -292,7 +292,7 @@ TEST_F(NotesPanel, LoadingRecentEntriesFillsTheCombosQuietlyAndKeepsTheirTexts)
         combo->clearEditText();
         QTest::keyClicks(combo, "al");
         EXPECT_EQ(combo->currentText(), "Alpha " + QString::number(i)) << kRecentComboNames[i];
-        EXPECT_EQ(reported().empty(), false) << kRecentComboNames[i] << " reports what the user typed";
+        EXPECT_FALSE(reported().empty()) << kRecentComboNames[i] << " reports what the user typed";
     }
 }
 
@@ -385,6 +385,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(NotesPanel, FieldsShareTheWidthAndTheDateStandsAtTheRight)
 {
+    EXPECT_EQ(notes->Caption(), "Notes");
+    notes->Caption("&Notes");
+    EXPECT_EQ(child<QLabel>("lblCaption")->x(), ui::twipsToPixelsX(90));
     notes->SetNoteTypeLabel(1, "Calibration Date");
     notes->Width(6000);
     const int fieldWidth = ui::twipsToPixelsX(6000 - 1530 - 100);
