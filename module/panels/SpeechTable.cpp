@@ -237,7 +237,8 @@ std::string SpeechTable::TableCaption() const
 
 void SpeechTable::TableCaption(const std::string& caption)
 {
-    lblCaption->setText(QString::fromStdString(caption));
+    // A test's caption shows whole, however long.
+    setFittedCaption(*lblCaption, caption);
 }
 
 std::string SpeechTable::TestDescription() const
