@@ -141,6 +141,11 @@ private:
 
 }  // namespace
 
+const std::array<SpeechTable::Boxes SpeechTable::*, SpeechTable::FieldCount> SpeechTable::kBoxes{
+    &SpeechTable::txtScore, &SpeechTable::txtdB, &SpeechTable::txtMask, &SpeechTable::txtNoise};
+const std::array<SpeechTable::Headings SpeechTable::*, SpeechTable::FieldCount> SpeechTable::kHeadings{
+    &SpeechTable::lblScore, &SpeechTable::lbldB, &SpeechTable::lblMask, &SpeechTable::lblNoise};
+
 SpeechTable::SpeechTable(QWidget* parent) : FramedPanel(parent)
 {
     resize(twipsRect(0, 0, kPanelWidth, kPanelHeight).size());
@@ -166,13 +171,8 @@ SpeechTable::SpeechTable(QWidget* parent) : FramedPanel(parent)
             entry->resize(twipsRect(0, 0, kBoxWidth, kBoxHeight).size());
             entry->installEventFilter(this);
             connect(entry, &QLineEdit::textChanged, this, [this, group] { boxTextChanged(group); });
-            const auto at = static_cast<std::size_t>(group);
-            switch (field) {
-            case Score: lblScore[at] = label, txtScore[at] = entry; break;
-            case dB: lbldB[at] = label, txtdB[at] = entry; break;
-            case Mask: lblMask[at] = label, txtMask[at] = entry; break;
-            default: lblNoise[at] = label, txtNoise[at] = entry; break;
-            }
+            (this->*kHeadings[static_cast<std::size_t>(field)])[static_cast<std::size_t>(group)] = label;
+            (this->*kBoxes[static_cast<std::size_t>(field)])[static_cast<std::size_t>(group)] = entry;
             if (previous)
                 setTabOrder(previous, entry);
             previous = entry;
@@ -189,7 +189,7 @@ SpeechTable::SpeechTable(QWidget* parent) : FramedPanel(parent)
                                              kPanelWidth - kTestConditionsMargin, kBoxHeight));
     setTabOrder(previous, txtTestConditions);
 
-    ConfigureTable(0, 0, 0);
+    ShowColumns();
 }
 
 void SpeechTable::LeftEarCaption(const std::string& caption)
@@ -264,6 +264,11 @@ void SpeechTable::ConfigureTable(std::int32_t TestType, std::int32_t, std::int32
     if (const ColumnSet* set = columnSetOf(TestType))
         for (int field = 0; field < FieldCount; ++field)
             shows(field) = set->shown[static_cast<std::size_t>(field)];
+    ShowColumns();
+}
+
+void SpeechTable::ShowColumns()
+{
     for (int group = 0; group < kGroups; ++group)
         for (int field = 0; field < FieldCount; ++field) {
             box(group, field)->setVisible(shows(field));
@@ -367,15 +372,11 @@ bool SpeechTable::eventFilter(QObject* watched, QEvent* event)
 
 QLineEdit* SpeechTable::box(int group, int field) const
 {
-    static constexpr std::array<Boxes SpeechTable::*, FieldCount> kBoxes{
-        &SpeechTable::txtScore, &SpeechTable::txtdB, &SpeechTable::txtMask, &SpeechTable::txtNoise};
     return (this->*kBoxes[static_cast<std::size_t>(field)])[static_cast<std::size_t>(group)];
 }
 
 QLabel* SpeechTable::heading(int group, int field) const
 {
-    static constexpr std::array<Headings SpeechTable::*, FieldCount> kHeadings{
-        &SpeechTable::lblScore, &SpeechTable::lbldB, &SpeechTable::lblMask, &SpeechTable::lblNoise};
     return (this->*kHeadings[static_cast<std::size_t>(field)])[static_cast<std::size_t>(group)];
 }
 

@@ -92,6 +92,9 @@ private:
     };
     using Boxes = std::array<QLineEdit*, 3>;
     using Headings = std::array<QLabel*, 3>;
+    // The boxes and the headings of each field, in field order.
+    static const std::array<Boxes SpeechTable::*, FieldCount> kBoxes;
+    static const std::array<Headings SpeechTable::*, FieldCount> kHeadings;
 
     QLineEdit* box(int group, int field) const;
     QLabel* heading(int group, int field) const;
@@ -101,6 +104,8 @@ private:
     std::int32_t earOfGroup(int group) const;
 
     void ShowEarCaptions();
+    // Shows the boxes and headings of the columns chosen, and lays them out.
+    void ShowColumns();
     void ArrangeColumns();
     void setHeadings(Headings& headings, const std::string& caption);
     void boxTextChanged(int group);
