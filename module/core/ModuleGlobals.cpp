@@ -4,6 +4,7 @@
 #include "module/panels/CSymbols.h"
 
 #include "platform/com/Creation.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <utility>
 
@@ -65,6 +66,14 @@ std::shared_ptr<CLangLoader> ModuleGlobals::ViewTextLoader() { return holder().v
 platform::com::ComPtr<vellum::IVellumKeyedStore> ModuleGlobals::PreferenceStore() { return holder().preferenceStore; }
 std::shared_ptr<CSymbols> ModuleGlobals::Symbols() { return holder().symbols; }
 std::shared_ptr<CCurvePrefs> ModuleGlobals::CurvePrefs() { return holder().curvePrefs; }
+
+std::shared_ptr<CLangLoader> ModuleGlobals::TextLoader(bool useViewLoader)
+{
+    auto loader = useViewLoader ? ViewTextLoader() : UiTextLoader();
+    if (!loader)
+        platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+    return loader;
+}
 
 const std::string& ModuleGlobals::UserInitials() { return holder().userInitials; }
 void ModuleGlobals::SetUserInitials(std::string initials) { holder().userInitials = std::move(initials); }

@@ -43,6 +43,9 @@ public:
     static platform::com::ComPtr<vellum::IVellumKeyedStore> PreferenceStore();
     static std::shared_ptr<CSymbols> Symbols();
     static std::shared_ptr<CCurvePrefs> CurvePrefs();
+    // The view text loader when useViewLoader is true, else the UI text
+    // loader; raises 91 (object not set) while there is none.
+    static std::shared_ptr<CLangLoader> TextLoader(bool useViewLoader);
 
     // The initials of the host's current user, set by document initialisation.
     static const std::string& UserInitials();
