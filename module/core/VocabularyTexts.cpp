@@ -2,22 +2,12 @@
 
 #include "module/core/CodeTable.h"
 #include "module/core/ModuleGlobals.h"
-#include "module/core/TextResources.h"
-
-#include <string_view>
 
 namespace brisance {
 
 namespace {
 
-// A text of the language library, with a number behind it where one text
-// serves several codes ("Aided Solution 2", "User Defined 3").
-struct Word {
-    TextResources id;
-    std::string_view suffix = {};
-};
-
-constexpr Word kUnknown{TR_UNKNOWN};
+constexpr LibraryText kUnknown{TR_UNKNOWN};
 
 constexpr CodeEntry<std::string_view> kTympTypeLetters[] = {
     {1, "A"}, {2, "AD"}, {3, "AS"}, {4, "B"}, {5, "C"}, {6, "D"}, {7, "E"},
@@ -25,7 +15,7 @@ constexpr CodeEntry<std::string_view> kTympTypeLetters[] = {
 constexpr std::int32_t kOtherTympType = 0;
 
 // Curve type -> test type.
-constexpr CodeEntry<Word> kTestTypeWords[] = {
+constexpr CodeEntry<LibraryText> kTestTypeTexts[] = {
     // pure tone
     {1, {TR_THRESHOLD}}, {2, {TR_THRESHOLD}}, {3, {TR_THRESHOLD}},
     {4, {TR_MCL}}, {5, {TR_MCL}},
@@ -44,7 +34,7 @@ constexpr CodeEntry<Word> kTestTypeWords[] = {
 };
 
 // Curve type -> the transducer of its curve key.
-constexpr CodeEntry<Word> kTransducerWords[] = {
+constexpr CodeEntry<LibraryText> kTransducerTexts[] = {
     // pure tone
     {1, {TR_PHONES}}, {2, {TR_BONE_OSCILLATOR}}, {3, {TR_SPEAKER}},
     {4, {TR_PHONES}}, {5, {TR_SPEAKER}},
@@ -62,13 +52,13 @@ constexpr CodeEntry<Word> kTransducerWords[] = {
 };
 
 // Measured condition -> its words.
-constexpr CodeEntry<Word> kConditionWords[] = {
+constexpr CodeEntry<LibraryText> kConditionTexts[] = {
     {2, {TR_UNAIDED}},
     {3, {TR_AIDED_SOLUTION, " 1"}},
     {4, {TR_AIDED_SOLUTION, " 2"}},
 };
 
-constexpr CodeEntry<Word> kWordListWords[] = {
+constexpr CodeEntry<LibraryText> kWordListTexts[] = {
     {-32767, {TR_UNDEFINED}},
     {0, {TR_UNKNOWN}},
     {1, {TR_NO_WORD_LIST}},
@@ -93,11 +83,15 @@ constexpr CodeEntry<Word> kWordListWords[] = {
 template <class Table>
 std::string WordText(const Table& table, std::int32_t code, bool useViewLoader)
 {
-    const Word word = LookUpCode(table, code, kUnknown);
-    return ModuleGlobals::TextLoader(useViewLoader)->LoadResString(word.id) + std::string(word.suffix);
+    return LoadLibraryText(LookUpCode(table, code, kUnknown), useViewLoader);
 }
 
 }  // namespace
+
+std::string LoadLibraryText(const LibraryText& text, bool blnUseViewLoader)
+{
+    return ModuleGlobals::TextLoader(blnUseViewLoader)->LoadResString(text.id) + std::string(text.suffix);
+}
 
 std::string TympTypeText(std::int32_t lngTympType)
 {
@@ -108,22 +102,22 @@ std::string TympTypeText(std::int32_t lngTympType)
 
 std::string TestTypeText(std::int32_t lngCurveType, bool blnUseViewLoader)
 {
-    return WordText(kTestTypeWords, lngCurveType, blnUseViewLoader);
+    return WordText(kTestTypeTexts, lngCurveType, blnUseViewLoader);
 }
 
 std::string TransducerText(std::int32_t lngCurveType, bool blnUseViewLoader)
 {
-    return WordText(kTransducerWords, lngCurveType, blnUseViewLoader);
+    return WordText(kTransducerTexts, lngCurveType, blnUseViewLoader);
 }
 
 std::string ConditionText(std::int32_t lngCondition, bool blnUseViewLoader)
 {
-    return WordText(kConditionWords, lngCondition, blnUseViewLoader);
+    return WordText(kConditionTexts, lngCondition, blnUseViewLoader);
 }
 
 std::string WordListText(std::int32_t lngWordList, bool blnUseViewLoader)
 {
-    return WordText(kWordListWords, lngWordList, blnUseViewLoader);
+    return WordText(kWordListTexts, lngWordList, blnUseViewLoader);
 }
 
 }  // namespace brisance

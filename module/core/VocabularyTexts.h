@@ -7,10 +7,23 @@
 // false the UI text loader (dialogs). A code without a word of its own gives
 // the TR_UNKNOWN text, never an error; a missing loader raises 91.
 
+#include "module/core/TextResources.h"
+
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace brisance {
+
+// A text of the language library, with a number behind it where one text
+// serves several codes ("Aided Solution 2", "User Defined 3").
+struct LibraryText {
+    TextResources id;
+    std::string_view suffix = {};
+};
+
+// The text through the loader the flag picks, with its suffix.
+std::string LoadLibraryText(const LibraryText& text, bool blnUseViewLoader);
 
 // "A", "AD", "AS", "B", "C", "D", "E" for 1 to 7, the UI loader's TR_OTHER
 // text for 0, and the empty text for any other code.
