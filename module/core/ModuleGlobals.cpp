@@ -2,6 +2,7 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/panels/CSymbols.h"
+#include "module/views/CPaletteItems.h"
 
 #include "platform/com/Creation.h"
 #include "platform/runtime/RuntimeError.h"
@@ -20,6 +21,8 @@ struct Holder {
     platform::com::ComPtr<vellum::IVellumKeyedStore> preferenceStore;
     std::shared_ptr<CSymbols> symbols;
     std::shared_ptr<CCurvePrefs> curvePrefs;
+    std::shared_ptr<CPaletteItems> pureTonePaletteItems;
+    std::shared_ptr<CPaletteItems> speechPaletteItems;
     std::string userInitials;
     bool preferencesReset = false;
 };
@@ -45,6 +48,8 @@ void CreateModuleGlobals()
     h.preferenceStore = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
     h.symbols = std::make_shared<CSymbols>();
     h.curvePrefs = std::make_shared<CCurvePrefs>();
+    h.pureTonePaletteItems = std::make_shared<CPaletteItems>();
+    h.speechPaletteItems = std::make_shared<CPaletteItems>();
     h.created = true;
 }
 
@@ -59,6 +64,8 @@ void ReleaseModuleGlobals()
     h.preferenceStore.reset();
     h.symbols.reset();
     h.curvePrefs.reset();
+    h.pureTonePaletteItems.reset();
+    h.speechPaletteItems.reset();
 }
 
 std::shared_ptr<CLangLoader> ModuleGlobals::UiTextLoader() { return holder().uiTextLoader; }
@@ -66,6 +73,8 @@ std::shared_ptr<CLangLoader> ModuleGlobals::ViewTextLoader() { return holder().v
 platform::com::ComPtr<vellum::IVellumKeyedStore> ModuleGlobals::PreferenceStore() { return holder().preferenceStore; }
 std::shared_ptr<CSymbols> ModuleGlobals::Symbols() { return holder().symbols; }
 std::shared_ptr<CCurvePrefs> ModuleGlobals::CurvePrefs() { return holder().curvePrefs; }
+std::shared_ptr<CPaletteItems> ModuleGlobals::PureTonePaletteItems() { return holder().pureTonePaletteItems; }
+std::shared_ptr<CPaletteItems> ModuleGlobals::SpeechPaletteItems() { return holder().speechPaletteItems; }
 
 std::shared_ptr<CLangLoader> ModuleGlobals::TextLoader(bool useViewLoader)
 {
