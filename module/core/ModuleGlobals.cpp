@@ -24,6 +24,7 @@ struct Holder {
     std::shared_ptr<CPaletteItems> pureTonePaletteItems;
     std::shared_ptr<CPaletteItems> speechPaletteItems;
     std::string userInitials;
+    std::string missingTestText;
     bool preferencesReset = false;
 };
 
@@ -86,6 +87,8 @@ std::shared_ptr<CLangLoader> ModuleGlobals::TextLoader(bool useViewLoader)
 
 const std::string& ModuleGlobals::UserInitials() { return holder().userInitials; }
 void ModuleGlobals::SetUserInitials(std::string initials) { holder().userInitials = std::move(initials); }
+const std::string& ModuleGlobals::MissingTestText() { return holder().missingTestText; }
+void ModuleGlobals::SetMissingTestText(std::string text) { holder().missingTestText = std::move(text); }
 bool ModuleGlobals::PreferencesReset() { return holder().preferencesReset; }
 void ModuleGlobals::SetPreferencesReset(bool reset) { holder().preferencesReset = reset; }
 

@@ -56,6 +56,10 @@ public:
     // The initials of the host's current user, set by document initialisation.
     static const std::string& UserInitials();
     static void SetUserInitials(std::string initials);
+    // The words of the last speech curve drawn whose test the user has not
+    // defined; the speech view clears it before drawing and shows it after.
+    static const std::string& MissingTestText();
+    static void SetMissingTestText(std::string text);
     // Set when the profile manager resets the preferences; the document's
     // initialisation clears it.
     static bool PreferencesReset();
