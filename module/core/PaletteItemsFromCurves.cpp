@@ -47,7 +47,10 @@ void LoadPaletteFromString(CPaletteItems& oItems, const CCurvePrefs& oPrefs, con
     if (binaural.size() != keys.size())
         binaural = keys;  // no flag reads "True": nothing is binaural
 
-    oItems.Clear();
+    // Removed one by one, not cleared: the IDs count on, so that a button
+    // selected before never finds a different test under its old ID.
+    while (oItems.Count() > 0)
+        oItems.Remove(1);
     // The last part is the empty one after the final ",".
     for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
         if (!oPrefs.ItemExist(keys[i]))
