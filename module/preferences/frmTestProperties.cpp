@@ -183,6 +183,7 @@ void frmTestProperties::CreateSymbolFrame()
     for (int index = 0; index < 3; ++index) {
         lblColLabel[index] = new VerticalLabel(fraSymbols);
         lblColLabel[index]->setObjectName(QStringLiteral("lblColLabel%1").arg(index));
+        lblColLabel[index]->BackStyle(0);
         // Binaural, right and left from the right-hand column leftwards.
         place(*lblColLabel[index], (2 - index) * kSymbolColumnPitch, 0, kColumnCaptionWidth, kColumnCaptionHeight);
     }
