@@ -89,8 +89,6 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     raiseMouse(*event, &ClickableControl::MouseUp);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit Click();
 }
 
 int PictureBox::borderWidth() const

@@ -4,8 +4,9 @@
 // sunken border. The symbol pictures and colour swatches of the test dialogs
 // and the symbol picker's grid are picture boxes.
 //
-// Mouse events report positions in twips from the top-left corner of the
-// client area, inside the border. A double click raises DblClick.
+// MouseDown, MouseMove and MouseUp report positions in twips from the
+// top-left corner of the client area, inside the border; a double click raises
+// DblClick.
 
 #include "module/panels/ClickableControl.h"
 

@@ -349,7 +349,9 @@ TEST_F(frmTestPropertiesTest, ADrawnSymbolLeavesItsWhiteTransparent)
     frmTestProperties dialog;
     SetUpDialog(dialog, m_test, false, false);
     const QImage symbol = platform::gfx::bitmapImage(Symbols()->picture(m_test->Left0Unmasked));
-    const QImage& drawn = Picture(dialog, "picLeft0").Image();
+    PictureBox& picture = Picture(dialog, "picLeft0");
+    const int border = (picture.width() - picture.Image().width()) / 2;
+    const QImage drawn = picture.grab().toImage().copy(border, border, symbol.width(), symbol.height());
     const QRgb background = qtColour(kButtonFaceColour).rgb();
     int ink = 0;
     for (int y = 0; y < symbol.height(); ++y)
