@@ -62,7 +62,9 @@ constexpr int kGridGap = 100;
 // Below it, a column per side: its caption, colour swatch and line-style combo.
 constexpr int kLineColumnPitch = 1380;
 constexpr int kLineColumnWidth = 1300;
+constexpr int kSwatchTop = 300;  // below the column's caption
 constexpr int kSwatchHeight = 300;
+constexpr int kComboTop = 660;
 constexpr int kComboHeight = 330;
 
 constexpr int kSeparatorHeight = 30;
@@ -338,10 +340,8 @@ void frmTestProperties::ArrangeControls()
         const Side& side = *sides[column];
         const int left = kMargin + column * kLineColumnPitch;
         place(*side.caption, left, linesTop, kLineColumnWidth, kCaptionHeight);
-        place(*side.lineStyle, left, linesTop + kCaptionHeight + kSwatchHeight + 2 * kCaptionDrop + kMargin,
-              kLineColumnWidth, kComboHeight);
-        place(*side.colour, leftOf(*side.lineStyle), linesTop + kCaptionHeight + kCaptionDrop,
-              widthOf(*side.lineStyle), kSwatchHeight);
+        place(*side.lineStyle, left, linesTop + kComboTop, kLineColumnWidth, kComboHeight);
+        place(*side.colour, leftOf(*side.lineStyle), linesTop + kSwatchTop, widthOf(*side.lineStyle), kSwatchHeight);
     }
     const int symbolsWidth = kMargin + 2 * kLineColumnPitch + kLineColumnWidth + kMargin;
     const int symbolsHeight = topOf(*m_binaural.lineStyle) + kComboHeight + kMargin;
