@@ -10,6 +10,7 @@
 #include "platform/com/Creation.h"
 #include "platform/com/Failure.h"
 #include "platform/com/Object.h"
+#include "platform/gfx/Types.h"
 
 #include <QWidget>
 
@@ -28,6 +29,11 @@ SitedChart::SitedChart(QWidget& container)
     if (!m_chart)
         com::raiseOnFailure(com::E_NOINTERFACE, kSource);
     m_site = com::make<com::ControlSite>(&container);
+    // The chart's surroundings take its container's colour.
+    const QColor background = container.palette().color(container.backgroundRole());
+    m_site->setAmbientProperty(com::DISPID_AMBIENT_BACKCOLOR,
+                               com::Variant(static_cast<std::int32_t>(
+                                   platform::gfx::rgb(background.red(), background.green(), background.blue()))));
     com::raiseOnFailure(m_site->attach(control.get()), kSource);
 
     m_sink = com::make<com::DispatchSink>(lumenplot::_IChartEvents::iid,

@@ -33,7 +33,8 @@ class SitedChart final : public QObject {
     Q_OBJECT
 
 public:
-    // Creates the chart, sites it in container and listens to its events.
+    // Creates the chart, sites it in container (whose background colour it
+    // takes) and listens to its events.
     // Raises the creation's failure.
     explicit SitedChart(QWidget& container);
     ~SitedChart() override;
