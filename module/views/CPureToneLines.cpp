@@ -17,8 +17,6 @@
 
 #include "platform/com/Failure.h"
 
-#include <QMenu>
-
 namespace brisance {
 namespace {
 
@@ -96,13 +94,12 @@ void CPureTone::chtEar_RightClick(int Index, double X, double Y)
             return;
         const auto test = SelectedTest();
         const std::string label = test ? test->pref->Label : std::string();
-        QMenu* menu = popupMenu(
+        popupMenu(
             *this,
             {{QStringLiteral("mnuDeletePoint"), QString::fromStdString(m_deletePointText),
               [this] { Guarded([this] { mnuDeletePoint_Click(); }); }},
              {QStringLiteral("mnuDeleteCurve"), QString::fromStdString(m_deleteText + " " + label),
               [this] { Guarded([this] { mnuDeleteCurve_Click(); }); }}});
-        menu->setObjectName(QStringLiteral("mnuChartContextMenu"));
     });
 }
 

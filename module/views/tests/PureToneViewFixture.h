@@ -26,6 +26,7 @@
 
 #include "platform/com/Creation.h"
 #include "platform/gfx/Types.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/TestResponder.h"
 #include "platform/ui/Twips.h"
 
@@ -93,7 +94,7 @@ inline std::shared_ptr<CCurvePrefs> FixtureTests()
 }
 
 class PureToneViewTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(registerServer(VELLUM_LIBRARY_PATH));
