@@ -130,7 +130,9 @@ CPureTone::CPureTone(QWidget* parent)
     butMasked->setObjectName(QStringLiteral("butMasked"));
     butBinaural->setObjectName(QStringLiteral("butBinaural"));
 
-    for (QLabel* label : lblEar) {
+    for (std::size_t chart = 0; chart < lblEar.size(); ++chart) {
+        QLabel* label = lblEar[chart];
+        label->setObjectName(QStringLiteral("lblEar%1").arg(chart));
         label->setAlignment(Qt::AlignCenter);
         QFont bold = label->font();
         bold.setBold(true);
