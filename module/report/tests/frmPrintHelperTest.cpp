@@ -1,4 +1,5 @@
 #include "module/report/frmPrintHelper.h"
+#include "module/views/CPureToneChartMaps.h"
 #include "module/report/tests/ReportPage.h"
 #include "module/testing/RegisterServer.h"
 
@@ -20,20 +21,16 @@ using platform::com::ComPtr;
 using platform::com::S_OK;
 using testing::ImagePage;
 
-// One entry of a frequency map, as the chart maps hold them.
-struct Tick {
-    std::int32_t ChartValue;
-    std::string Label;
-    bool Hide;
-    bool Dashed;
-};
-using Ticks = std::vector<std::shared_ptr<Tick>>;
-
-Ticks ticks(std::initializer_list<Tick> entries)
+// A frequency axis of the report's kind, the ticks between octaves dashed.
+CPureToneChartMaps chartMaps(std::int32_t octaves)
 {
-    Ticks result;
-    for (const Tick& entry : entries) result.push_back(std::make_shared<Tick>(entry));
-    return result;
+    CPureToneChartMaps maps;
+    maps.ChartWidth = 1000;
+    maps.OctavePositions = octaves;
+    maps.InterOctaveDashed = true;
+    maps.InterOctaveHidden = false;
+    maps.Initialize();
+    return maps;
 }
 
 bool isGrid(QRgb pixel)
@@ -106,11 +103,17 @@ struct PrintChartForm : ::testing::Test {
 
 TEST_F(PrintChartForm, APureToneChartShowsTheTenDecibelLinesAndTheMapsShownTicks)
 {
-    form->InitPureToneChart(ticks({{200, "250", false, false}, {500, "", true, false}, {800, "4K", false, false}}));
+    CPureToneChartMaps maps = chartMaps(7);
+    form->InitPureToneChart(maps);
+    const std::size_t octaveLines = solidGridLines(rendered(), false).size();
+    EXPECT_GE(octaveLines, 6u) << "one solid line per octave, the dashed ones between not counted";
+
+    maps.Item(std::string("1000"))->Hide = true;
+    form->InitPureToneChart(maps);
     const QImage image = rendered();
     const std::vector<int> levels = solidGridLines(image, true);
     EXPECT_EQ(levels.size(), 15u) << "-10 to 130 dB every 10 dB, none at the 5 dB steps";
-    EXPECT_EQ(solidGridLines(image, false).size(), 2u) << "the hidden tick draws no line";
+    EXPECT_EQ(solidGridLines(image, false).size(), octaveLines - 1) << "the hidden tick draws no line";
 
     const auto frame = frameColumns(image);
     for (const int y : levels) EXPECT_TRUE(labelled(image, frame, y, true)) << "a level line without its label at row " << y;
@@ -118,9 +121,11 @@ TEST_F(PrintChartForm, APureToneChartShowsTheTenDecibelLinesAndTheMapsShownTicks
 
 TEST_F(PrintChartForm, EachSetUpReplacesTheGridLinesOfTheOneBefore)
 {
-    form->InitPureToneChart(ticks({{200, "250", false, false}}));
-    form->InitPureToneChart(ticks({{800, "4K", false, false}}));
-    EXPECT_EQ(solidGridLines(rendered(), false).size(), 1u);
+    form->InitPureToneChart(chartMaps(7));
+    const std::size_t sevenOctaves = solidGridLines(rendered(), false).size();
+    form->InitPureToneChart(chartMaps(9));
+    form->InitPureToneChart(chartMaps(7));
+    EXPECT_EQ(solidGridLines(rendered(), false).size(), sevenOctaves);
     EXPECT_EQ(solidGridLines(rendered(), true).size(), 15u);
     form->InitSpeechChart();
     EXPECT_EQ(solidGridLines(rendered(), false).size(), 14u);
