@@ -90,8 +90,8 @@ TEST_F(ReportFrame, AHeightOf21Point5PrintsAFooterOfHeightZero)
 {
     const PdfPage page = print(ReportVersion_Europe, 1.0f, 1.0f, 21.5f);
     ASSERT_NE(page.find(word(TR_REPORT_COMMENTS, true)), nullptr);
-    ASSERT_NE(page.find(word(TR_SIGNITURE, true)), nullptr);
-    EXPECT_NEAR(page.find(word(TR_SIGNITURE, true))->box.top(), 1.0 + 21.5 - 0.4, kTolerance);
+    ASSERT_NE(startingWith(page, word(TR_SIGNITURE, true)), nullptr);
+    EXPECT_NEAR(startingWith(page, word(TR_SIGNITURE, true))->box.top(), 1.0 + 21.5 - 0.4, kTolerance);
 }
 
 TEST_F(ReportFrame, TheClientFieldsPrintAfterTheirLabelsAndNoValuesAsEmptyFields)
@@ -114,7 +114,7 @@ TEST_F(ReportFrame, TheClientFieldsPrintAfterTheirLabelsAndNoValuesAsEmptyFields
         return label + ":" + (response.empty() ? "" : " " + response);
     };
     for (const Case& c : cases) {
-        SetUp();  // a new report
+        newReport();
         report->ClientName("Ada Lovelace");
         if (c.id) report->ClientID(*c.id);
         report->ClientBDay(c.birthDay);
@@ -131,11 +131,14 @@ TEST_F(ReportFrame, AnEmptyCommentStillPrintsTheTitleSignatureAndDateLines)
 {
     const PdfPage page = print(ReportVersion_US);
     const double footerTop = 1.0 + 21.5, footerBottom = 1.0 + 24.4;
-    const PdfWord* title = page.find(word(TR_REPORT_COMMENTS, true));
+    const PdfWord* title = nullptr;  // not the header's word of the same text
+    for (const PdfWord& w : page.words)
+        if (w.text == word(TR_REPORT_COMMENTS, true) && w.box.top() > footerTop - 1) title = &w;
     ASSERT_NE(title, nullptr);
     EXPECT_NEAR(title->box.top(), footerTop - 0.15, kTolerance);
-    EXPECT_NEAR(title->box.center().x(), 1.0 + 9.0, kTolerance);
-    const PdfWord* signature = page.find(word(TR_SIGNITURE, true));
+    EXPECT_LT(title->box.right(), 1.0 + 9.0) << "the title's first word, left of the box's centre";
+    EXPECT_GT(title->box.right(), 1.0 + 9.0 - 2.0);
+    const PdfWord* signature = startingWith(page, word(TR_SIGNITURE, true));
     ASSERT_NE(signature, nullptr);
     EXPECT_NEAR(signature->box.left(), 1.0, kTolerance);
     EXPECT_NEAR(signature->box.top(), footerBottom - 0.4, kTolerance);
@@ -161,7 +164,7 @@ TEST_F(ReportFrame, ACommentLongerThanItsBoxIsCutAboveTheSignatureLine)
     const QImage image = platform::testing::pdfPageImage(printedFile(), 100);
     const double signatureLine = 1.0 + 24.4 - 0.4;
     EXPECT_GT(testing::inkCount(image, QRect(at100Dpi(1.0), at100Dpi(23.0), at100Dpi(17.0), at100Dpi(1.5))), 0);
-    EXPECT_EQ(testing::inkCount(image, QRect(at100Dpi(10.5), at100Dpi(signatureLine), at100Dpi(2.0), at100Dpi(0.3))),
+    EXPECT_EQ(testing::inkCount(image, QRect(at100Dpi(10.5), at100Dpi(signatureLine + 0.05), at100Dpi(2.0), at100Dpi(0.25))),
               0);
 }
 
@@ -211,7 +214,7 @@ TEST_F(ReportFrame, AFailedStandAloneReportRaisesAndLeavesNoFileAndNoContext)
         {"a position beyond 32 bits", [](CReport&) {}, 3e9f, runtime::errors::Overflow},
     };
     for (const Case& c : cases) {
-        SetUp();  // a new report
+        newReport();
         c.spoil(*report);
         fs::remove(printedFile());
         const gfx::DcHandle dc = builtInPrinterDc();

@@ -9,6 +9,7 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
+#include "module/core/ModuleGlobals.h"
 #include "module/panels/CSymbols.h"
 #include "module/panels/SymbolCatalogue.h"
 #include "module/report/CReport.h"
@@ -39,12 +40,10 @@ inline constexpr const char* kEnglishTexts = BRISANCE_PROGRAM_DIR "/Language Res
 inline constexpr platform::gfx::ColorRef kRed = platform::gfx::rgb(255, 0, 0);
 inline constexpr platform::gfx::ColorRef kBlue = platform::gfx::rgb(0, 0, 255);
 
-inline std::shared_ptr<CCurvePrefs> ReportTests(bool withBoneConduction = true)
+inline void AddReportTests(CCurvePrefs& tests)
 {
-    auto tests = std::make_shared<CCurvePrefs>();
     const auto add = [&](const char* key, const char* label, std::int32_t type, std::int32_t condition) {
-        if (!withBoneConduction && std::string(key) == "1-2-1-") return;
-        const auto test = tests->Add(key);
+        const auto test = tests.Add(key);
         test->Label = label;
         test->TestType = type;
         test->Condition = condition;
@@ -67,7 +66,6 @@ inline std::shared_ptr<CCurvePrefs> ReportTests(bool withBoneConduction = true)
     add("1-3-2-", "SFA", 3, 3);
     add("1-1-10-1-", "WRS", 10, 2);
     add("7-1-2-1-", "MCLS", 26, 2);
-    return tests;
 }
 
 class ReportTest : public ::testing::Test {
@@ -76,10 +74,26 @@ public:
     {
         ASSERT_NO_FATAL_FAILURE(registerServer(VELLUM_LIBRARY_PATH));
         ASSERT_NO_FATAL_FAILURE(registerServer(LUMENPLOT_LIBRARY_PATH));
+        // The speech chart's lines find their tests among the module's.
+        CreateModuleGlobals();
+        tests = ModuleGlobals::CurvePrefs();
+        AddReportTests(*tests);
         texts = std::make_shared<CLangLoader>();
         ASSERT_TRUE(texts->OpenResourceLibrary(kEnglishTexts));
         data = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
         prefs = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+        newReport();
+    }
+
+    void TearDown() override
+    {
+        report.reset();
+        ReleaseModuleGlobals();
+    }
+
+    // A report of the fixture's objects, as the document sets one up.
+    void newReport()
+    {
         report = std::make_unique<CReport>();
         report->CurvePrefs(tests);
         report->SymbolImages(symbols.SymbolImages());
@@ -124,6 +138,15 @@ public:
         return pages.empty() ? platform::testing::PdfPage{} : pages.front();
     }
 
+    // The first word on the page that starts with the text.
+    static const platform::testing::PdfWord* startingWith(const platform::testing::PdfPage& page,
+                                                          const std::string& text)
+    {
+        for (const auto& word : page.words)
+            if (word.text.rfind(text, 0) == 0) return &word;
+        return nullptr;
+    }
+
     // The first word of a text of the loader.
     std::string word(std::int32_t id, bool withoutAccessKeys = false) const
     {
@@ -132,7 +155,7 @@ public:
     }
 
     CSymbols symbols;
-    std::shared_ptr<CCurvePrefs> tests = ReportTests();
+    std::shared_ptr<CCurvePrefs> tests;
     std::shared_ptr<CLangLoader> texts;
     platform::com::ComPtr<vellum::IVellumDataLayer> data;
     platform::com::ComPtr<vellum::IVellumKeyedStore> prefs;

@@ -40,8 +40,7 @@ double rowTop(int row)
 
 TEST_F(ReportLegends, WithoutBoneConductionRowsThreeAndFourStayBlankAndRowFiveKeepsItsPlace)
 {
-    tests = testing::ReportTests(false);
-    report->CurvePrefs(tests);
+    tests->Remove(std::string("1-2-1-"));
     const PdfPage page = print(ReportVersion_US);
     EXPECT_EQ(wordsAt(page, rowTop(1), kLegendLeft, kLegendRightColumn), std::vector<std::string>{"AC"});
     EXPECT_TRUE(wordsAt(page, rowTop(3), kLegendLeft, kLegendRightColumn).empty());
@@ -76,7 +75,7 @@ TEST_F(ReportLegends, EachSpeechNotationOfTheDataGetsOneRowAndAnUndefinedTestNon
     addSpeech(10, 2, 10, {{40, 80}});  // WRS right
     addSpeech(11, 2, 10, {{40, 60}});  // not among the tests
     addSpeech(10, 3, 10, {{40, 70}});  // WRS left: the same row
-    addSpeech(26, 2, 0, {{50, 0}});   // MCLS
+    addSpeech(26, 2, 2, {{50, 0}});  // MCLS
     const PdfPage page = print(ReportVersion_Europe);
     const double left = 1.0 + 17.0 - 4.1, firstRow = 1.0 + 15.0 + 0.9;
     EXPECT_EQ(wordsAt(page, firstRow, left, left + 1.7), std::vector<std::string>{"WRS"});
