@@ -109,6 +109,11 @@ void SerialPort::purge()
     m_port.purgeInput();
 }
 
+bool SerialPort::hasInput() const
+{
+    return m_port.hasInput();
+}
+
 bool SerialPort::waitForInput(milliseconds timeout, const SerialPort* other) const
 {
     const std::array<const platform::serial::SerialPort*, 2> ports{&m_port, other ? &other->m_port : nullptr};

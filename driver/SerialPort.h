@@ -50,7 +50,7 @@ public:
     // Discards what has been received and not read; nothing when closed.
     void purge();
     // Whether bytes have been received and not read; false when closed.
-    bool hasInput() const { return m_port.hasInput(); }
+    bool hasInput() const;
     // Waits until this port, or `other` when given, has bytes to read, at
     // most `timeout`; true when one has. A closed port, or one whose line has
     // gone, has none.
