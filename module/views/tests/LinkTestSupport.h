@@ -1,0 +1,86 @@
+#pragma once
+// The instrument link in the views' tests, as the document sets it up:
+// PelmSonvale registered in the test's machine root with one driver library,
+// a controller created by class id, and a measurement started with a window
+// of the test as its owner.
+//
+// With the fake driver (Implementation/Components/PelmSonvale/tests/
+// FakeDriverControl.h) a test scripts the driver's records; queued before
+// Start, they all come at once instead of one poll interval apart. With
+// Marlet, the instruments are the simulator's (tools/instrument-sim/
+// Instrument.h on "COM3" and "COM4", set up by setUpMarlet of the link's
+// MarletSetUp.h).
+//
+// Tests built with brisance_add_link_test (this folder's CMakeLists.txt) get
+// the libraries' paths as PELMSONVALE_LIBRARY_PATH, FAKE_DRIVER_PATH and
+// MARLET_LIBRARY_PATH.
+
+#include "module/testing/RegisterServer.h"
+
+#include "PelmSonvale/ClassIds.h"
+#include "PelmSonvale/ISonvaleController.h"
+#include "platform/com/Creation.h"
+#include "platform/registry/Key.h"
+#include "platform/ui/WindowHandle.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace brisance::testing {
+
+class SonvaleLink {
+public:
+    // Registers the link server and the driver library (as the one installed
+    // driver, index 0) and creates a controller; a failure fails the test.
+    explicit SonvaleLink(const std::string& driverLibrary)
+    {
+        registerServer(PELMSONVALE_LIBRARY_PATH);
+        platform::registry::Key key;
+        EXPECT_EQ(createKey(platform::registry::Root::LocalMachine,
+                            "SOFTWARE\\Pelmworks\\PelmSonvale\\Drivers\\TST", platform::registry::Access::Write, key),
+                  platform::registry::Result::Success);
+        key.setString("DriverPath", driverLibrary);
+        key.setString("Manufacturer", "Test maker");
+        key.setString("DriverName", "Test driver");
+        EXPECT_EQ(platform::com::createInstance(pelmsonvale::kSonvaleControllerClsid, m_controller),
+                  platform::com::S_OK);
+    }
+
+    // Stops a measurement still running.
+    ~SonvaleLink()
+    {
+        bool active = false;
+        if (m_controller && m_controller->get_IsSonvaleActive(&active) == platform::com::S_OK && active)
+            Stop();
+    }
+
+    SonvaleLink(const SonvaleLink&) = delete;
+    SonvaleLink& operator=(const SonvaleLink&) = delete;
+
+    const platform::com::ComPtr<pelmsonvale::ISonvaleController>& Controller() const { return m_controller; }
+
+    // Starts the driver's measurement; a failure to start fails the test.
+    void Start(QWidget& owner) const
+    {
+        pelmsonvale::TFuncResult result = pelmsonvale::TFuncResult_er_NotLegal;
+        ASSERT_EQ(m_controller->Start(0, static_cast<std::int32_t>(platform::ui::windowHandle(&owner)), &result),
+                  platform::com::S_OK);
+        ASSERT_EQ(result, pelmsonvale::TFuncResult_fr_OK);
+    }
+
+    // Stops it; the controller fires ShutdownComplete before it returns.
+    void Stop() const
+    {
+        pelmsonvale::TFuncResult result = pelmsonvale::TFuncResult_er_NotLegal;
+        EXPECT_EQ(m_controller->Stop(&result), platform::com::S_OK);
+        EXPECT_EQ(result, pelmsonvale::TFuncResult_fr_OK);
+    }
+
+private:
+    platform::com::ComPtr<pelmsonvale::ISonvaleController> m_controller;
+};
+
+}  // namespace brisance::testing
