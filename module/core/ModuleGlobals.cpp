@@ -2,8 +2,10 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/panels/CSymbols.h"
+#include "module/views/CPaletteItems.h"
 
 #include "platform/com/Creation.h"
+#include "platform/runtime/RuntimeError.h"
 
 #include <utility>
 
@@ -19,7 +21,10 @@ struct Holder {
     platform::com::ComPtr<vellum::IVellumKeyedStore> preferenceStore;
     std::shared_ptr<CSymbols> symbols;
     std::shared_ptr<CCurvePrefs> curvePrefs;
+    std::shared_ptr<CPaletteItems> pureTonePaletteItems;
+    std::shared_ptr<CPaletteItems> speechPaletteItems;
     std::string userInitials;
+    std::string missingTestText;
     bool preferencesReset = false;
 };
 
@@ -44,6 +49,8 @@ void CreateModuleGlobals()
     h.preferenceStore = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
     h.symbols = std::make_shared<CSymbols>();
     h.curvePrefs = std::make_shared<CCurvePrefs>();
+    h.pureTonePaletteItems = std::make_shared<CPaletteItems>();
+    h.speechPaletteItems = std::make_shared<CPaletteItems>();
     h.created = true;
 }
 
@@ -58,6 +65,8 @@ void ReleaseModuleGlobals()
     h.preferenceStore.reset();
     h.symbols.reset();
     h.curvePrefs.reset();
+    h.pureTonePaletteItems.reset();
+    h.speechPaletteItems.reset();
 }
 
 std::shared_ptr<CLangLoader> ModuleGlobals::UiTextLoader() { return holder().uiTextLoader; }
@@ -65,9 +74,21 @@ std::shared_ptr<CLangLoader> ModuleGlobals::ViewTextLoader() { return holder().v
 platform::com::ComPtr<vellum::IVellumKeyedStore> ModuleGlobals::PreferenceStore() { return holder().preferenceStore; }
 std::shared_ptr<CSymbols> ModuleGlobals::Symbols() { return holder().symbols; }
 std::shared_ptr<CCurvePrefs> ModuleGlobals::CurvePrefs() { return holder().curvePrefs; }
+std::shared_ptr<CPaletteItems> ModuleGlobals::PureTonePaletteItems() { return holder().pureTonePaletteItems; }
+std::shared_ptr<CPaletteItems> ModuleGlobals::SpeechPaletteItems() { return holder().speechPaletteItems; }
+
+std::shared_ptr<CLangLoader> ModuleGlobals::TextLoader(bool useViewLoader)
+{
+    auto loader = useViewLoader ? ViewTextLoader() : UiTextLoader();
+    if (!loader)
+        platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+    return loader;
+}
 
 const std::string& ModuleGlobals::UserInitials() { return holder().userInitials; }
 void ModuleGlobals::SetUserInitials(std::string initials) { holder().userInitials = std::move(initials); }
+const std::string& ModuleGlobals::MissingTestText() { return holder().missingTestText; }
+void ModuleGlobals::SetMissingTestText(std::string text) { holder().missingTestText = std::move(text); }
 bool ModuleGlobals::PreferencesReset() { return holder().preferencesReset; }
 void ModuleGlobals::SetPreferencesReset(bool reset) { holder().preferencesReset = reset; }
 

@@ -19,12 +19,13 @@
 namespace brisance {
 
 class CCurvePrefs;
+class CPaletteItems;
 class CSymbols;
 
 // Counts one more document. With no objects held yet, creates, in this order,
 // the UI text loader, the view text loader (both unopened until the document
-// opens a language), the preference store (by class id), the symbol images and
-// the curve preferences. A failed creation raises; the call still counts, so
+// opens a language), the preference store (by class id), the symbol images,
+// the curve preferences and the pure-tone and speech palette items. A failed creation raises; the call still counts, so
 // that the document's ReleaseModuleGlobals balances it, and the next call
 // creates the objects anew.
 void CreateModuleGlobals();
@@ -43,10 +44,22 @@ public:
     static platform::com::ComPtr<vellum::IVellumKeyedStore> PreferenceStore();
     static std::shared_ptr<CSymbols> Symbols();
     static std::shared_ptr<CCurvePrefs> CurvePrefs();
+    // The palette items that a profile's view settings are loaded into, one
+    // collection for the pure-tone palette and one for the speech palette,
+    // beside each view's own.
+    static std::shared_ptr<CPaletteItems> PureTonePaletteItems();
+    static std::shared_ptr<CPaletteItems> SpeechPaletteItems();
+    // The view text loader when useViewLoader is true, else the UI text
+    // loader; raises 91 (object not set) while there is none.
+    static std::shared_ptr<CLangLoader> TextLoader(bool useViewLoader);
 
     // The initials of the host's current user, set by document initialisation.
     static const std::string& UserInitials();
     static void SetUserInitials(std::string initials);
+    // The words of the last speech curve drawn whose test the user has not
+    // defined; the speech view clears it before drawing and shows it after.
+    static const std::string& MissingTestText();
+    static void SetMissingTestText(std::string text);
     // Set when the profile manager resets the preferences; the document's
     // initialisation clears it.
     static bool PreferencesReset();

@@ -4,6 +4,7 @@
 #include "module/core/TextResources.h"
 #include "module/core/tests/CoreTestSupport.h"
 #include "module/panels/CSymbols.h"
+#include "module/views/CPaletteItems.h"
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/tests/ErrorNumber.h"
@@ -28,6 +29,8 @@ void ExpectUsable()
     EXPECT_EQ(store->get_Value("Profile"), platform::runtime::Variant("Standard"));
     EXPECT_EQ(ModuleGlobals::Symbols()->SymbolImages()->count(), 52);
     EXPECT_TRUE(ModuleGlobals::CurvePrefs()->ItemExist("1-1-1-"));
+    EXPECT_EQ(ModuleGlobals::PureTonePaletteItems()->Count(), 1);
+    EXPECT_EQ(ModuleGlobals::SpeechPaletteItems()->Count(), 0);
 }
 
 TEST_F(ModuleGlobalsTest, LiveFromTheFirstDocumentToTheLast)
@@ -35,7 +38,8 @@ TEST_F(ModuleGlobalsTest, LiveFromTheFirstDocumentToTheLast)
     CreateModuleGlobals();
     ModuleGlobals::UiTextLoader()->OpenResourceLibrary(kEnglish);
     ModuleGlobals::ViewTextLoader()->OpenResourceLibrary(kEnglish);
-    ModuleGlobals::CurvePrefs()->Add("1-1-1-");
+    ModuleGlobals::PureTonePaletteItems()->Add(ModuleGlobals::CurvePrefs()->Add("1-1-1-"));
+    ASSERT_NE(ModuleGlobals::SpeechPaletteItems(), ModuleGlobals::PureTonePaletteItems());
     const auto store = ModuleGlobals::PreferenceStore();
     const auto viewTexts = ModuleGlobals::ViewTextLoader();
 
@@ -49,6 +53,8 @@ TEST_F(ModuleGlobalsTest, LiveFromTheFirstDocumentToTheLast)
     EXPECT_FALSE(ModuleGlobals::PreferenceStore());
     EXPECT_FALSE(ModuleGlobals::Symbols());
     EXPECT_FALSE(ModuleGlobals::CurvePrefs());
+    EXPECT_FALSE(ModuleGlobals::PureTonePaletteItems());
+    EXPECT_FALSE(ModuleGlobals::SpeechPaletteItems());
     ASSERT_TRUE(ModuleGlobals::ViewTextLoader());
     EXPECT_NE(ModuleGlobals::ViewTextLoader(), viewTexts);
     EXPECT_EQ(ModuleGlobals::ViewTextLoader()->LoadResString(TR_PROGRAM_TITLE), "") << "a fresh, unopened loader";
