@@ -1,8 +1,8 @@
 #include "driver/CCurvesDialog.h"
 #include "driver/DriverLibrary.h"
 #include "driver/SetupDialog.h"
-#include "driver/tests/UiTestSupport.h"
 #include "platform/registry/Profile.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/TestResponder.h"
@@ -172,7 +172,8 @@ TEST_F(ConnectTest, AnEmptyModelNameAsksForTheSetUpFirst)
 {
     configure([](SettingsValues& v) { v.model = ""; });
     bool asked = false;
-    testing::answerModal<SetupDialog>([&](SetupDialog& dialog) {
+    platform::testing::ModalDialogs dialogs;
+    dialogs.answer<SetupDialog>([&](SetupDialog& dialog) {
         asked = true;
         EXPECT_EQ(dialog.parentWidget(), nullptr);
     });

@@ -4,7 +4,7 @@
 
 #include "driver/PickCurveDialog.h"
 #include "driver/tests/ConnectedDriver.h"
-#include "driver/tests/UiTestSupport.h"
+#include "platform/testing/ModalDialogs.h"
 #include "tools/instrument-sim/AudiometerRecords.h"
 
 #include <QApplication>
@@ -17,6 +17,9 @@ namespace marlet::testing {
 namespace {
 
 namespace sim = instrument_sim;
+using platform::testing::child;
+using platform::testing::click;
+using platform::testing::processUntil;
 
 constexpr milliseconds kAnswerWait{1500};
 constexpr milliseconds kQuiet{300};

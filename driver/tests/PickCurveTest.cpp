@@ -1,6 +1,6 @@
 #include "driver/CCurvesDialog.h"
 #include "driver/DriverLibrary.h"
-#include "driver/tests/UiTestSupport.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/ui/WindowHandle.h"
 #include "tools/instrument-sim/Instrument.h"
 
@@ -15,9 +15,9 @@
 namespace marlet {
 namespace {
 
-using testing::child;
-using testing::click;
-using testing::processUntil;
+using platform::testing::child;
+using platform::testing::click;
+using platform::testing::processUntil;
 
 // A Halvec on a simulated port, asking every time.
 class PickCurveTest : public ::testing::Test {

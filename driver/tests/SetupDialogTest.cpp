@@ -4,8 +4,8 @@
 #include "driver/HalvecSetupDialog.h"
 #include "driver/PortSetupDialog.h"
 #include "driver/SetupDialog.h"
-#include "driver/tests/UiTestSupport.h"
 #include "platform/registry/Profile.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/ui/TestResponder.h"
 #include "platform/ui/WindowHandle.h"
 #include "tools/instrument-sim/Instrument.h"
@@ -14,15 +14,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace marlet {
 namespace {
 
-using testing::child;
-using testing::choose;
-using testing::click;
+using platform::testing::child;
+using platform::testing::choose;
+using platform::testing::click;
 
 QStringList items(const QComboBox& combo)
 {
@@ -197,12 +198,13 @@ TEST_F(SetupDialogTest, SetupAudiEndsWithOkOrCancelAndIsRefusedWhileConnected)
     QWidget window;
     window.resize(300, 200);
     const auto handle = platform::ui::windowHandle(&window);
-    testing::answerModal<SetupDialog>([&](SetupDialog& shown) {
+    platform::testing::ModalDialogs dialogs;
+    dialogs.answer<SetupDialog>([&](SetupDialog& shown) {
         EXPECT_EQ(shown.parentWidget(), &window);
         click(child(shown, "Cancel"));
     });
     EXPECT_EQ(library.setupAudi2(handle), kResultOk);
-    testing::answerModal<SetupDialog>([](SetupDialog& shown) { click(child(shown, "OK")); });
+    dialogs.answer<SetupDialog>([](SetupDialog& shown) { click(child(shown, "OK")); });
     EXPECT_EQ(library.setupAudi2(0), kResultOk);
     EXPECT_EQ(storedModel(), "None") << "OK saved";
 

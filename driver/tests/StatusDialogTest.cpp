@@ -1,6 +1,6 @@
 #include "driver/CCurvesDialog.h"
 #include "driver/DriverLibrary.h"
-#include "driver/tests/UiTestSupport.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/ui/WindowHandle.h"
 #include "tools/instrument-sim/Instrument.h"
 
@@ -15,8 +15,9 @@
 namespace marlet {
 namespace {
 
-using testing::child;
-using testing::processUntil;
+using platform::testing::child;
+using platform::testing::click;
+using platform::testing::processUntil;
 
 // Connected with no instruments: the status dialog alone.
 class StatusDialogTest : public ::testing::Test {
@@ -84,9 +85,9 @@ TEST_F(StatusDialogTest, TheWorkerReadsTheCurveTheUserChose)
 {
     auto readOnWorker = [this] { return std::async(std::launch::async, [this] { return library.acCurve(); }).get(); };
     EXPECT_EQ(readOnWorker(), AcCurve::Htl);
-    testing::click(child(*dialog, "2044"));
+    click(child(*dialog, "2044"));
     EXPECT_EQ(readOnWorker(), AcCurve::Ucl);
-    testing::click(child(*dialog, "2043"));
+    click(child(*dialog, "2043"));
     EXPECT_EQ(readOnWorker(), AcCurve::Mcl);
 
     ASSERT_EQ(library.releaseAudiCon(), kResultOk);
@@ -116,12 +117,12 @@ TEST_F(StatusDialogTest, AdvSetupOpensTheAudiometersAdvancedDialogAndSaves)
     ASSERT_EQ(library.reqAudiCon2(&poll, platform::ui::windowHandle(&window)), kResultOk);
     dialog = window.findChild<CCurvesDialog*>();
 
-    testing::click(child(*dialog, "2047"));
+    click(child(*dialog, "2047"));
     QDialog* advanced = dialog->advancedSetupDialog();
     ASSERT_NE(advanced, nullptr);
     EXPECT_EQ(advanced->windowTitle(), "Tessil/Dunmor Advanced Setup");
-    testing::click(child(*advanced, "Forehead"));
-    testing::click(child(*advanced, "OK"));
+    click(child(*advanced, "Forehead"));
+    click(child(*advanced, "OK"));
     EXPECT_EQ(library.settings().values().models[ModelTessil].boneVibratorCalibration, "Forehead");
     Settings stored("marlet");
     stored.load();
