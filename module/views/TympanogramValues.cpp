@@ -130,9 +130,14 @@ std::string panelValue(TympanogramField field, std::int32_t stored)
     return std::to_string(stored);
 }
 
+std::string shownStoredText(TympanogramField field, std::int32_t stored)
+{
+    return shownText(field, panelValue(field, stored));
+}
+
 std::int32_t storedAfterEdit(TympanogramField field, std::int32_t stored, std::string_view value)
 {
-    if (value == valueOfShown(field, shownText(field, panelValue(field, stored))))
+    if (value == valueOfShown(field, shownStoredText(field, stored)))
         return stored;
     if (value.empty())
         return vellum::kNoValue;

@@ -67,6 +67,8 @@ std::string withinInputBound(TympanogramField field, std::string_view text);
 // The view's side.
 // The interface value of a stored number.
 std::string panelValue(TympanogramField field, std::int32_t stored);
+// The text a box shows for a stored number.
+std::string shownStoredText(TympanogramField field, std::int32_t stored);
 // What the panel's interface value makes of the stored number: the stored
 // number itself while the panel still shows it, else the value read, or the
 // stored number again when the value cannot be stored (no number, or outside

@@ -12,7 +12,7 @@ namespace brisance {
 namespace {
 
 // Layout, in twips.
-constexpr int kPanelWidth = 5000;
+constexpr int kPanelWidth = 4980;
 constexpr int kPanelHeight = 3000;
 constexpr int kCaptionLeft = 120;
 constexpr int kCaptionTop = -15;
@@ -25,7 +25,7 @@ constexpr int kFieldHeight = 300;
 constexpr int kRowCaptionLeft = 120;
 constexpr int kRowCaptionWidth = 2400;
 constexpr int kColumnLefts[] = {2580, 3780};
-constexpr int kColumnWidth = 1100;
+constexpr int kColumnWidth = 1080;
 
 constexpr std::int32_t kBothEars = 4;
 constexpr int kTypeRow = 0;
