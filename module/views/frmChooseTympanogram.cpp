@@ -39,6 +39,10 @@ frmChooseTympanogram::frmChooseTympanogram(const TympanogramChoice& choice, QWid
     lvwTympanograms->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lvwTympanograms->verticalHeader()->hide();
     lvwTympanograms->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The whole table shows, every column and row, without scrolling.
+    lvwTympanograms->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    lvwTympanograms->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lvwTympanograms->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int column = 0; column < 3; ++column)
         lvwTympanograms->setHorizontalHeaderItem(
             column, new QTableWidgetItem(text(choice.ColumnCaptions[static_cast<std::size_t>(column)])));

@@ -11,6 +11,10 @@
 // Instrument.h on "COM3" and "COM4", set up by setUpMarlet of the link's
 // MarletSetUp.h).
 //
+// A test that must know when the view has had the link's events counts them
+// with a sink of its own, advised after the view's (CountEvents): the
+// controller fires to its sinks in the order they were advised.
+//
 // Tests built with brisance_add_link_test (this folder's CMakeLists.txt) get
 // the libraries' paths as PELMSONVALE_LIBRARY_PATH, FAKE_DRIVER_PATH and
 // MARLET_LIBRARY_PATH.
@@ -19,10 +23,14 @@
 
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/ISonvaleController.h"
+#include "PelmSonvale/ISonvaleControllerEvents.h"
+#include "platform/com/ConnectionPoint.h"
 #include "platform/com/Creation.h"
+#include "platform/com/DispatchSink.h"
 #include "platform/registry/Key.h"
 #include "platform/ui/WindowHandle.h"
 
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -55,6 +63,8 @@ public:
         bool active = false;
         if (m_controller && m_controller->get_IsSonvaleActive(&active) == platform::com::S_OK && active)
             Stop();
+        if (m_counter)
+            platform::com::unadvise(m_controller.get(), pelmsonvale::kSonvaleControllerEventsIid, m_cookie);
     }
 
     SonvaleLink(const SonvaleLink&) = delete;
@@ -79,8 +89,32 @@ public:
         EXPECT_EQ(result, pelmsonvale::TFuncResult_fr_OK);
     }
 
+    // Counts the controller's events from now on, after the sinks advised
+    // before: an event counted has reached them.
+    void CountEvents()
+    {
+        m_counter = platform::com::make<platform::com::DispatchSink>(
+            pelmsonvale::kSonvaleControllerEventsIid, [this](platform::com::DISPID, auto) {
+                ++m_fired;
+                return platform::com::S_OK;
+            });
+        EXPECT_EQ(platform::com::advise(m_controller.get(), pelmsonvale::kSonvaleControllerEventsIid, m_counter.get(),
+                                        &m_cookie),
+                  platform::com::S_OK);
+    }
+    std::size_t EventsFired() const { return m_fired; }
+    // Runs the event loop until that many events have been counted; false
+    // when they have not come within five seconds.
+    bool WaitForEvents(std::size_t count) const
+    {
+        return QTest::qWaitFor([&] { return m_fired >= count; }, 5000);
+    }
+
 private:
     platform::com::ComPtr<pelmsonvale::ISonvaleController> m_controller;
+    platform::com::ComPtr<platform::com::DispatchSink> m_counter;
+    std::uint32_t m_cookie = 0;
+    std::size_t m_fired = 0;
 };
 
 }  // namespace brisance::testing

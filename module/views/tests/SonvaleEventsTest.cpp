@@ -3,11 +3,8 @@
 #include "module/views/tests/LinkTestSupport.h"
 
 #include "Implementation/Components/PelmSonvale/tests/FakeDriverControl.h"
-#include "PelmSonvale/ISonvaleControllerEvents.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "driver/testing/DriverRecordBuilders.h"
-#include "platform/com/ConnectionPoint.h"
-#include "platform/com/DispatchSink.h"
 
 #include <QTest>
 
@@ -20,7 +17,6 @@
 namespace brisance {
 namespace {
 
-namespace com = platform::com;
 using namespace pelmsonvale;
 using marlet::testing::TestBlockBuilder;
 using Events = std::vector<std::string>;
@@ -28,38 +24,18 @@ using Events = std::vector<std::string>;
 const marlet::DriverPointRecord kAirLeft1000 =
     marlet::testing::pointRecord(marlet::CurveAirLeft, marlet::PointMeasurement, 0, 1000, 25);
 
-// The link with the fake driver, a subscription on it, and a second sink of
-// the test's own advised after the subscription's, which tells when the
-// controller has fired an event to both.
+// The link with the fake driver and a subscription on it; the link counts
+// the events after the subscription has had them.
 class SonvaleEventsTest : public ::testing::Test {
 protected:
-    SonvaleEventsTest()
-    {
-        events = std::make_unique<SonvaleEvents>(link.Controller());
-        fired = com::make<com::DispatchSink>(kSonvaleControllerEventsIid, [this](com::DISPID event, auto) {
-            firedIds.push_back(event);
-            return com::S_OK;
-        });
-        EXPECT_EQ(com::advise(link.Controller().get(), kSonvaleControllerEventsIid, fired.get(), &cookie), com::S_OK);
-    }
+    SonvaleEventsTest() : events(std::make_unique<SonvaleEvents>(link.Controller())) { link.CountEvents(); }
 
-    ~SonvaleEventsTest() override
-    {
-        com::unadvise(link.Controller().get(), kSonvaleControllerEventsIid, cookie);
-    }
-
-    bool firedAtLeast(std::size_t count)
-    {
-        return QTest::qWaitFor([&] { return firedIds.size() >= count; }, 5000);
-    }
+    bool firedAtLeast(std::size_t count) const { return link.WaitForEvents(count); }
 
     pelmsonvale::testing::FakeDriverControl fake{FAKE_DRIVER_PATH};
     testing::SonvaleLink link{FAKE_DRIVER_PATH};
     QWidget owner;
     std::unique_ptr<SonvaleEvents> events;
-    com::ComPtr<com::DispatchSink> fired;
-    std::uint32_t cookie = 0;
-    std::vector<com::DISPID> firedIds;
     Events heard;
 };
 
