@@ -256,6 +256,27 @@ TEST_F(ImpedanceView, AnEditThatChangesNothingRaisesNoSaveState)
     EXPECT_FALSE(view->DataNeedsSaved());
 }
 
+TEST_F(ImpedanceView, NotesTypedAreTheImpedanceNotesUnlessTheViewIsReadOnly)
+{
+    view->ShowDataInDataLayer();
+    QPlainTextEdit& comments = *view->Notes()->findChild<QPlainTextEdit*>("txtComments");
+    comments.setFocus();
+    QTest::keyClicks(&comments, "ok");
+    const auto impedanceNotes = [this] {
+        const StoreSelectionKeeper section(*notes, 0, 2);
+        return notes->get_Value("Comments").toString();
+    };
+    EXPECT_EQ(impedanceNotes(), "ok");
+    EXPECT_TRUE(view->DataNeedsSaved());
+    EXPECT_TRUE(saved.empty()) << "notes are not undone";
+
+    view->DataNeedsSaved(false);
+    view->Enabled(false);
+    view->Notes()->SetNoteTypeText(6, "changed by code");
+    EXPECT_EQ(impedanceNotes(), "ok");
+    EXPECT_FALSE(view->DataNeedsSaved());
+}
+
 TEST_F(ImpedanceView, RecentProbeTonesComeBackFromThePreferenceStore)
 {
     tympanometry().ProbeToneFrequency("800");
