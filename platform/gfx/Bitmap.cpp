@@ -136,17 +136,19 @@ SourcePixels sourcePixels(const Context& from, BitmapObject& bitmap, const Block
             QPoint(0, 0)};
 }
 
-// Draws a block of an image through a painter. Only the raster engine takes
-// the block from the whole image; engines that keep what they are given (a
-// PDF file, a metafile) are given the block alone.
+// Draws a block of an image through a painter. The raster engine copies an
+// image straight through a rectangular clip, but converts the whole image for
+// a block of it or under a clip region, so it is given the whole image
+// clipped to the block. Engines that keep what they are given (a PDF file, a
+// metafile) are given the block alone.
 void drawBlock(QPainter& painter, const QPoint& at, const QImage& image, const QRect& block)
 {
-    if (block == image.rect())
-        painter.drawImage(at, image);
-    else if (painter.paintEngine()->type() == QPaintEngine::Raster)
-        painter.drawImage(at, image, block);
-    else
-        painter.drawImage(at, image.copy(block));
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        painter.drawImage(at, block == image.rect() ? image : image.copy(block));
+        return;
+    }
+    painter.setClipRect(QRect(at, block.size()), Qt::IntersectClip);
+    painter.drawImage(at - block.topLeft(), image);
 }
 
 // The part of a block of a memory bitmap that a copy changes: inside the
