@@ -67,7 +67,9 @@ QRgb toMonochrome(QRgb colour)
 QImage convertedSource(const Context& source, BitmapObject& bitmap, const QRect& area, const Context& destination,
                        bool destinationMonochrome)
 {
-    QImage part = bitmap.pixels().copy(area);
+    const QImage& pixels = bitmap.pixels();
+    // The whole image is shared until a conversion below changes it.
+    QImage part = area == pixels.rect() ? pixels : pixels.copy(area);
     if (bitmap.monochrome() && !destinationMonochrome) {
         const QRgb zero = detail::toQColor(destination.state().textColour).rgb();
         const QRgb one = detail::toQColor(destination.state().bkColour).rgb();
