@@ -4,8 +4,8 @@
 #include "host/HostErrors.h"
 #include "host/HostInterfaces.h"
 #include "host/ModuleCatalog.h"
+#include "host/ModuleClass.h"
 
-#include "platform/com/Creation.h"
 #include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 #include "platform/gfx/DeviceContext.h"
@@ -13,6 +13,7 @@
 #include "platform/gfx/Text.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
+#include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <algorithm>
@@ -67,20 +68,18 @@ ModuleRecord printingModule(ModuleCatalog& catalog, const ActionRecord& action)
 ComPtr<IModulePrint> createHandler(const ModuleRecord& module)
 {
     ComPtr<IModulePrint> handler;
-    const auto clsid = platform::com::parseGuid(module.printHandler);
-    const platform::com::HRESULT hr = clsid ? platform::com::createInstance(*clsid, handler) : platform::com::E_INVALIDARG;
-    if (platform::com::failed(hr))
-        raise(hr, "The print handler " + module.printHandler + " of " + module.name + " cannot be created");
+    if (const platform::com::HRESULT hr = createModuleObject(module.printHandler, handler); platform::com::failed(hr))
+        raise(hr, module.name + " cannot print its report: its print handler " + whyNotCreated(hr) + ".");
     return handler;
 }
 
 // The client's name and number, and the date of the action, as the heading says them.
-std::string headingOf(const ClientRecord& client)
+std::string headingOf(const ClientRecord& client, const ActionRecord& action)
 {
     std::string heading = "Combined report: " + client.lastName;
     if (!client.firstName.empty()) heading += ", " + client.firstName;
     if (!client.clientNo.empty()) heading += " (" + client.clientNo + ")";
-    return heading;
+    return heading + ", " + platform::runtime::shortDateText(platform::runtime::Date{action.dateCreated});
 }
 
 // A printer context for one report, deleted (aborting an unfinished job) at the end.
@@ -166,7 +165,7 @@ std::string printCombinedReport(RowId actionId, const std::string& printerName, 
     const gfx::DcHandle dc = printer.dc();
     check(print::startDoc(dc, "Combined report", outputFile) > 0, "start the report");
     check(print::startPage(dc) > 0, "start the page");
-    const gfx::Rect area = drawHeading(dc, headingOf(*client));
+    const gfx::Rect area = drawHeading(dc, headingOf(*client, *action));
     runHandler(handler.get(), ComPtr<INoahPrint>(platform::com::make<NoahPrint>(dc, area)).get(), module);
     check(print::endPage(dc) > 0, "end the page");
     const std::string written = print::outputFile(dc);

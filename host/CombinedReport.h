@@ -1,7 +1,7 @@
 #pragma once
-// The host's combined report of one action: a heading with the client, and
-// below it the part of the module that shows the action, drawn by the print
-// handler that the module registered.
+// The host's combined report of one action: a heading with the client and the
+// action's date, and below it the part of the module that shows the action,
+// drawn by the print handler that the module registered.
 
 #include "host/Records.h"
 

@@ -3,12 +3,15 @@
 #include "host/HostErrors.h"
 #include "host/ModuleCatalog.h"
 #include "host/testing/HostFixture.h"
-#include "host/testing/RaisedNumber.h"
 #include "host/tests/testmodule/RegisterTestModule.h"
 #include "host/tests/testmodule/TestModule.h"
 
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/Printers.h"
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,6 @@ namespace {
 
 using namespace host;
 using host::testing::HostFixture;
-using host::testing::raisedNumber;
 
 // The text of a PDF file, as pdftotext reads it.
 std::string pdfText(const std::filesystem::path& file)
@@ -55,12 +57,17 @@ struct CombinedReportTest : ::testing::Test {
 
 TEST_F(CombinedReportTest, TheModulesHandlerDrawsTheChosenActionBelowTheHostsHeading)
 {
-    const Action action = host.addAction(session, {.code = 1, .creator = 0x300001, .description = "New audiogram"});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const Action action = host.addAction(session, {.code = 1,
+                                                   .dateCreated = platform::runtime::makeDate(2026, 3, 5).days,
+                                                   .creator = 0x300001,
+                                                   .description = "New audiogram"});
     const std::string written = printCombinedReport(action.id(), printer, pdf.string());
     EXPECT_EQ(written, pdf.string());
 
     const std::string text = pdfText(pdf);
-    EXPECT_NE(text.find("Combined report: Smith, Ann (4711)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Combined report: Smith, Ann (4711), 3/5/2026"), std::string::npos)
+        << "the heading names the client and the action's date, not the session's: " << text;
     EXPECT_NE(text.find("Module report: New audiogram"), std::string::npos) << "the handler found the print action";
     const auto at = text.find("Area ");
     ASSERT_NE(at, std::string::npos) << text;
@@ -77,7 +84,7 @@ TEST_F(CombinedReportTest, AReportThatCannotBePrintedSaysWhyAndLeavesNoFile)
 {
     const Action refused = host.addAction(session, {.code = 1, .description = host::testing::kRefusedDescription});
     const Action unknownType = host.addAction(session, {.code = 99, .creator = 0x300001});
-    ModuleCatalog(host.database()).installModule({.name = "Unregistered", .clsid = "{95875CF3-8638-4654-9A00-158E803957F4}",
+    ModuleCatalog(host.database()).installModule({.name = "Pelm Tessivane 2.0", .clsid = "{95875CF3-8638-4654-9A00-158E803957F4}",
                                                   .printHandler = "{95875CF3-8638-4654-9A00-158E803957F5}",
                                                   .manufacturerId = 40, .localId = 1});
     const Action unregistered = host.addAction(session, {.code = 1, .creator = 0x280001});
@@ -85,15 +92,25 @@ TEST_F(CombinedReportTest, AReportThatCannotBePrintedSaysWhyAndLeavesNoFile)
         const char* what;
         RowId action;
         std::int32_t number;
+        const char* says;
     } cases[] = {
-        {"a handler that raises", refused.id(), 5},
-        {"no module shows the data type", unknownType.id(), errors::NotFound},
-        {"the handler is not registered", unregistered.id(), platform::com::REGDB_E_CLASSNOTREG},
-        {"no such action", 999, errors::NotFound},
+        {"a handler that raises", refused.id(), 5,
+         "Pelm Corvane 1.1 could not print its report: The report cannot be printed"},
+        {"no module shows the data type", unknownType.id(), errors::NotFound,
+         "No registered module prints actions of data type 99, format 200"},
+        {"the handler is not registered", unregistered.id(), platform::com::REGDB_E_CLASSNOTREG,
+         "Pelm Tessivane 2.0 cannot print its report: its print handler is not registered on this computer "
+         "(installing the module again may mend this)."},
+        {"no such action", 999, errors::NotFound, "There is no action 999"},
     };
     for (const auto& failing : cases) {
-        EXPECT_EQ(raisedNumber([&] { printCombinedReport(failing.action, printer, pdf.string()); }), failing.number)
-            << failing.what;
+        try {
+            printCombinedReport(failing.action, printer, pdf.string());
+            ADD_FAILURE() << failing.what << " printed";
+        } catch (const platform::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), failing.number) << failing.what;
+            EXPECT_EQ(error.description(), failing.says) << failing.what;
+        }
         EXPECT_FALSE(std::filesystem::exists(pdf)) << failing.what;
     }
 }

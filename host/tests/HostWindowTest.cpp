@@ -67,6 +67,29 @@ TEST_F(HostWindowTest, AClientAddedThroughTheDialogIsStoredListedAndSelected)
     EXPECT_EQ(window.clientList()->currentItem()->text(0), "Andersen, Bo");
 }
 
+TEST_F(HostWindowTest, EachMnemonicOfTheClientDialogTakesTheFocusToItsField)
+{
+    HostWindow window;
+    ClientDialog* dialog = window.addClient();
+    dialog->chkBirthDate()->setChecked(true);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+        EXPECT_TRUE(label->buddy() || !label->text().contains('&'))
+            << label->text().toStdString() << " shows its ampersand: the label has no buddy";
+
+    const struct {
+        Qt::Key key;
+        QWidget* field;
+    } mnemonics[] = {
+        {Qt::Key_F, dialog->txtFirstName()}, {Qt::Key_M, dialog->txtMiddleName()}, {Qt::Key_L, dialog->txtLastName()},
+        {Qt::Key_N, dialog->txtClientNo()},  {Qt::Key_B, dialog->dtpBirthDate()},
+    };
+    for (const auto& mnemonic : mnemonics) {
+        QTest::keyClick(dialog, mnemonic.key, Qt::AltModifier);
+        EXPECT_TRUE(mnemonic.field->hasFocus()) << "Alt+" << QKeySequence(mnemonic.key).toString().toStdString();
+    }
+}
+
 TEST_F(HostWindowTest, EditingChangesTheStoredClientAndCancelChangesNothing)
 {
     HostWindow window;
@@ -115,13 +138,29 @@ TEST_F(HostWindowTest, TheUserBoxChoosesTheCurrentUser)
     EXPECT_EQ(window.userBox()->currentText(), "MK (Mia Kurz)");
 }
 
-TEST_F(HostWindowTest, StartingWithoutARegisteredModuleSaysSo)
+TEST_F(HostWindowTest, AModuleThatCannotStartSaysWhyAndOpensNoSession)
 {
     HostWindow window;
     window.selectClient(smith.id());
-    window.startModule();
-    EXPECT_TRUE(window.moduleArea()->text().contains("No module is registered"));
-    EXPECT_FALSE(HostContext::current().session.has_value()) << "no session is opened for nothing";
+    const struct {
+        const char* installed;  // the module installed before the start, if any
+        const char* says;
+    } cases[] = {
+        {nullptr, "No module is registered with the host."},
+        {"Pelm Corvane 1.1",
+         "Pelm Corvane 1.1 cannot be started: it is not registered on this computer (installing the module again "
+         "may mend this)."},
+    };
+    for (const auto& start : cases) {
+        if (start.installed)
+            ModuleCatalog(host.database())
+                .installModule({.name = start.installed, .clsid = "{95875CF3-8638-4654-9A00-158E803957F3}",
+                                .manufacturerId = 32, .localId = 1});
+        window.startModule();
+        EXPECT_EQ(window.moduleArea()->text().toStdString(), start.says);
+        EXPECT_FALSE(HostContext::current().session.has_value()) << start.says;
+        EXPECT_TRUE(host.database().sessions(smith.id()).empty()) << "no empty session is left behind: " << start.says;
+    }
 }
 
 TEST_F(HostWindowTest, AFailedStoreIsShownAndLosesNothing)

@@ -39,7 +39,11 @@ ClientDialog::ClientDialog(const ClientRecord& client, QWidget* parent)
     form->addRow(tr("&Middle name:"), m_middleName);
     form->addRow(tr("&Last name:"), m_lastName);
     form->addRow(tr("Client &number:"), m_clientNo);
-    form->addRow(tr("&Birth date:"), birth);
+    // A row of two widgets gets no buddy from the form; without one the
+    // mnemonic would show as a literal ampersand.
+    auto* birthLabel = new QLabel(tr("&Birth date:"));
+    birthLabel->setBuddy(m_birthDate);
+    form->addRow(birthLabel, birth);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_problem);

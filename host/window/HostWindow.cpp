@@ -4,11 +4,11 @@
 #include "host/CombinedReport.h"
 #include "host/HostContext.h"
 #include "host/ModuleCatalog.h"
+#include "host/ModuleClass.h"
 #include "host/window/ClientDialog.h"
 #include "host/window/DateConversion.h"
 #include "host/window/RecordView.h"
 
-#include "platform/com/Creation.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
 
@@ -242,21 +242,19 @@ void HostWindow::startModule(const std::optional<RowId>& showAction)
         }
         const ModuleRecord& module = modules.front();
         HostContext& context = HostContext::current();
-        context.session = todaysSession(m_database, *client);
         context.showAction = showAction;
         context.runningModule = module.identity();
-        m_record->showClient(m_database, client);
 
         platform::com::ComPtr<platform::com::IDocumentObject> document;
-        const auto clsid = platform::com::parseGuid(module.clsid);
-        const platform::com::HRESULT hr =
-            clsid ? platform::com::createInstance(*clsid, document) : platform::com::E_INVALIDARG;
-        if (platform::com::failed(hr)) {
-            m_moduleArea->setText(tr("%1 cannot be started (error 0x%2).")
-                                      .arg(QString::fromStdString(module.name))
-                                      .arg(static_cast<std::uint32_t>(hr), 8, 16, QLatin1Char('0')));
+        if (const platform::com::HRESULT hr = createModuleObject(module.clsid, document); platform::com::failed(hr)) {
+            m_moduleArea->setText(tr("%1 cannot be started: it %2.")
+                                      .arg(QString::fromStdString(module.name), QString::fromStdString(whyNotCreated(hr))));
             return;
         }
+        // Only a module that runs gets today's session: a failed start leaves
+        // the client's record as it was.
+        context.session = todaysSession(m_database, *client);
+        m_record->showClient(m_database, client);
         m_moduleStack->setCurrentWidget(m_documentFrame);
         m_document = document;
         m_document->SetFrame(&m_frame);
