@@ -63,14 +63,20 @@ QRgb toMonochrome(QRgb colour)
     return qGray(colour) >= 128 ? kWhite : kBlack;
 }
 
+// A block of an image as an image of its own, shared when it is the whole.
+QImage blockOf(const QImage& image, const QRect& block)
+{
+    return block == image.rect() ? image : image.copy(block);
+}
+
 // The source pixels as the destination sees them, following the platform's
 // colour <-> monochrome rules.
 QImage convertedSource(const Context& source, BitmapObject& bitmap, const QRect& area, const Context& destination,
                        bool destinationMonochrome)
 {
     const QImage& pixels = bitmap.pixels();
-    // The whole image is shared until a conversion below changes it.
-    QImage part = area == pixels.rect() ? pixels : pixels.copy(area);
+    // A whole image is shared until a conversion below changes it.
+    QImage part = blockOf(pixels, area);
     if (bitmap.monochrome() && !destinationMonochrome) {
         const QRgb zero = detail::toQColor(destination.state().textColour).rgb();
         const QRgb one = detail::toQColor(destination.state().bkColour).rgb();
@@ -147,7 +153,7 @@ SourcePixels sourcePixels(const Context& from, BitmapObject& bitmap, const Block
 void drawBlock(QPainter& painter, const QPoint& at, const QImage& image, const QRect& block)
 {
     if (painter.paintEngine()->type() != QPaintEngine::Raster) {
-        painter.drawImage(at, block == image.rect() ? image : image.copy(block));
+        painter.drawImage(at, blockOf(image, block));
         return;
     }
     painter.setClipRect(QRect(at, block.size()), Qt::IntersectClip);
@@ -307,7 +313,7 @@ bool transparentBlt(DcHandle destinationDc, int x, int y, int width, int height,
         keyedBlit(*destination, *targetBitmap, target.device, source, key);
         return true;
     }
-    QImage part = source.image.copy(QRect(source.origin, target.device.size())).convertToFormat(QImage::Format_ARGB32);
+    QImage part = blockOf(source.image, QRect(source.origin, target.device.size())).convertToFormat(QImage::Format_ARGB32);
     for (int row = 0; row < part.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(part.scanLine(row));
         for (int column = 0; column < part.width(); ++column)
