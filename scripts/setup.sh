@@ -10,6 +10,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   poppler-utils fonts-liberation2 fonts-dejavu-core
+  clang libclang-rt-dev
 )
 
 missing=()

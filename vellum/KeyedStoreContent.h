@@ -44,6 +44,9 @@ public:
     // value too long for its record, raises the runtime's error and stores nothing.
     void put(SectionId at, std::string_view key, platform::runtime::Variant value);
     std::vector<std::string> keys(SectionId at) const;
+    // Every section that holds a value, in order of category and section: a
+    // read-only view for tools that list a whole store.
+    const std::map<SectionId, KeyedSection>& sections() const { return m_sections; }
 
     void clear() { m_sections.clear(); }
     void clearSection(SectionId at) { m_sections.erase(at); }

@@ -1,5 +1,6 @@
 #include "host/testing/HostFixture.h"
 
+#include "host/DefaultProfilePlacement.h"
 #include "host/HostContext.h"
 #include "host/HostServer.h"
 
@@ -112,6 +113,11 @@ void HostFixture::setLanguage(std::int32_t languageId)
 void HostFixture::setRunningModule(std::int32_t moduleId)
 {
     HostContext::current().runningModule = moduleId;
+}
+
+bool HostFixture::placeDefaultProfile()
+{
+    return host::placeDefaultProfile();
 }
 
 }  // namespace host::testing

@@ -72,6 +72,11 @@ public:
     void setLanguage(std::int32_t languageId);
     void setRunningModule(std::int32_t moduleId);
 
+    // What brisance-host does at every start: puts the program folder's
+    // default profile in the machine's shared profile folder, unless a file
+    // is there (host/DefaultProfilePlacement.h). Never done on its own.
+    bool placeDefaultProfile();
+
 private:
     std::shared_ptr<HostDatabase> m_database;
 };

@@ -10,30 +10,19 @@
 #include "platform/print/Printers.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/testing/PdfPages.h"
 
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 
 namespace {
 
 using namespace host;
 using host::testing::HostFixture;
-
-// The text of a PDF file, as pdftotext reads it.
-std::string pdfText(const std::filesystem::path& file)
-{
-    std::string text;
-    if (FILE* pipe = ::popen(("pdftotext -layout '" + file.string() + "' -").c_str(), "r")) {
-        char buffer[4096];
-        while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, read);
-        ::pclose(pipe);
-    }
-    return text;
-}
+using platform::testing::pdfText;
 
 struct CombinedReportTest : ::testing::Test {
     HostFixture host;

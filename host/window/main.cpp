@@ -2,6 +2,7 @@
 // scripts. See --help.
 
 #include "host/CombinedReport.h"
+#include "host/DefaultProfilePlacement.h"
 #include "host/HostContext.h"
 #include "host/HostErrors.h"
 #include "host/HostServer.h"
@@ -15,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -111,6 +113,12 @@ int main(int argc, char** argv)
     try {
         if (const auto hr = registerHostServer(); platform::com::failed(hr))
             return fail("the host's classes cannot be registered");
+        // A fresh machine gets the shared default profile at its first start.
+        try {
+            placeDefaultProfile();
+        } catch (const std::filesystem::filesystem_error& error) {
+            std::cerr << "brisance-host: the shared default profile cannot be placed: " << error.what() << '\n';
+        }
         HostContext& context = HostContext::current();
         if (parser.isSet(database))
             context.setDatabase(std::make_shared<HostDatabase>(parser.value(database).toStdString()));

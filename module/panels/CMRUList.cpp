@@ -1,5 +1,7 @@
 #include "module/panels/CMRUList.h"
 
+#include "module/core/StoreSelection.h"
+
 #include "platform/runtime/Conversions.h"
 
 #include <algorithm>
@@ -19,35 +21,6 @@ std::string withoutEuroSigns(std::string text)
         text.erase(at, kEuroSign.size());
     return text;
 }
-
-// Selects a category and section of the store for the life of the object and
-// then selects the store's own again. Both numbers are converted before the
-// store is touched, so an overflow leaves it where it was.
-class StoreSelection {
-public:
-    StoreSelection(vellum::IVellumKeyedStore& store, std::int32_t category, std::int32_t section)
-        : m_store(store)
-    {
-        const std::int16_t wantedCategory = CInt(category);
-        const std::int16_t wantedSection = CInt(section);
-        m_category = store.get_Category();
-        m_section = store.get_Section();
-        store.put_Category(wantedCategory);
-        store.put_Section(wantedSection);
-    }
-    ~StoreSelection()
-    {
-        m_store.put_Category(m_category);
-        m_store.put_Section(m_section);
-    }
-    StoreSelection(const StoreSelection&) = delete;
-    StoreSelection& operator=(const StoreSelection&) = delete;
-
-private:
-    vellum::IVellumKeyedStore& m_store;
-    std::int16_t m_category = 0;
-    std::int16_t m_section = 0;
-};
 
 std::string joined(const std::vector<std::string>& items, std::string_view separator)
 {
@@ -99,7 +72,9 @@ bool CMRUList::SaveList(vellum::IVellumKeyedStore& oPref, std::int32_t Category,
                         const std::string& strListName)
 {
     const std::string stored = joined(m_items, kSeparator);
-    StoreSelection selection(oPref, Category, Section);
+    // Both numbers are converted before the store is touched, so an overflow
+    // leaves it where it was.
+    const StoreSelectionKeeper selection(oPref, CInt(Category), CInt(Section));
     oPref.put_Value(strListName, Variant(stored));
     return false;
 }
@@ -109,7 +84,7 @@ bool CMRUList::LoadList(vellum::IVellumKeyedStore& oPref, std::int32_t Category,
 {
     std::string stored;
     {
-        StoreSelection selection(oPref, Category, Section);
+        const StoreSelectionKeeper selection(oPref, CInt(Category), CInt(Section));
         stored = platform::runtime::joinedText(oPref.get_Value(strListName));
     }
     Clear();

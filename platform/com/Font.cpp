@@ -3,6 +3,7 @@
 #include "platform/com/DispatchTable.h"
 #include "platform/com/Object.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform::com {
@@ -86,7 +87,11 @@ gfx::FontDescription drawingFont(const FontDescription& font, int dotsPerInch)
     constexpr double kPointsPerInch = 72.0;
     gfx::FontDescription drawing;
     drawing.face = font.name;
-    drawing.height = -static_cast<int>(std::lround(font.size * dotsPerInch / kPointsPerInch));
+    // Sizes no device can draw are cut to a height that every use of it can hold.
+    constexpr double kLargestHeight = 1 << 20;
+    const double height = font.size * dotsPerInch / kPointsPerInch;
+    drawing.height =
+        std::isnan(height) ? 0 : -static_cast<int>(std::lround(std::clamp(height, -kLargestHeight, kLargestHeight)));
     drawing.weight = font.weight;
     drawing.italic = font.italic;
     drawing.underline = font.underline;

@@ -17,6 +17,8 @@ enum class Tag : std::uint8_t { None = 0, Font = 'F', Picture = 'P' };
 
 constexpr std::uint32_t kMaxNameLength = 1024;
 constexpr std::uint32_t kMaxPictureBytes = 64u << 20;
+// Font sizes in points: more than any page or screen can show is damage.
+constexpr double kLargestFontSize = 4096.0;
 
 enum FontFlags : std::uint8_t { Italic = 1, Underline = 2, Strikethrough = 4 };
 
@@ -130,6 +132,7 @@ HRESULT readFont(IStream* stream, ComPtr<IFont>* font)
     d.charset = in.value<std::int16_t>();
     const auto flags = in.value<std::uint8_t>();
     if (failed(in.result())) return in.result();
+    if (!(d.size > 0 && d.size <= kLargestFontSize)) return STG_E_INVALIDHEADER;
     d.italic = flags & Italic;
     d.underline = flags & Underline;
     d.strikethrough = flags & Strikethrough;

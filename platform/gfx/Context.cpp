@@ -23,6 +23,14 @@ double unitsPerInch(int mode)
     }
 }
 
+// A font's pixel size from a height in device pixels: at least 1, and no
+// more than the font engine measures without its sizes wrapping round.
+int pixelSize(double pixels)
+{
+    constexpr double kLargest = 1 << 14;
+    return pixels >= 1.0 ? static_cast<int>(std::lround(std::min(pixels, kLargest))) : 1;
+}
+
 void changeSelections(Handle object, int delta)
 {
     if (GdiObject* found = lookup(object))
@@ -244,7 +252,7 @@ QFont Context::font() const
     font.setStrikeOut(description.strikeOut);
     font.setKerning(false);
     const double scale = std::abs(scaleY());
-    const int height = std::max(1, static_cast<int>(std::lround(std::abs(description.height) * scale)));
+    const int height = pixelSize(std::abs(static_cast<double>(description.height)) * scale);
     if (description.height == 0) {
         font.setPixelSize(12);
     } else if (description.height < 0) {
@@ -254,7 +262,7 @@ QFont Context::font() const
         font.setPixelSize(height);
         const QFontMetricsF metrics(font);
         const double cell = metrics.ascent() + metrics.descent();
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * height / cell))));
+        font.setPixelSize(pixelSize(height * (height / cell)));
     }
     return font;
 }

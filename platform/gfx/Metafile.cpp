@@ -20,6 +20,9 @@ using detail::findContext;
 constexpr std::array<char, 8> kMagic = {'B', 'R', 'I', 'S', 'E', 'M', 'F', 1};
 constexpr qsizetype kDigestSize = 32;
 constexpr qsizetype kHeaderSize = 8 + 4 * 4 + kDigestSize;
+// A frame edge the file gives beyond this is damage. Within it, the frame's
+// width and height and the negation of any corner fit an int.
+constexpr qint32 kLargestEdge = (1 << 30) - 1;
 
 QByteArray digest(const QByteArray& drawing)
 {
@@ -118,8 +121,11 @@ MetafileHandle getEnhMetaFile(const std::string& path)
     if (bytes.size() <= kHeaderSize || std::memcmp(bytes.constData(), kMagic.data(), kMagic.size()) != 0)
         return 0;
     std::array<qint32, 4> edges{};
-    for (std::size_t i = 0; i < edges.size(); ++i)
+    for (std::size_t i = 0; i < edges.size(); ++i) {
         edges[i] = qFromLittleEndian<qint32>(bytes.constData() + kMagic.size() + 4 * i);
+        if (edges[i] < -kLargestEdge || edges[i] > kLargestEdge)
+            return 0;
+    }
     auto metafile = std::make_unique<MetafileObject>();
     metafile->frame = QRect(QPoint(edges[0], edges[1]), QPoint(edges[2] - 1, edges[3] - 1));
     if (!metafile->frame.isValid())

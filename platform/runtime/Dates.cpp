@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <ctime>
+#include <utility>
 
 namespace platform::runtime {
 
@@ -87,18 +88,22 @@ QString timeFormat(const QLocale& locale)
     return format;
 }
 
-Date fromTm(const std::tm& local, bool withClock)
+// The moment of the clock a test has set; none while the system clock runs.
+std::optional<Date>& settableClock()
 {
-    const Date day = makeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    return withClock ? withTime(day, local.tm_hour, local.tm_min, std::min(local.tm_sec, 59)) : day;
+    static std::optional<Date> moment;
+    return moment;
 }
 
-std::tm localNow()
+// Now in local time: the one place that reads the time.
+Date localNow()
 {
+    if (const std::optional<Date>& moment = settableClock()) return *moment;
     const std::time_t seconds = std::time(nullptr);
     std::tm local{};
     localtime_r(&seconds, &local);
-    return local;
+    const Date day = makeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+    return withTime(day, local.tm_hour, local.tm_min, std::min(local.tm_sec, 59));
 }
 
 }  // namespace
@@ -136,9 +141,15 @@ DateParts dateParts(Date date)
     return parts;
 }
 
-Date today() { return fromTm(localNow(), false); }
+Date today() { return Date{std::trunc(localNow().days)}; }
 
-Date now() { return fromTm(localNow(), true); }
+Date now() { return localNow(); }
+
+ScopedClock::ScopedClock(Date moment) : m_previous(std::exchange(settableClock(), moment)) {}
+
+ScopedClock::~ScopedClock() { settableClock() = m_previous; }
+
+void ScopedClock::set(Date moment) { settableClock() = moment; }
 
 std::string shortDateText(Date date)
 {
@@ -150,6 +161,11 @@ std::string longDateText(Date date)
 {
     const QLocale locale;
     return toStd(locale.toString(toQDate(date), QLocale::LongFormat));
+}
+
+std::string isoDateText(Date date)
+{
+    return toStd(toQDate(date).toString(Qt::ISODate));
 }
 
 std::string dateText(Date date)

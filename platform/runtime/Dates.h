@@ -30,14 +30,34 @@ struct DateParts {
 // date outside the runtime's range. The texts below raise the same.
 DateParts dateParts(Date date);
 
-// Today at midnight and now, in local time.
+// Today at midnight and now, in local time, by the system clock unless a
+// ScopedClock is set.
 Date today();
 Date now();
+
+// A clock for tests: while the object lives, today() and now() read its
+// moment instead of the system time; the clock that was in use before comes
+// back when it goes. Set it only from the thread that reads the time.
+class ScopedClock {
+public:
+    explicit ScopedClock(Date moment);
+    ~ScopedClock();
+    ScopedClock(const ScopedClock&) = delete;
+    ScopedClock& operator=(const ScopedClock&) = delete;
+
+    // Moves the clock to another moment, the next day for example.
+    void set(Date moment);
+
+private:
+    std::optional<Date> m_previous;
+};
 
 // The locale's short date ("12/10/2026") and long date ("Thursday, December
 // 10, 2026") of the day.
 std::string shortDateText(Date date);
 std::string longDateText(Date date);
+// The day as an ISO date ("2026-12-10"), the same in every locale.
+std::string isoDateText(Date date);
 // The runtime's default text of a date (CStr): the short date, followed by the
 // time when it is not midnight; only the time for a date on day 0.
 std::string dateText(Date date);

@@ -47,6 +47,7 @@ constexpr std::array kStandardTexts{
     StandardText{92, "For loop not initialized"},
     StandardText{93, "Invalid pattern string"},
     StandardText{errors::InvalidUseOfNull, "Invalid use of Null"},
+    StandardText{errors::ControlArrayElementMissing, "Control array element doesn't exist"},
     StandardText{429, "ActiveX component can't create object"},
     StandardText{errors::ObjectRequired, "Object required"},
     StandardText{errors::MethodNotSupported, "Object doesn't support this property or method"},

@@ -23,6 +23,7 @@ inline constexpr std::int32_t InvalidRecord = 59;  // "Bad record length"
 inline constexpr std::int32_t InputPastEndOfFile = 62;
 inline constexpr std::int32_t ObjectNotSet = 91;
 inline constexpr std::int32_t InvalidUseOfNull = 94;
+inline constexpr std::int32_t ControlArrayElementMissing = 340;
 inline constexpr std::int32_t ObjectRequired = 424;
 inline constexpr std::int32_t MethodNotSupported = 438;
 inline constexpr std::int32_t DuplicateKey = 457;

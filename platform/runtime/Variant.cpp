@@ -153,6 +153,12 @@ VariantArray& VariantArray::operator=(const VariantArray&) = default;
 VariantArray& VariantArray::operator=(VariantArray&&) noexcept = default;
 VariantArray::~VariantArray() = default;
 
+// Out of line: the elements' type is still incomplete inside the class.
+std::size_t VariantArray::size() const
+{
+    return m_elements.size();
+}
+
 std::int32_t VariantArray::lowerBound(std::int32_t dimension) const
 {
     if (dimension < 1 || dimension > dimensions()) raise(errors::SubscriptOutOfRange);

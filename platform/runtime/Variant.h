@@ -97,7 +97,7 @@ public:
     // LBound and UBound of a 1-based dimension; 9 when there is no such dimension.
     std::int32_t lowerBound(std::int32_t dimension = 1) const;
     std::int32_t upperBound(std::int32_t dimension = 1) const;
-    std::size_t size() const { return m_elements.size(); }
+    std::size_t size() const;
 
     // The element at one index per dimension; 9 (subscript out of range) when
     // the number of indexes or an index does not fit.

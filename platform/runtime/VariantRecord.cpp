@@ -2,6 +2,7 @@
 
 #include "platform/runtime/RuntimeError.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 #include <string>
@@ -170,9 +171,6 @@ private:
         if (dimensions == 0 || dimensions > VariantArray::maxDimensions)
             badRecord(std::to_string(dimensions) + " array dimensions");
         std::vector<ArrayBound> bounds;
-        // The elements must fit in what is left of the data: that caps the
-        // count before anything is allocated.
-        std::size_t total = 1;
         for (std::uint16_t d = 0; d < dimensions; ++d) {
             ArrayBound bound;
             bound.count = static_cast<std::int32_t>(take<std::uint32_t>());
@@ -181,14 +179,29 @@ private:
             if (static_cast<std::int64_t>(bound.lowerBound) + bound.count - 1 > std::numeric_limits<std::int32_t>::max())
                 badRecord("array bounds beyond the index range");
             bounds.push_back(bound);
-            const auto count = static_cast<std::size_t>(bound.count);
-            if (count != 0 && total > remaining() / form.elementSize / count) truncated();
-            total *= count;
         }
+        const std::size_t total = elementCount(bounds, form.elementSize);
         std::vector<Variant> elements;
         elements.reserve(total);
         for (std::size_t i = 0; i < total; ++i) elements.push_back(element(form.type, nesting));
         return Variant(VariantArray(form.type, std::move(bounds), std::move(elements)));
+    }
+
+    // The number of elements of an array with these bounds. Any empty
+    // dimension makes the array empty, whatever the others say; otherwise the
+    // elements must fit in what is left of the data, which caps the count
+    // before anything is allocated.
+    std::size_t elementCount(const std::vector<ArrayBound>& bounds, std::size_t elementSize) const
+    {
+        const auto empty = [](const ArrayBound& bound) { return bound.count == 0; };
+        if (std::any_of(bounds.begin(), bounds.end(), empty)) return 0;
+        std::size_t total = 1;
+        for (const ArrayBound& bound : bounds) {
+            const auto count = static_cast<std::size_t>(bound.count);
+            if (total > remaining() / elementSize / count) truncated();
+            total *= count;
+        }
+        return total;
     }
 
     Variant element(VarType type, int nesting)

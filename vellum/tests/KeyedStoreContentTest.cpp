@@ -77,6 +77,16 @@ TEST(KeyedStoreContent, WholeStoreSectionAndCategoryRoundTrips)
     EXPECT_EQ(target.keys({0, 9}), store.keys(kProfile)) << "another category is left alone";
 }
 
+TEST(KeyedStoreContent, AnEmptyMatrixReadsBackFromTheStoresOwnBytes)
+{
+    using platform::runtime::VariantArray;
+    using platform::runtime::VarType;
+    KeyedStoreContent store;
+    const Variant noReadings = VariantArray(VarType::Double, {{2, 0}, {0, 0}});
+    store.put(kGlobalOptions, "Readings", noReadings);
+    EXPECT_EQ(*KeyedStoreContent::read(store.write()).find(kGlobalOptions, "Readings"), noReadings);
+}
+
 TEST(KeyedStoreContent, ClearingTakesOnlyWhatItNames)
 {
     KeyedStoreContent store = filledStore();

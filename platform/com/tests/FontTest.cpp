@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace platform::com;
@@ -54,6 +56,13 @@ TEST(Font, BecomesADrawingFontOfItsSizeOnTheDevice)
     EXPECT_TRUE(onScreen.italic && onScreen.underline && onScreen.strikeOut);
     EXPECT_EQ(onScreen.escapement, 0);
     EXPECT_EQ(drawingFont({"Arial", 12.0}, 600).height, -100);
+}
+
+TEST(Font, SizesNoDeviceCanDrawStillGiveADrawingFont)
+{
+    EXPECT_EQ(drawingFont({.size = 1'610'612'736.0}).height, -(1 << 20));
+    EXPECT_EQ(drawingFont({.size = -1'610'612'736.0}).height, 1 << 20);
+    EXPECT_EQ(drawingFont({.size = std::numeric_limits<double>::quiet_NaN()}).height, 0);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 using namespace platform::com;
@@ -55,6 +57,27 @@ TEST(Persistence, ATruncatedOrForeignStreamFailsClearly)
     EXPECT_EQ(readFont(huge.get(), &font), STG_E_INVALIDHEADER);
     const auto notPng = make<MemoryStream>(std::vector<std::uint8_t>{'P', 2, 0, 0, 0, 'x', 'y'});
     EXPECT_EQ(readPicture(notPng.get(), &picture), STG_E_INVALIDHEADER);
+}
+
+TEST(Persistence, AFontSizeNoDeviceCanDrawIsRefusedWhereItIsRead)
+{
+    const auto streamOfSize = [](double points) {
+        const auto stream = make<MemoryStream>();
+        writeFont(stream.get(), createFont({.size = points}).get());
+        stream->rewind();
+        return stream;
+    };
+    for (const double points : {-9.75, 0.0, 4096.5, 1'610'612'736.0, std::numeric_limits<double>::infinity(),
+                                std::numeric_limits<double>::quiet_NaN()}) {
+        ComPtr<IFont> font;
+        EXPECT_EQ(readFont(streamOfSize(points).get(), &font), STG_E_INVALIDHEADER) << points;
+        EXPECT_FALSE(font) << points;
+    }
+    for (const double points : {0.25, 10.0, 4096.0}) {
+        ComPtr<IFont> font;
+        ASSERT_EQ(readFont(streamOfSize(points).get(), &font), S_OK) << points;
+        EXPECT_EQ(font->description().size, points);
+    }
 }
 
 }  // namespace

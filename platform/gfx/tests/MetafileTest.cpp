@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
+#include <limits>
 
 namespace platform::gfx {
 namespace {
@@ -69,6 +71,40 @@ TEST(Metafile, MissingOrDamagedFilesAreRefused)
 
     Canvas canvas(10, 10);
     EXPECT_FALSE(playEnhMetaFile(canvas.dc, 0, Rect{0, 0, 10, 10}));
+}
+
+TEST(Metafile, FramesBeyondTheRangeOfCoordinatesAreRefused)
+{
+    const std::string path = recordUnderlay();
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    // The digest covers the drawing only, so these files reach every check of the frame.
+    const auto withFrame = [&](std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
+        std::string changed = bytes;
+        const std::int32_t edges[] = {left, top, right, bottom};
+        for (std::size_t i = 0; i < 4; ++i)
+            for (std::size_t b = 0; b < 4; ++b)
+                changed[8 + 4 * i + b] = static_cast<char>(static_cast<std::uint32_t>(edges[i]) >> (8 * b));
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << changed;
+        return getEnhMetaFile(path);
+    };
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(withFrame(0, 0, kMin, 100), 0) << "a right edge that cannot be stepped back";
+    EXPECT_EQ(withFrame(0, 0, 100, kMin), 0) << "a bottom edge that cannot be stepped back";
+    EXPECT_EQ(withFrame(-2'000'000'000, 0, 2'000'000'000, 100), 0) << "wider than an int";
+    EXPECT_EQ(withFrame(0, -2'000'000'000, 100, 2'000'000'000), 0) << "higher than an int";
+    EXPECT_EQ(withFrame(kMin, kMin, 100, 100), 0) << "a corner that cannot be negated";
+    EXPECT_EQ(withFrame(kMax - 1, 0, kMax, 100), 0) << "a frame at the end of the range";
+
+    const MetafileHandle large = withFrame(-1'000'000'000, -1'000'000'000, 1'000'000'000, 1'000'000'000);
+    ASSERT_NE(large, 0) << "a large frame inside the range still reads";
+    Canvas canvas(10, 10);
+    EXPECT_TRUE(playEnhMetaFile(canvas.dc, large, Rect{0, 0, 10, 10}));
+    deleteEnhMetaFile(large);
 }
 
 }  // namespace

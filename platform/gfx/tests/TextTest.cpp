@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace platform::gfx {
 namespace {
 
@@ -85,6 +87,17 @@ TEST_F(TextTest, ExtentIsInLogicalUnitsAndHeightFollowsTheSignRule)
     getTextExtentPoint(canvas.dc, "Audiogram", &metric);
     EXPECT_NEAR(metric.cx, pixels.cx * 254.0 / 96.0, 6);
     EXPECT_GT(metric.cy, 0);
+}
+
+TEST_F(TextTest, FontsTallerThanAnyDeviceStillMeasure)
+{
+    Canvas canvas(10, 10);
+    for (const int height : {50'000, -50'000, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+        useFont(canvas, {.face = "Arial", .height = height});
+        TextMetrics metrics;
+        ASSERT_TRUE(getTextMetrics(canvas.dc, &metrics)) << height;
+        EXPECT_GT(metrics.height, 0) << height;
+    }
 }
 
 TEST_F(TextTest, SingleLineCentredInTheRectangle)

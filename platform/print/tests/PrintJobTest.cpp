@@ -7,12 +7,12 @@
 #include "platform/gfx/Text.h"
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/Key.h"
+#include "platform/testing/PdfPages.h"
 
 #include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 namespace platform::print {
@@ -21,19 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kBuiltIn = "Brisance PDF Printer";
-
-std::string pdfText(const std::string& path)
-{
-    const std::string command = "pdftotext -layout '" + path + "' - 2>&1";
-    std::string text;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, n);
-        pclose(pipe);
-    }
-    return text;
-}
 
 TEST(Printers, BuiltInPrinterIsListedAndIsTheDefaultOfAMachineWithoutPrinters)
 {
@@ -115,7 +102,7 @@ TEST(PrintJob, TwoPageDocumentIsWrittenAsAPdfThatReadsBack)
     gfx::deleteDc(dc);
 
     ASSERT_TRUE(fs::exists(file));
-    const std::string text = pdfText(file.string());
+    const std::string text = platform::testing::pdfText(file);
     const auto right = text.find("Right ear 250 Hz");
     const auto pageBreak = text.find('\f');
     const auto left = text.find("Left ear 4000 Hz");

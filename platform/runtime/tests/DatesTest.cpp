@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <ctime>
 #include <limits>
 
 namespace platform::runtime {
@@ -54,8 +55,11 @@ TEST_F(DatesTest, WritesTheLocalesShortAndLongDate)
     EXPECT_EQ(dateText(withTime(Date{}, 9, 5, 0)), "9:05:00 AM") << "day 0 shows as a time";
     EXPECT_EQ(Variant(day).toString(), "3/5/2026");
 
+    EXPECT_EQ(isoDateText(withTime(day, 18, 30, 15)), "2026-03-05");
+
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(shortDateText(day), "05.03.2026");
+    EXPECT_EQ(isoDateText(day), "2026-03-05");
     EXPECT_EQ(longDateText(day), "Donnerstag, 5. März 2026");
 }
 
@@ -92,6 +96,29 @@ TEST_F(DatesTest, TodayIsMidnightOfNow)
     EXPECT_EQ(day.days, std::trunc(day.days));
     EXPECT_GE(moment.days, day.days);
     EXPECT_LT(moment.days, day.days + 1.001);  // may cross midnight between the calls
+}
+
+TEST_F(DatesTest, AScopedClockStandsAtItsMomentMovesAndGivesTheSystemClockBack)
+{
+    const Date morning = withTime(makeDate(2001, 2, 3), 10, 30, 0);
+    {
+        ScopedClock clock(morning);
+        EXPECT_EQ(now(), morning);
+        EXPECT_EQ(today(), makeDate(2001, 2, 3));
+
+        clock.set(withTime(makeDate(2001, 2, 4), 0, 0, 1));  // the next day
+        EXPECT_EQ(today(), makeDate(2001, 2, 4));
+        {
+            ScopedClock inner(morning);
+            EXPECT_EQ(today(), makeDate(2001, 2, 3));
+        }
+        EXPECT_EQ(today(), makeDate(2001, 2, 4)) << "an inner clock gives back the one before it";
+    }
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    EXPECT_GE(today().days, makeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).days)
+        << "back on the system clock";
 }
 
 }  // namespace

@@ -11,12 +11,12 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
+#include "platform/testing/PdfPages.h"
 #include "platform/ui/TestResponder.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QProcess>
 
 namespace lumenplot {
 namespace {
@@ -86,7 +86,7 @@ TEST(PrintFactors, ScaleDeviceFontsAtThePrintersResolution)
 }
 
 // A page of the built-in PDF printer (600 dots per inch), read back as an
-// image with pdftoppm.
+// image.
 class PrintedPage {
 public:
     PrintedPage() : m_dc(print::createPrinterDc(print::builtInPrinterSettings().name))
@@ -107,14 +107,7 @@ public:
     {
         print::endPage(m_dc);
         print::endDoc(m_dc);
-        const QString stem = QString::fromStdString(m_file) + "-" + QString::number(dpi);
-        QStringList arguments{"-r", QString::number(dpi), "-aa", "no", "-aaVector", "no", "-singlefile", "-png"};
-        if (!crop.isNull())
-            arguments << "-x" << QString::number(crop.x()) << "-y" << QString::number(crop.y()) << "-W"
-                      << QString::number(crop.width()) << "-H" << QString::number(crop.height());
-        arguments << QString::fromStdString(m_file) << stem;
-        EXPECT_EQ(QProcess::execute("pdftoppm", arguments), 0);
-        return QImage(stem + ".png").convertToFormat(QImage::Format_RGB32);
+        return platform::testing::pdfPageImage(m_file, dpi, 1, crop);
     }
 
 private:

@@ -1,0 +1,189 @@
+#include "module/core/ChartLineRoutines.h"
+
+#include "module/core/CCurvePrefs.h"
+#include "module/core/CodeTable.h"
+#include "module/core/CurveKeys.h"
+#include "module/core/ModuleGlobals.h"
+#include "module/core/VocabularyTexts.h"
+
+#include "platform/com/Failure.h"
+#include "platform/com/VariantEnumerator.h"
+#include "platform/gfx/Types.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <algorithm>
+
+namespace brisance {
+
+namespace {
+
+using lumenplot::VARIANT_FALSE;
+using lumenplot::VARIANT_TRUE;
+using platform::com::ComPtr;
+using platform::com::raiseOnFailure;
+using platform::runtime::roundHalfEven;
+
+constexpr const char* kChartSource = "Chart";
+
+// What an ear's curve looks like on a chart, and where its line is.
+struct EarLook {
+    std::int32_t lineSign;
+    std::int32_t lineOffset;
+    platform::gfx::ColorRef CCurvePref::*colour;
+    std::int16_t CCurvePref::*style;
+    std::int16_t CCurvePref::*width;
+    const SymbolFields* symbols;
+};
+
+constexpr CodeEntry<EarLook> kEarLooks[] = {
+    {vellum::kEarLeft,
+     {1, 0, &CCurvePref::LeftColor, &CCurvePref::LeftLineStyle, &CCurvePref::LeftLineWidth, &kLeftSymbolFields}},
+    {vellum::kEarRight,
+     {-1, 0, &CCurvePref::RightColor, &CCurvePref::RightLineStyle, &CCurvePref::RightLineWidth, &kRightSymbolFields}},
+    {vellum::kEarBinaural,
+     {1, 1000, &CCurvePref::BinauralColor, &CCurvePref::BinauralLineStyle, &CCurvePref::BinauralLineWidth,
+      &kBinauralSymbolFields}},
+};
+
+std::optional<EarLook> LookOf(std::int32_t ear)
+{
+    return LookUpCode(kEarLooks, ear, std::optional<EarLook>{});
+}
+
+// Symbol indexes whose points the line joins: measured thresholds, masked or not.
+constexpr std::int32_t kJoinedSymbols[] = {0, 3};
+constexpr std::int32_t kUnmaskedSymbol = 0;
+constexpr std::int32_t kMaskedSymbol = 3;
+constexpr std::int16_t kSpeechNotMasked = -3276;
+
+constexpr lumenplot::OLE_COLOR kBackLineColour = static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(190, 190, 190));
+
+constexpr std::int32_t kLabelLineID = 0;
+constexpr std::int32_t kNoLine = 5;
+constexpr double kLabelHeight = 55.0;
+constexpr std::int32_t kLabelStep = 10;
+constexpr double kLabelEndBeforeXMax = 5.0;
+constexpr std::int32_t kTextInsteadOfSymbol = -1;
+
+ComPtr<lumenplot::ILines> ChartLines(lumenplot::IChart& chart, bool backLines)
+{
+    ComPtr<lumenplot::ILines> lines;
+    raiseOnFailure(backLines ? chart.get_BackLines(lines.put()) : chart.get_Lines(lines.put()), kChartSource);
+    return lines;
+}
+
+bool HasLine(lumenplot::ILines& lines, std::int32_t id)
+{
+    lumenplot::VARIANT_BOOL exists = VARIANT_FALSE;
+    raiseOnFailure(lines.ItemExist(id, &exists), kChartSource);
+    return exists != VARIANT_FALSE;
+}
+
+// The words of a measured speech curve whose test the user has not defined.
+std::string MissingTestWords(vellum::IVellumMeasurement& measurement)
+{
+    const std::int32_t curveType = measurement.get_CurveType();
+    return TestTypeText(curveType, true) + "," + TransducerText(curveType, true) + "," +
+           WordListText(measurement.get_WordList(), true) + "," + ConditionText(measurement.get_Condition(), true);
+}
+
+// The speech curve's line: the existing one as it is, or a new one in the test's look.
+ComPtr<lumenplot::ILine> SpeechLine(lumenplot::ILines& lines, std::int32_t id, const CCurvePref& test,
+                                    const EarLook& look, bool asBackLine)
+{
+    ComPtr<lumenplot::ILine> line;
+    if (HasLine(lines, id)) {
+        raiseOnFailure(lines.Item(id, line.put()), kChartSource);
+        return line;
+    }
+    raiseOnFailure(lines.Add(id, line.put()), kChartSource);
+    const auto colour = asBackLine ? kBackLineColour : static_cast<lumenplot::OLE_COLOR>(test.*look.colour);
+    raiseOnFailure(line->put_LineColor(colour), kChartSource);
+    raiseOnFailure(line->put_LineStyle(test.*look.style), kChartSource);
+    raiseOnFailure(line->put_LineWidth(test.*look.width), kChartSource);
+    return line;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ChartLineID(const CCurvePref& oPref, std::int32_t lngEar)
+{
+    const auto look = LookOf(lngEar);
+    if (!look)
+        return std::nullopt;
+    return look->lineSign * oPref.CurveID + look->lineOffset;
+}
+
+void PlotPointOnLine(lumenplot::ILine& oLine, std::int32_t lngX, std::int32_t lngY, std::int32_t intSymbolIndex,
+                     std::int32_t lngEar, const CCurvePref& oPref)
+{
+    raiseOnFailure(oLine.RemovePoint(lngX), kChartSource);
+    const auto look = LookOf(lngEar);
+    if (!look || intSymbolIndex < 0 || intSymbolIndex >= static_cast<std::int32_t>(look->symbols->size()))
+        return;
+    const std::int32_t symbol = oPref.*(*look->symbols)[static_cast<std::size_t>(intSymbolIndex)] - 1;
+    const bool joined = std::ranges::find(kJoinedSymbols, intSymbolIndex) != std::end(kJoinedSymbols);
+    raiseOnFailure(oLine.AddPoint(lngX, lngY, symbol, joined ? VARIANT_TRUE : VARIANT_FALSE, {}), kChartSource);
+}
+
+void BuildSpeechChartLines(lumenplot::IChart& oChart, vellum::IVellumSpeechCurve& oCurve, bool blnAsBackLine)
+{
+    const auto measurement = oCurve.get_Measurement();
+    const std::string key = SpeechCurveKey(*measurement);
+    const auto tests = ModuleGlobals::CurvePrefs();
+    if (!tests)
+        platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+    if (!tests->ItemExist(key)) {
+        if (measurement->get_CurveType() != 0)
+            ModuleGlobals::SetMissingTestText(MissingTestWords(*measurement));
+        return;
+    }
+
+    const CCurvePref& test = *tests->Item(key);
+    const std::int32_t ear = measurement->get_Ear();
+    const auto look = LookOf(ear);
+    if (!look)
+        return;  // its points would land on another line
+    const auto lines = ChartLines(oChart, blnAsBackLine);
+    const auto line = SpeechLine(*lines, *ChartLineID(test, ear), test, *look, blnAsBackLine);
+
+    const auto points = oCurve.get_Points()->get__NewEnum();
+    platform::runtime::Variant item;
+    while (points->Next(1, &item, nullptr) == platform::com::S_OK) {
+        const auto point = item.toObject().as<vellum::IVellumSpeechPoint>();
+        const auto x = static_cast<std::int32_t>(roundHalfEven(point->get_Level() / 10.0));
+        const auto y = 100 - static_cast<std::int32_t>(roundHalfEven(point->get_Score() / 100.0));
+        const std::int32_t symbol = point->get_MaskingLevel() != kSpeechNotMasked ? kMaskedSymbol : kUnmaskedSymbol;
+        PlotPointOnLine(*line, x, y, symbol, ear, test);
+    }
+}
+
+void AddXAxisLabelLine(lumenplot::IChart& oChart)
+{
+    const auto lines = ChartLines(oChart, false);
+    if (HasLine(*lines, kLabelLineID))
+        return;
+    ComPtr<lumenplot::ILine> line;
+    raiseOnFailure(lines->Add(kLabelLineID, line.put()), kChartSource);
+    raiseOnFailure(line->put_LineStyle(kNoLine), kChartSource);
+    double xMax = 0;
+    raiseOnFailure(oChart.get_XMax(&xMax), kChartSource);
+    const std::int32_t last = platform::runtime::CLng(xMax - kLabelEndBeforeXMax);
+    for (std::int32_t x = 0; x <= last; x += kLabelStep) {
+        raiseOnFailure(line->AddPoint(x, kLabelHeight, kTextInsteadOfSymbol, VARIANT_FALSE,
+                                      platform::runtime::Str(platform::runtime::Variant(x))),
+                       kChartSource);
+    }
+}
+
+void SetChartLineVisible(lumenplot::ILines& oLines, std::int32_t lngLineID, bool blnVisible)
+{
+    if (!HasLine(oLines, lngLineID))
+        return;
+    ComPtr<lumenplot::ILine> line;
+    raiseOnFailure(oLines.Item(lngLineID, line.put()), kChartSource);
+    raiseOnFailure(line->put_Visible(blnVisible ? VARIANT_TRUE : VARIANT_FALSE), kChartSource);
+}
+
+}  // namespace brisance

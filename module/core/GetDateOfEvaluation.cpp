@@ -1,0 +1,32 @@
+#include "module/core/GetDateOfEvaluation.h"
+
+#include "platform/runtime/Dates.h"
+#include "platform/runtime/RuntimeError.h"
+
+namespace brisance {
+
+namespace {
+
+constexpr const char* kDateOfEvalKey = "DateOfEval";
+
+}  // namespace
+
+platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
+{
+    using namespace platform::runtime;
+    oNotes.put_Category(0);
+    oNotes.put_Section(0);
+    const Variant stored = oNotes.get_Value(kDateOfEvalKey);
+    if (stored.isNull()) {
+        const Date day = today();
+        oNotes.put_Value(kDateOfEvalKey, isoDateText(day));
+        return day;
+    }
+    try {
+        return stored.toDate();
+    } catch (const RuntimeError&) {
+        return today();  // not a date in any form this module reads
+    }
+}
+
+}  // namespace brisance

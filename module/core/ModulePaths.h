@@ -1,0 +1,55 @@
+#pragma once
+// The library's start-up: the paths that Brisance fixes once per process.
+//
+// Start-up runs at the first call of GetModulePaths, once per process
+// (std::call_once), never while the library loads. Objects made through the
+// library's entry points and code that links the library directly therefore
+// see the same values. Nothing reads a path before that call.
+
+#include <filesystem>
+#include <string>
+
+namespace brisance {
+
+struct ModulePaths {
+    // The folder that holds the Brisance library.
+    std::string programFolder;
+    // The host's shared default profile, as GetDefaultProfilePath gave it at
+    // start-up: "" when the Common Files folder is unknown.
+    std::string defaultProfilePath;
+    // The module's one writable folder for the current login:
+    // "Users/<login name>/Brisance" under the machine root, created at start-up.
+    // The module writes what it makes while it runs here, never into the
+    // program folder, which an installation does not let it write.
+    std::string userFolder;
+    // The underlay picture: userFolder + "/Underlay.emf".
+    std::string underlayPath;
+    // The language libraries: programFolder + "/Language Resources/".
+    std::string languageFolder;
+};
+
+// The paths, running start-up at the first call. Start-up reads the registry
+// and creates the user folder; when the folder cannot be created it raises
+// 75 (path/file access error) and runs again at the next call.
+const ModulePaths& GetModulePaths();
+
+// For tests: start-up takes this folder as the program folder instead of the
+// library's own, so that nothing a test does lands in the build output. Call
+// it before the first GetModulePaths; afterwards it throws std::logic_error.
+void SetProgramFolderForTests(const std::filesystem::path& folder);
+
+// The machine's Common Files folder as the registry names it now:
+// ReadRegistryString of HKEY_LOCAL_MACHINE
+// "SOFTWARE\Microsoft\Windows\CurrentVersion" "CommonFilesDir".
+std::string GetCommonFilesDir();
+
+// GetCommonFilesDir() + "/HIMSA Shared/Profiles/Default.profile", read anew at
+// every call; "" when the Common Files folder is "" (never a path at the root
+// of the file system).
+std::string GetDefaultProfilePath();
+
+// True when a file "debug.debug" is in the program folder now: the profile
+// manager asks each time it opens.
+bool IsDebugMode();
+
+}  // namespace brisance

@@ -1,0 +1,23 @@
+#include "module/core/StoreSnapshot.h"
+
+#include "module/core/WholeFile.h"
+
+#include "platform/runtime/VariantRecord.h"
+
+namespace brisance {
+
+void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& path)
+{
+    std::vector<std::uint8_t> record;
+    platform::runtime::writeVariantRecord(record, store.get_Data());
+    WriteWholeFile(path, record);
+}
+
+platform::runtime::Variant ReadStoreSnapshot(const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    std::size_t offset = 0;
+    return platform::runtime::readVariantRecord(bytes, offset);
+}
+
+}  // namespace brisance

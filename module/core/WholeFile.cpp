@@ -1,0 +1,105 @@
+#include "module/core/WholeFile.h"
+
+#include "platform/runtime/RuntimeError.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brisance {
+
+namespace {
+
+// Mode of a new file: what a copy made by any tool would get.
+constexpr mode_t kNewFileMode = 0644;
+
+// The runtime's error for a failed file call, from its errno.
+[[noreturn]] void raiseFileError(int error, const std::string& path)
+{
+    std::int32_t number = 75;
+    switch (error) {
+    case ENOENT: number = 76; break;
+    case EACCES:
+    case EPERM:
+    case EROFS: number = 70; break;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: number = 61; break;
+    default: break;
+    }
+    platform::runtime::raise(number, {}, path);
+}
+
+// A file descriptor closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { if (m_fd >= 0) ::close(m_fd); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    // Closes now; false (errno set) when closing reports an error.
+    bool close() { return ::close(std::exchange(m_fd, -1)) == 0; }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
+{
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0 && errno == ENOENT)
+        platform::runtime::raise(platform::runtime::errors::FileNotFound, {}, path);
+    if (file.get() < 0)
+        raiseFileError(errno, path);
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) raiseFileError(errno, path);
+        if (got == 0) break;
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    }
+    return bytes;
+}
+
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
+{
+    const std::filesystem::path target(path);
+    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0)
+        raiseFileError(errno, path);
+    // mkostemp makes a file that only its owner may read; the target keeps its
+    // own mode, or gets that of a new file.
+    struct stat existing {};
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
+    if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close() ||
+        std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        raiseFileError(error, path);
+    }
+}
+
+}  // namespace brisance

@@ -1,0 +1,24 @@
+#pragma once
+// Files read and written whole. A write replaces its target whole or not at
+// all: a reader, or a crash in the middle, never meets half a file.
+//
+// Failures raise the runtime's file errors with the path as their source:
+// 53 file not found, 76 path not found, 70 permission denied, 61 disk full,
+// 75 path/file access error for any other.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace brisance {
+
+// Every byte of the file.
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+
+// Writes the bytes to a temporary file in the target's folder, flushes it to
+// the disk and renames it over the target. On a failure the temporary file is
+// removed and an existing target is left as it was.
+void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace brisance

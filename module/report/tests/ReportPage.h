@@ -1,0 +1,81 @@
+#pragma once
+// Test help for the report's drawing: a white image of a few centimetres at a
+// known resolution that a CPrinter draws on as on a host's page, and the ink
+// found on it, measured in pixels of that image.
+
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/Draw.h"
+#include "platform/gfx/Objects.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <cmath>
+
+namespace brisance::testing {
+
+// Pixels of the image of a length in centimetres, at the screen's 96 dots per
+// inch that a memory context has.
+inline int px(double cm)
+{
+    return static_cast<int>(std::lround(cm / 2.54 * 96));
+}
+
+inline bool isInk(QRgb pixel)
+{
+    return qGray(pixel) < 160;
+}
+
+// The bounding box of the ink inside the area (the whole image when empty).
+inline QRect inkBox(const QImage& image, QRect area = {})
+{
+    if (area.isEmpty()) area = image.rect();
+    area &= image.rect();
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (isInk(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+inline int inkCount(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += isInk(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+// A white memory image of the size (cm) with its own context.
+class ImagePage {
+public:
+    ImagePage(double widthCm, double heightCm)
+        : m_dc(platform::gfx::createCompatibleDc(0)),
+          m_bitmap(platform::gfx::createCompatibleBitmap(m_dc, px(widthCm), px(heightCm)))
+    {
+        m_previous = platform::gfx::selectObject(m_dc, m_bitmap);
+        platform::gfx::fillRect(m_dc, {0, 0, px(widthCm), px(heightCm)},
+                                platform::gfx::getStockObject(platform::gfx::WHITE_BRUSH));
+    }
+    ~ImagePage()
+    {
+        platform::gfx::selectObject(m_dc, m_previous);
+        platform::gfx::deleteDc(m_dc);
+        platform::gfx::deleteObject(m_bitmap);
+    }
+    ImagePage(const ImagePage&) = delete;
+    ImagePage& operator=(const ImagePage&) = delete;
+
+    platform::gfx::DcHandle dc() const { return m_dc; }
+    QImage image() const { return platform::gfx::contextImage(m_dc)->convertToFormat(QImage::Format_RGB32); }
+
+private:
+    platform::gfx::DcHandle m_dc;
+    platform::gfx::ObjectHandle m_bitmap;
+    platform::gfx::ObjectHandle m_previous = 0;
+};
+
+}  // namespace brisance::testing
