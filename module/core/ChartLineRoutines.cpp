@@ -66,13 +66,6 @@ constexpr std::int32_t kLabelStep = 10;
 constexpr double kLabelEndBeforeXMax = 5.0;
 constexpr std::int32_t kTextInsteadOfSymbol = -1;
 
-ComPtr<lumenplot::ILines> ChartLines(lumenplot::IChart& chart, bool backLines)
-{
-    ComPtr<lumenplot::ILines> lines;
-    raiseOnFailure(backLines ? chart.get_BackLines(lines.put()) : chart.get_Lines(lines.put()), kChartSource);
-    return lines;
-}
-
 bool HasLine(lumenplot::ILines& lines, std::int32_t id)
 {
     lumenplot::VARIANT_BOOL exists = VARIANT_FALSE;
@@ -88,24 +81,34 @@ std::string MissingTestWords(vellum::IVellumMeasurement& measurement)
            WordListText(measurement.get_WordList(), true) + "," + ConditionText(measurement.get_Condition(), true);
 }
 
-// The speech curve's line: the existing one as it is, or a new one in the test's look.
-ComPtr<lumenplot::ILine> SpeechLine(lumenplot::ILines& lines, std::int32_t id, const CCurvePref& test,
-                                    const EarLook& look, bool asBackLine)
+}  // namespace
+
+ComPtr<lumenplot::ILines> ChartLines(lumenplot::IChart& oChart, bool blnBackLines)
 {
-    ComPtr<lumenplot::ILine> line;
-    if (HasLine(lines, id)) {
-        raiseOnFailure(lines.Item(id, line.put()), kChartSource);
-        return line;
-    }
-    raiseOnFailure(lines.Add(id, line.put()), kChartSource);
-    const auto colour = asBackLine ? kBackLineColour : static_cast<lumenplot::OLE_COLOR>(test.*look.colour);
-    raiseOnFailure(line->put_LineColor(colour), kChartSource);
-    raiseOnFailure(line->put_LineStyle(test.*look.style), kChartSource);
-    raiseOnFailure(line->put_LineWidth(test.*look.width), kChartSource);
-    return line;
+    ComPtr<lumenplot::ILines> lines;
+    raiseOnFailure(blnBackLines ? oChart.get_BackLines(lines.put()) : oChart.get_Lines(lines.put()), kChartSource);
+    return lines;
 }
 
-}  // namespace
+ComPtr<lumenplot::ILine> CurveLine(lumenplot::ILines& oLines, std::int32_t lngLineID, const CCurvePref& oPref,
+                                   std::int32_t lngEar, bool* blnAdded)
+{
+    ComPtr<lumenplot::ILine> line;
+    const bool exists = HasLine(oLines, lngLineID);
+    if (blnAdded)
+        *blnAdded = !exists;
+    if (exists) {
+        raiseOnFailure(oLines.Item(lngLineID, line.put()), kChartSource);
+        return line;
+    }
+    raiseOnFailure(oLines.Add(lngLineID, line.put()), kChartSource);
+    if (const auto look = LookOf(lngEar)) {
+        raiseOnFailure(line->put_LineColor(static_cast<lumenplot::OLE_COLOR>(oPref.*look->colour)), kChartSource);
+        raiseOnFailure(line->put_LineStyle(oPref.*look->style), kChartSource);
+        raiseOnFailure(line->put_LineWidth(oPref.*look->width), kChartSource);
+    }
+    return line;
+}
 
 std::optional<std::int32_t> ChartLineID(const CCurvePref& oPref, std::int32_t lngEar)
 {
@@ -142,11 +145,13 @@ void BuildSpeechChartLines(lumenplot::IChart& oChart, vellum::IVellumSpeechCurve
 
     const CCurvePref& test = *tests->Item(key);
     const std::int32_t ear = measurement->get_Ear();
-    const auto look = LookOf(ear);
-    if (!look)
+    if (!LookOf(ear))
         return;  // its points would land on another line
     const auto lines = ChartLines(oChart, blnAsBackLine);
-    const auto line = SpeechLine(*lines, *ChartLineID(test, ear), test, *look, blnAsBackLine);
+    bool added = false;
+    const auto line = CurveLine(*lines, *ChartLineID(test, ear), test, ear, &added);
+    if (added && blnAsBackLine)
+        raiseOnFailure(line->put_LineColor(kBackLineColour), kChartSource);
 
     const auto points = oCurve.get_Points()->get__NewEnum();
     platform::runtime::Variant item;

@@ -12,6 +12,7 @@
 #include "vellum/IVellumDataLayer.h"
 
 #include "PelmTolvaneChart/IChart.h"
+#include "platform/com/ComPtr.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,16 @@ class CCurvePref;
 
 // The line id of the test's curve of that ear; none for any other ear.
 std::optional<std::int32_t> ChartLineID(const CCurvePref& oPref, std::int32_t lngEar);
+
+// The chart's BackLines when blnBackLines, else its Lines.
+platform::com::ComPtr<lumenplot::ILines> ChartLines(lumenplot::IChart& oChart, bool blnBackLines = false);
+
+// The line of this id in the collection: the existing one as it is, or a new
+// one in the test's look for the ear (colour, line style and width; another
+// ear keeps the chart's defaults). *blnAdded, when given, says which.
+platform::com::ComPtr<lumenplot::ILine> CurveLine(lumenplot::ILines& oLines, std::int32_t lngLineID,
+                                                  const CCurvePref& oPref, std::int32_t lngEar,
+                                                  bool* blnAdded = nullptr);
 
 // Replaces the line's point at x by one at (x, y) with the test's symbol for
 // the ear and symbol index (0 to 5). Thresholds (index 0 and 3) are joined by

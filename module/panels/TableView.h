@@ -88,7 +88,7 @@ signals:
     void PointPlot(std::int32_t X, std::int32_t Y, std::int32_t MASKING, std::int32_t Ear, std::int32_t PlotType);
     // A complete, valid masking entry in a table without a level row.
     void SpecifyMasking(std::int32_t X, std::int32_t MASKING, std::int32_t Ear);
-    // Part of the table's event set for its hosts; the table raises none of them.
+    // Offered to hosts with the other events; the table raises none of them.
     void DeletePoint(std::int32_t Freq, std::int32_t Ear);
     void HideMe();
     void ConfigureMe();

@@ -1,5 +1,8 @@
 #include "module/report/frmPrintHelper.h"
 
+#include "module/core/ChartLineRoutines.h"
+#include "module/views/CPureToneChartMaps.h"
+
 #include "PelmTolvaneChart/ClassIds.h"
 
 #include "platform/com/Control.h"
@@ -78,6 +81,13 @@ void frmPrintHelper::setUpPureToneAxes()
     raiseOnFailure(cht.ClearXGridLines(), kSource);
 }
 
+void frmPrintHelper::InitPureToneChart(const CPureToneChartMaps& oChartMaps)
+{
+    setUpPureToneAxes();
+    for (const auto& map : oChartMaps) addXGridLine(map->ChartValue, map->Label, !map->Hide, map->Dashed);
+    redraw();
+}
+
 void frmPrintHelper::addXGridLine(double position, const std::string& label, bool visible, bool dashed)
 {
     raiseOnFailure(m_cht->AddXGridLine(position, label, variantBool(visible), variantBool(dashed)), kSource);
@@ -125,6 +135,7 @@ void frmPrintHelper::InitSpeechChart()
         addXGridLine(x, labelled ? std::to_string(x) : std::string(), true, !labelled);
     }
     raiseOnFailure(cht.put_UseSymbolToLineBuffer(lumenplot::VARIANT_TRUE), kSource);
+    AddXAxisLabelLine(cht);
     redraw();
 }
 

@@ -19,6 +19,8 @@
 
 namespace brisance {
 
+class CPureToneChartMaps;
+
 class frmPrintHelper final : public QWidget {
 public:
     // Creates the chart by its class id and sites it; raises the creation's
@@ -31,14 +33,12 @@ public:
 
     // A printed pure-tone audiogram: levels -10 to 130 dB labelled every 10
     // dB over the chart, and one vertical grid line per entry of the frequency
-    // map, in the map's order. Each entry (reached through ->) gives
-    // ChartValue, Label, Hide and Dashed; a hidden entry still gets its line,
-    // added as not visible.
-    template <class ChartMaps>
-    void InitPureToneChart(const ChartMaps& oChartMaps);
+    // map, in the map's order, labelled and dashed as the map says; a hidden
+    // entry still gets its line, added as not visible.
+    void InitPureToneChart(const CPureToneChartMaps& oChartMaps);
     // A printed speech audiogram: levels -5 to 135 dB across, scores 0 to 100
     // up the chart, each horizontal line carrying 100 - score as its grid-line
-    // label and the score as its axis label.
+    // label and the score as its axis label, and the row of level labels.
     void InitSpeechChart();
     // Turns every line of the chart's Lines black.
     void ChangeLineColors();
@@ -51,14 +51,5 @@ private:
     platform::com::ComPtr<platform::com::ControlSite> m_site;
     platform::com::ComPtr<lumenplot::IChart> m_cht;
 };
-
-template <class ChartMaps>
-void frmPrintHelper::InitPureToneChart(const ChartMaps& oChartMaps)
-{
-    setUpPureToneAxes();
-    for (const auto& map : oChartMaps)
-        addXGridLine(map->ChartValue, map->Label, !map->Hide, map->Dashed);
-    redraw();
-}
 
 }  // namespace brisance

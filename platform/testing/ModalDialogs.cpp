@@ -33,13 +33,17 @@ void click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(std::min(8, widget->width() / 2), widget->height() / 2));
 }
 
-void choose(QComboBox* combo, const QString& text)
+void choose(QComboBox* combo, int row)
 {
-    const int index = combo->findText(text);
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Home);
-    for (int i = 0; i < index; ++i)
+    for (int i = 0; i < row; ++i)
         QTest::keyClick(combo, Qt::Key_Down);
+}
+
+void choose(QComboBox* combo, const QString& text)
+{
+    choose(combo, combo->findText(text));
 }
 
 std::string typeName(const std::type_info& type)

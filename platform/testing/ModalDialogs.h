@@ -45,8 +45,10 @@ Widget* child(const QObject& parent, const char* objectName)
 // text takes clicks only on its box and text.
 void click(QWidget* widget);
 
-// Chooses the entry with the keyboard, as a user does (the offscreen platform
-// lets no click through to an open combo list).
+// Chooses the entry at the row, or the one with the text, with the keyboard,
+// as a user does (the offscreen platform lets no click through to an open
+// combo list): the first entry, then down to it.
+void choose(QComboBox* combo, int row);
 void choose(QComboBox* combo, const QString& text);
 
 // The readable name of a C++ type, for failure messages.

@@ -1,7 +1,7 @@
 #include "module/preferences/TestVocabularies.h"
 
 #include "module/core/tests/TextsTestSupport.h"
-#include "module/preferences/tests/ComboChoice.h"
+#include "platform/testing/ModalDialogs.h"
 
 #include <QComboBox>
 
@@ -102,31 +102,31 @@ TEST_F(TestVocabulariesTest, TheOfferedEntriesDependOnTheTestType)
 TEST_F(TestVocabulariesTest, NotationKeysAreBuiltFromTheChosenCodes)
 {
     FillPureToneTestTypes(m_testType);
-    testing::ChooseEntry(m_testType, 3);  // ipsilateral reflex
+    platform::testing::choose(&m_testType, 3);  // ipsilateral reflex
     FillPureToneTransducers(m_transducer, 4);
     FillAidedConditions(m_condition, 4);
     EXPECT_EQ(BuildNotation3(m_testType, m_transducer, m_condition), "") << "no transducer or condition chosen";
-    testing::ChooseEntry(m_transducer, 0);  // the probe, code 4
-    testing::ChooseEntry(m_condition, 0);
+    platform::testing::choose(&m_transducer, 0);  // the probe, code 4
+    platform::testing::choose(&m_condition, 0);
     ASSERT_EQ(m_transducer.currentData().toInt(), 4) << "the keys chose the entry";
     EXPECT_EQ(BuildNotation3(m_testType, m_transducer, m_condition), "4-0-1-") << "a reflex key has transducer 0";
 
-    testing::ChooseEntry(m_testType, 0);  // threshold
+    platform::testing::choose(&m_testType, 0);  // threshold
     FillPureToneTransducers(m_transducer, 1);
     FillAidedConditions(m_condition, 1);
-    testing::ChooseEntry(m_transducer, 0);
-    testing::ChooseEntry(m_condition, 1);
+    platform::testing::choose(&m_transducer, 0);
+    platform::testing::choose(&m_condition, 1);
     EXPECT_EQ(BuildNotation3(m_testType, m_transducer, m_condition), "1-1-2-");
 
     FillSpeechTestTypes(m_testType);
     FillSpeechTransducers(m_transducer, 1);
     FillWordLists(m_wordList);
     FillAidedConditions(m_condition, 0);
-    testing::ChooseEntry(m_testType, 0);
-    testing::ChooseEntry(m_transducer, 0);
-    testing::ChooseEntry(m_condition, 0);
+    platform::testing::choose(&m_testType, 0);
+    platform::testing::choose(&m_transducer, 0);
+    platform::testing::choose(&m_condition, 0);
     EXPECT_EQ(BuildNotation4(m_testType, m_transducer, m_wordList, m_condition), "") << "no word list chosen";
-    testing::ChooseEntry(m_wordList, 7);  // phonetically balanced
+    platform::testing::choose(&m_wordList, 7);  // phonetically balanced
     EXPECT_EQ(BuildNotation4(m_testType, m_transducer, m_wordList, m_condition), "1-1-10-1-");
 }
 

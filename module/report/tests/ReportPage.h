@@ -11,7 +11,9 @@
 #include <QImage>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace brisance::testing {
 
@@ -47,6 +49,33 @@ inline int inkCount(const QImage& image, const QRect& area)
         for (int x = inside.left(); x <= inside.right(); ++x)
             count += isInk(image.pixel(x, y)) ? 1 : 0;
     return count;
+}
+
+// The chart's grid grey.
+inline bool isGrid(QRgb pixel)
+{
+    return qAbs(qRed(pixel) - 180) < 30 && qAbs(qGreen(pixel) - 180) < 30 && qAbs(qBlue(pixel) - 180) < 30;
+}
+
+// The solid grid lines across (rows) or up (columns) the picture: runs of
+// rows or columns whose grid pixels nearly span the longest one found.
+// Dashed lines, with their gaps, fall short of it.
+inline std::vector<int> solidGridLines(const QImage& image, bool rows)
+{
+    const int count = rows ? image.height() : image.width();
+    const int along = rows ? image.width() : image.height();
+    std::vector<int> coverage(count, 0);
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < along; ++j)
+            coverage[i] += isGrid(rows ? image.pixel(j, i) : image.pixel(i, j)) ? 1 : 0;
+    const int longest = *std::max_element(coverage.begin(), coverage.end());
+    std::vector<int> lines;
+    for (int i = 0; i < count; ++i)
+        if (coverage[i] >= longest * 9 / 10 && (lines.empty() || lines.back() < i - 1))
+            lines.push_back(i);
+        else if (coverage[i] >= longest * 9 / 10)
+            lines.back() = i;
+    return lines;
 }
 
 // A white memory image of the size (cm) with its own context.

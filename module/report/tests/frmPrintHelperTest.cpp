@@ -1,4 +1,5 @@
 #include "module/report/frmPrintHelper.h"
+#include "module/views/CPureToneChartMaps.h"
 #include "module/report/tests/ReportPage.h"
 #include "module/testing/RegisterServer.h"
 
@@ -20,46 +21,16 @@ using platform::com::ComPtr;
 using platform::com::S_OK;
 using testing::ImagePage;
 
-// One entry of a frequency map, as the chart maps hold them.
-struct Tick {
-    std::int32_t ChartValue;
-    std::string Label;
-    bool Hide;
-    bool Dashed;
-};
-using Ticks = std::vector<std::shared_ptr<Tick>>;
-
-Ticks ticks(std::initializer_list<Tick> entries)
+// A frequency axis of the report's kind, the ticks between octaves dashed.
+CPureToneChartMaps chartMaps(std::int32_t octaves)
 {
-    Ticks result;
-    for (const Tick& entry : entries) result.push_back(std::make_shared<Tick>(entry));
-    return result;
-}
-
-bool isGrid(QRgb pixel)
-{
-    return qAbs(qRed(pixel) - 180) < 30 && qAbs(qGreen(pixel) - 180) < 30 && qAbs(qBlue(pixel) - 180) < 30;
-}
-
-// The solid grid lines across (rows) or up (columns) the picture: runs of
-// rows or columns whose grid pixels nearly span the longest one found.
-// Dashed lines, with their gaps, fall short of it.
-std::vector<int> solidGridLines(const QImage& image, bool rows)
-{
-    const int count = rows ? image.height() : image.width();
-    const int along = rows ? image.width() : image.height();
-    std::vector<int> coverage(count, 0);
-    for (int i = 0; i < count; ++i)
-        for (int j = 0; j < along; ++j)
-            coverage[i] += isGrid(rows ? image.pixel(j, i) : image.pixel(i, j)) ? 1 : 0;
-    const int longest = *std::max_element(coverage.begin(), coverage.end());
-    std::vector<int> lines;
-    for (int i = 0; i < count; ++i)
-        if (coverage[i] >= longest * 9 / 10 && (lines.empty() || lines.back() < i - 1))
-            lines.push_back(i);
-        else if (coverage[i] >= longest * 9 / 10)
-            lines.back() = i;
-    return lines;
+    CPureToneChartMaps maps;
+    maps.ChartWidth = 1000;
+    maps.OctavePositions = octaves;
+    maps.InterOctaveDashed = true;
+    maps.InterOctaveHidden = false;
+    maps.Initialize();
+    return maps;
 }
 
 // The columns of the plot's black frame, left and right: the first and the
@@ -106,11 +77,17 @@ struct PrintChartForm : ::testing::Test {
 
 TEST_F(PrintChartForm, APureToneChartShowsTheTenDecibelLinesAndTheMapsShownTicks)
 {
-    form->InitPureToneChart(ticks({{200, "250", false, false}, {500, "", true, false}, {800, "4K", false, false}}));
+    CPureToneChartMaps maps = chartMaps(7);
+    form->InitPureToneChart(maps);
+    const std::size_t octaveLines = testing::solidGridLines(rendered(), false).size();
+    EXPECT_GE(octaveLines, 6u) << "one solid line per octave, the dashed ones between not counted";
+
+    maps.Item(std::string("1000"))->Hide = true;
+    form->InitPureToneChart(maps);
     const QImage image = rendered();
-    const std::vector<int> levels = solidGridLines(image, true);
+    const std::vector<int> levels = testing::solidGridLines(image, true);
     EXPECT_EQ(levels.size(), 15u) << "-10 to 130 dB every 10 dB, none at the 5 dB steps";
-    EXPECT_EQ(solidGridLines(image, false).size(), 2u) << "the hidden tick draws no line";
+    EXPECT_EQ(testing::solidGridLines(image, false).size(), octaveLines - 1) << "the hidden tick draws no line";
 
     const auto frame = frameColumns(image);
     for (const int y : levels) EXPECT_TRUE(labelled(image, frame, y, true)) << "a level line without its label at row " << y;
@@ -118,13 +95,15 @@ TEST_F(PrintChartForm, APureToneChartShowsTheTenDecibelLinesAndTheMapsShownTicks
 
 TEST_F(PrintChartForm, EachSetUpReplacesTheGridLinesOfTheOneBefore)
 {
-    form->InitPureToneChart(ticks({{200, "250", false, false}}));
-    form->InitPureToneChart(ticks({{800, "4K", false, false}}));
-    EXPECT_EQ(solidGridLines(rendered(), false).size(), 1u);
-    EXPECT_EQ(solidGridLines(rendered(), true).size(), 15u);
+    form->InitPureToneChart(chartMaps(7));
+    const std::size_t sevenOctaves = testing::solidGridLines(rendered(), false).size();
+    form->InitPureToneChart(chartMaps(9));
+    form->InitPureToneChart(chartMaps(7));
+    EXPECT_EQ(testing::solidGridLines(rendered(), false).size(), sevenOctaves);
+    EXPECT_EQ(testing::solidGridLines(rendered(), true).size(), 15u);
     form->InitSpeechChart();
-    EXPECT_EQ(solidGridLines(rendered(), false).size(), 14u);
-    EXPECT_EQ(solidGridLines(rendered(), true).size(), 11u);
+    EXPECT_EQ(testing::solidGridLines(rendered(), false).size(), 14u);
+    EXPECT_EQ(testing::solidGridLines(rendered(), true).size(), 11u);
 }
 
 TEST_F(PrintChartForm, ChangeLineColorsTurnsEveryLineBlack)
@@ -152,9 +131,9 @@ TEST_F(PrintChartForm, ASpeechChartShowsElevenScoreLinesAndFourteenSolidLevelLin
 {
     form->InitSpeechChart();
     const QImage image = rendered();
-    const std::vector<int> scores = solidGridLines(image, true);
+    const std::vector<int> scores = testing::solidGridLines(image, true);
     EXPECT_EQ(scores.size(), 11u);
-    EXPECT_EQ(solidGridLines(image, false).size(), 14u);
+    EXPECT_EQ(testing::solidGridLines(image, false).size(), 14u);
     const auto frame = frameColumns(image);
     for (const int y : scores) {
         EXPECT_TRUE(labelled(image, frame, y, true)) << "no axis label at row " << y;

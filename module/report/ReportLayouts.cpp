@@ -1,0 +1,48 @@
+// The two page layouts of the report, one row per section in drawing order.
+#include "module/report/ReportLayout.h"
+
+#include "vellum/VellumValues.h"
+
+#include <array>
+
+namespace brisance {
+
+std::span<const CReport::LayoutRow> CReport::Layout(std::int32_t Version)
+{
+    using Row = LayoutRow;
+    // Both ears on one chart. The legend stands at the same page position
+    // whatever X is.
+    static constexpr std::array kUS = {
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintHeader(X, Y, W, H); },
+            fromX(0), fromY(0), page(18.5f), page(1.5f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSymbolLegend(X, Y, W, H); },
+            page(14.1f), fromY(2.0f), page(5.65f), page(6.1f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H); },
+            fromX(0), fromY(1.75f), page(11.7f), page(10.2f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintFooter(X, Y, W, H); },
+            fromX(0), fromY(21.5f), page(18.0f), fromH(-21.5f)},
+    };
+    // One chart per ear, the right ear's on the left, and the speech chart.
+    static constexpr std::array kEurope = {
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintHeader(X, Y, W, H); },
+            fromX(0), fromY(0), page(18.5f), page(1.5f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSectionTitle(X, Y, W, H); },
+            fromX(0), fromY(1.7f), page(0), page(0)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSymbolLegend(X, Y, W, H); },
+            fromRight(-4.1f), fromY(3.5f), page(4.1f), page(6.0f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H, vellum::kEarRight); },
+            fromX(0.2f), fromY(3.0f), page(6.2f), page(6.2f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H, vellum::kEarLeft); },
+            fromX(6.95f), fromY(3.0f), page(6.2f), page(6.2f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechLegend(X, Y, W, H); },
+            fromRight(-4.1f), fromY(15.0f), page(4.1f), page(5.0f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechChart(X, Y, W, H); },
+            fromX(0.2f), fromY(15.0f), page(13.5f), page(6.0f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintFooter(X, Y, W, H); },
+            fromX(0), fromY(21.5f), fromW(0), fromH(-21.5f)},
+    };
+    if (Version == ReportVersion_US) return kUS;
+    return kEurope;
+}
+
+}  // namespace brisance

@@ -1,0 +1,176 @@
+#pragma once
+// A report as the document sets one up, over small fixtures: English texts,
+// the symbol images, an empty audiogram, an empty preference store, and the
+// tests of the symbol legend's eight notations plus two speech tests:
+//   "1-1-1-" AC, "1-2-1-" BC, "2-3-1-" MCL, "3-1-1-" UCL, "1-3-1-" SF,
+//   "1-3-2-" SFA (all with their standard symbols), "1-1-10-1-" WRS (right
+//   red, left blue) and "7-1-2-1-" MCLS.
+// Reports print stand-alone on the built-in PDF printer.
+
+#include "module/core/CCurvePrefs.h"
+#include "module/core/CLangLoader.h"
+#include "module/core/ModuleGlobals.h"
+#include "module/panels/CSymbols.h"
+#include "module/panels/SymbolCatalogue.h"
+#include "module/report/CReport.h"
+#include "module/testing/RegisterServer.h"
+
+#include "vellum/IVellumDataLayer.h"
+#include "vellum/IVellumKeyedStore.h"
+
+#include "platform/com/Creation.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/Types.h"
+#include "platform/print/Printers.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/testing/PdfPages.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace brisance::testing {
+
+inline constexpr const char* kEnglishTexts = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
+inline constexpr platform::gfx::ColorRef kRed = platform::gfx::rgb(255, 0, 0);
+inline constexpr platform::gfx::ColorRef kBlue = platform::gfx::rgb(0, 0, 255);
+
+inline void AddReportTests(CCurvePrefs& tests)
+{
+    const auto add = [&](const char* key, const char* label, std::int32_t type, std::int32_t condition) {
+        const auto test = tests.Add(key);
+        test->Label = label;
+        test->TestType = type;
+        test->Condition = condition;
+        test->RightColor = kRed;
+        test->LeftColor = kBlue;
+        test->BinauralColor = kRed;
+        test->LeftLineWidth = test->RightLineWidth = test->BinauralLineWidth = 1;
+        const TestSymbols symbols = expandSymbols(*findStandardSymbolSet(key));
+        for (std::size_t i = 0; i < 6; ++i) {
+            test.get()->*kRightSymbolFields[i] = symbols.right[i];
+            test.get()->*kLeftSymbolFields[i] = symbols.left[i];
+            test.get()->*kBinauralSymbolFields[i] = symbols.binaural[i];
+        }
+    };
+    add("1-1-1-", "AC", 1, 2);
+    add("1-2-1-", "BC", 2, 2);
+    add("2-3-1-", "MCL", 5, 2);
+    add("3-1-1-", "UCL", 6, 2);
+    add("1-3-1-", "SF", 3, 2);
+    add("1-3-2-", "SFA", 3, 3);
+    add("1-1-10-1-", "WRS", 10, 2);
+    add("7-1-2-1-", "MCLS", 26, 2);
+}
+
+class ReportTest : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(registerServer(VELLUM_LIBRARY_PATH));
+        ASSERT_NO_FATAL_FAILURE(registerServer(LUMENPLOT_LIBRARY_PATH));
+        // The speech chart's lines find their tests among the module's.
+        CreateModuleGlobals();
+        tests = ModuleGlobals::CurvePrefs();
+        AddReportTests(*tests);
+        texts = std::make_shared<CLangLoader>();
+        ASSERT_TRUE(texts->OpenResourceLibrary(kEnglishTexts));
+        data = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+        prefs = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+        newReport();
+    }
+
+    void TearDown() override
+    {
+        report.reset();
+        ReleaseModuleGlobals();
+    }
+
+    // A report of the fixture's objects, as the document sets one up.
+    void newReport()
+    {
+        report = std::make_unique<CReport>();
+        report->CurvePrefs(tests);
+        report->SymbolImages(symbols.SymbolImages());
+        report->SymbolImagesLarge(symbols.SymbolImagesLarge());
+        report->LanguageLoader(texts);
+        report->DataLayer(data);
+    }
+
+    // A pure-tone curve of the type, ear and condition with points (Hz, dB).
+    void addPureTone(std::int32_t type, std::int32_t ear, std::initializer_list<std::pair<std::int32_t, int>> points,
+                     std::int32_t condition = 2)
+    {
+        const auto curve = data->get_PureToneCurves()->Add(type, ear, condition);
+        for (const auto& [frequency, level] : points)
+            curve->get_Points()->Add(frequency)->put_Level(static_cast<std::int16_t>(level * 10));
+    }
+
+    // A speech curve with points (dB, %).
+    void addSpeech(std::int32_t type, std::int32_t ear, std::int32_t wordList,
+                   std::initializer_list<std::pair<std::int32_t, int>> points)
+    {
+        const auto curve = data->get_SpeechCurves()->Add(type, ear, 2, wordList);
+        for (const auto& [level, score] : points)
+            curve->get_Points()->Add(level)->put_Score(static_cast<std::int16_t>(score * 100));
+    }
+
+    std::filesystem::path printedFile() const
+    {
+        return platform::print::builtInPrinterSettings().folder / "NOAH Audiogram.pdf";
+    }
+
+    // Prints the report stand-alone on the built-in printer, on an A4 area
+    // at (X, Y), and reads the page back.
+    platform::testing::PdfPage print(std::int32_t version, float X = 1.0f, float Y = 1.0f, float H = 24.4f)
+    {
+        std::filesystem::remove(printedFile());
+        const platform::gfx::DcHandle dc =
+            platform::print::createPrinterDc(platform::print::builtInPrinterSettings().name);
+        report->PrintReport(dc, X, Y, 17.0f, H, version, true, prefs);
+        const auto pages = platform::testing::pdfPages(printedFile());
+        EXPECT_EQ(pages.size(), 1u);
+        return pages.empty() ? platform::testing::PdfPage{} : pages.front();
+    }
+
+    // The first word on the page that starts with the text.
+    static const platform::testing::PdfWord* startingWith(const platform::testing::PdfPage& page,
+                                                          const std::string& text)
+    {
+        for (const auto& word : page.words)
+            if (word.text.rfind(text, 0) == 0) return &word;
+        return nullptr;
+    }
+
+    // The first word of a text of the loader.
+    std::string word(std::int32_t id, bool withoutAccessKeys = false) const
+    {
+        const std::string text = withoutAccessKeys ? texts->LoadResString2(id) : texts->LoadResString(id);
+        return text.substr(0, text.find(' '));
+    }
+
+    CSymbols symbols;
+    std::shared_ptr<CCurvePrefs> tests;
+    std::shared_ptr<CLangLoader> texts;
+    platform::com::ComPtr<vellum::IVellumDataLayer> data;
+    platform::com::ComPtr<vellum::IVellumKeyedStore> prefs;
+    std::unique_ptr<CReport> report;
+};
+
+// The error number that the call raises; 0 when it raises none.
+inline int raisedNumber(const std::function<void()>& call)
+{
+    try {
+        call();
+    } catch (const platform::runtime::RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+}  // namespace brisance::testing

@@ -1,0 +1,394 @@
+// What the pure-tone view shows: the data layer's curves on the charts of
+// their ears, the averages, the notes, its captions, its layout and the
+// ear charts' grid.
+
+#include "module/views/tests/PureToneViewFixture.h"
+
+#include "module/panels/INotes.h"
+#include "module/panels/IPTATable.h"
+#include "module/panels/VerticalLabel.h"
+#include "module/panels/ctlTolvaneButton.h"
+#include "module/views/PureToneChartGrid.h"
+#include "module/views/PureToneLayout.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <map>
+
+namespace brisance {
+namespace {
+
+using testing::AirItem;
+using testing::BoneItem;
+using testing::PureToneViewTest;
+
+using Keys = std::vector<std::int32_t>;
+constexpr std::int32_t kLeft = vellum::kEarLeft;
+constexpr std::int32_t kRight = vellum::kEarRight;
+constexpr std::int32_t kBinaural = vellum::kEarBinaural;
+constexpr std::int32_t kAverageOf500To2000 = 1 << 2 | 1 << 4 | 1 << 6;
+constexpr std::int32_t k2000Hz = 1 << 6;
+
+class DisplayTest : public PureToneViewTest {
+public:
+    // A stored curve with its points (Hz, dB).
+    void addCurve(std::int32_t type, std::int32_t ear, const std::map<std::int32_t, std::int16_t>& levels)
+    {
+        const auto points = data->get_PureToneCurves()->Add(type, ear, 2)->get_Points();
+        for (const auto& [frequency, level] : levels)
+            points->Add(frequency)->put_Level(static_cast<std::int16_t>(level * 10));
+    }
+
+    bool visible(int chart, std::int32_t key) const
+    {
+        lumenplot::VARIANT_BOOL shown = lumenplot::VARIANT_FALSE;
+        line(chart, key)->get_Visible(&shown);
+        return shown != lumenplot::VARIANT_FALSE;
+    }
+
+    QLabel& earLabel(int chart) const { return *view->findChild<QLabel*>(QStringLiteral("lblEar%1").arg(chart)); }
+};
+
+TEST_F(DisplayTest, TheCurvesOfPaletteTestsStandOnTheChartsOfTheirEars)
+{
+    // A reflex test on the palette; reflexes still stay off the audiogram.
+    const auto reflex = tests->Add("4-0-1-");
+    reflex->TestType = 8;
+    reflex->Condition = 2;
+    reflex->Left0Unmasked = 1;
+    AddPaletteItemForCurvePref(reflex, *view->PaletteItems(), false);
+
+    addCurve(1, kLeft, {{1000, 20}});
+    addCurve(1, kRight, {{1000, 30}});
+    addCurve(1, kBinaural, {{1000, 25}});
+    addCurve(2, kLeft, {{1000, 10}});
+    addCurve(8, kLeft, {{1000, 85}});     // reflexes
+    addCurve(5, kLeft, {{1000, 60}});     // "2-3-1-": no such test
+    addCurve(4, kBinaural, {{1000, 70}}); // MCL has no binaural item
+    view->PaletteItems()->ItemByID(BoneItem)->HideInGraph = true;
+
+    struct Case {
+        std::int32_t mode;
+        bool rightOnLeft;
+        Keys chart0;
+        Keys chart1;
+        int boneChart;
+    };
+    // CurveIDs: air 1, bone 2.
+    const Case cases[] = {
+        {1, false, {1, 2, 1001}, {1, 1001}, 0},
+        {1, true, {1, 1001}, {1, 2, 1001}, 1},
+        {0, false, {-1, 1, 2, 1001}, {}, 0},
+        {0, true, {-1, 1, 2, 1001}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        view->RightOnLeft(c.rightOnLeft);
+        view->Mode(c.mode);
+        EXPECT_EQ(lineKeys(0), c.chart0) << "mode " << c.mode << ", right on left " << c.rightOnLeft;
+        EXPECT_EQ(lineKeys(1), c.chart1) << "mode " << c.mode << ", right on left " << c.rightOnLeft;
+        EXPECT_FALSE(visible(c.boneChart, 2)) << "the hidden bone-conduction test";
+        EXPECT_TRUE(visible(c.boneChart, 1));
+    }
+    view->Mode(1);
+    view->RightOnLeft(false);
+    EXPECT_GT(pixelsOfColour(1, 500, 30, testing::kRed), 10);
+    EXPECT_GT(pixelsOfColour(1, 500, 25, testing::kGreen), 10);
+    EXPECT_TRUE(saved.empty()) << "showing the data is no edit";
+    EXPECT_TRUE(responder.shown().empty());
+}
+
+TEST_F(DisplayTest, TheAveragesUseTheStoredFrequenciesOrElseTheViews)
+{
+    addCurve(1, kLeft, {{500, 10}, {1000, 20}, {2000, 30}});
+    view->FrequenciesToAverage(kAverageOf500To2000);
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "20");
+
+    // An action stored without them takes the view's frequencies.
+    for (const auto put : {&vellum::IVellumDataLayer::put_AverageFrequenciesLeft,
+                           &vellum::IVellumDataLayer::put_AverageFrequenciesRight})
+        (data.get()->*put)(0);
+    view->ShowDataInDataLayer();
+    EXPECT_EQ(data->get_AverageFrequenciesLeft(), kAverageOf500To2000);
+    EXPECT_EQ(data->get_AverageFrequenciesRight(), kAverageOf500To2000);
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "20");
+
+    // An action's own frequencies stay its own.
+    data->put_AverageFrequenciesLeft(1 << 2);
+    view->ShowDataInDataLayer();
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "10");
+    EXPECT_EQ(view->FrequenciesToAverage(), kAverageOf500To2000);
+
+    // The double-weight frequencies reach the data layer too, so that the
+    // report prints the average shown here.
+    data->put_AverageFrequenciesLeft(kAverageOf500To2000);
+    view->FrequenciesToDblAverage(k2000Hz);
+    EXPECT_EQ(data->get_DoubleAverageFrequenciesLeft(), k2000Hz);
+    EXPECT_EQ(data->get_DoubleAverageFrequenciesRight(), k2000Hz);
+    EXPECT_EQ(view->PureToneAverage()->DoubleAverageFrequencies(kLeft), k2000Hz);
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "22") << "(10 + 20 + 30 + 30) / 4, halves to even";
+}
+
+TEST_F(DisplayTest, ClearEmptiesWhatTheViewShowsButTheUnderlay)
+{
+    addCurve(1, kLeft, {{500, 10}, {1000, 20}});
+    view->FrequenciesToAverage(kAverageOf500To2000);
+    select(AirItem);
+    emit view->TestDataPanel()->PointPlot(2000, 30, 0, kLeft, 0);
+    notes->put_Category(0);
+    notes->put_Section(0);
+    notes->put_Value("Comments", "quiet booth");
+    view->ShowDataInDataLayer();
+    ASSERT_EQ(view->Notes()->GetNoteTypeText(6), "quiet booth");
+    platform::com::ComPtr<lumenplot::ILines> backLines;
+    view->chtEar(0).chart().get_BackLines(backLines.put());
+    platform::com::ComPtr<lumenplot::ILine> underlay;
+    backLines->Add(7, underlay.put());
+
+    view->DataNeedsSaved(false);
+    view->Clear();
+    EXPECT_EQ(lineKeys(0), Keys{});
+    EXPECT_EQ(cell(0, 6, 0), "");
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "");
+    EXPECT_EQ(view->Notes()->GetNoteTypeText(6), "");
+    lumenplot::VARIANT_BOOL kept = lumenplot::VARIANT_FALSE;
+    backLines->ItemExist(7, &kept);
+    EXPECT_EQ(kept, lumenplot::VARIANT_TRUE) << "the back lines belong to the underlay";
+    EXPECT_FALSE(view->DataNeedsSaved()) << "clearing the notes is no edit";
+    EXPECT_EQ(data->get_PureToneCurves()->get_Count(), 1);
+}
+
+TEST_F(DisplayTest, ANotesEditIsWrittenUnlessTheViewIsReadOnly)
+{
+    auto& comments = *view->Notes()->findChild<QPlainTextEdit*>("txtComments");
+    QTest::keyClicks(&comments, "ok");
+    notes->put_Category(0);
+    notes->put_Section(0);
+    EXPECT_EQ(notes->get_Value("Comments"), platform::runtime::Variant("ok"));
+    EXPECT_TRUE(view->DataNeedsSaved());
+
+    view->DataNeedsSaved(false);
+    view->Enabled(false);
+    comments.setPlainText("changed");
+    EXPECT_EQ(notes->get_Value("Comments"), platform::runtime::Variant("ok"));
+    EXPECT_FALSE(view->DataNeedsSaved());
+}
+
+TEST_F(DisplayTest, AViewNotYetSetUpShowsNoCurvesAndRaisesNothing)
+{
+    addCurve(1, kLeft, {{1000, 20}});
+    CPureTone bare(window.get());
+    bare.DataLayer(data);
+    bare.Mode(0);
+    bare.ShowDataInDataLayer();
+    bare.InitializeCharts(testing::kNormalRange);  // still no tests
+    platform::com::ComPtr<lumenplot::ILines> lines;
+    bare.chtEar(0).chart().get_Lines(lines.put());
+    platform::com::ComPtr<platform::com::IUnknown> walk;
+    lines->get__NewEnum(walk.put());
+    platform::runtime::Variant first;
+    EXPECT_NE(walk.as<platform::com::IEnumVARIANT>()->Next(1, &first, nullptr), platform::com::S_OK);
+    EXPECT_TRUE(responder.shown().empty());
+}
+
+TEST_F(DisplayTest, CaptionsComeFromTheTextLoader)
+{
+    EXPECT_EQ(earLabel(0).text().toStdString(), text(TR_LEFT_EAR));
+    EXPECT_EQ(earLabel(1).text().toStdString(), text(TR_RIGHT_EAR));
+    view->RightOnLeft(true);
+    EXPECT_EQ(earLabel(0).text().toStdString(), text(TR_RIGHT_EAR));
+    view->Mode(0);
+    EXPECT_EQ(earLabel(0).text().toStdString(), text(TR_RIGHT_EAR) + " / " + text(TR_LEFT_EAR));
+    EXPECT_EQ(view->findChild<ctlTolvaneButton*>("butMasked")->Caption(), text(TR_MASKED));
+    EXPECT_EQ(view->findChild<ctlTolvaneButton*>("butBinaural")->Caption(), text(TR_BINAURAL));
+    EXPECT_EQ(view->findChild<VerticalLabel*>()->Caption(), text(TR_HEARING_LEVEL_IN_DECIBELS_DB));
+    EXPECT_EQ(view->Palette()->HideButtonBaseText(), text(TR_HIDE_PCTS_CURVE));
+    EXPECT_FALSE(view->Palette()->ShowAddTestButton());
+
+    // Another loader shows only after LoadStrings.
+    auto german = std::make_shared<CLangLoader>();
+    ASSERT_TRUE(german->OpenResourceLibrary(BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceDEU.so"));
+    view->LanguageLoader(german);
+    EXPECT_EQ(view->findChild<ctlTolvaneButton*>("butMasked")->Caption(), text(TR_MASKED));
+    view->LoadStrings();
+    EXPECT_EQ(view->findChild<ctlTolvaneButton*>("butMasked")->Caption(), german->LoadResString(TR_MASKED));
+}
+
+// Layout.
+
+PureToneLayoutInput LayoutInput()
+{
+    PureToneLayoutInput input;
+    input.Width = 12000;
+    input.ChartCount = 2;
+    input.ShowTestDataTable = input.ShowPureToneAverage = input.ShowNotes = true;
+    input.PlotHeightPerWidth = 1.0;
+    input.ChartMarginsAcross = 600;
+    input.ChartMarginsDown = 480;
+    input.PaletteHeight = [](int) { return 400; };
+    input.TableHeight = 1500;
+    input.AverageHeight = 1800;
+    input.NotesHeight = 2935;
+    return input;
+}
+
+TEST(PureToneLayout, RowsStackUnderTheChartsAndHiddenPanelsTakeNoRoom)
+{
+    // With every row: margin 60, ear labels 300, charts 5760 (a pair's plot
+    // 5880 - 600 wide, as high, and the margins), gap 120, the palette row
+    // 810 (the two buttons), gap and table 1500, gap and the notes 2935,
+    // margin 60.
+    struct Case {
+        const char* what;
+        std::function<void(PureToneLayoutInput&)> change;
+        int height;
+    };
+    const Case cases[] = {
+        {"everything", [](PureToneLayoutInput&) {}, 11785},
+        {"one chart: as high as one of a pair", [](PureToneLayoutInput& in) { in.ChartCount = 1; }, 11785},
+        {"no table", [](PureToneLayoutInput& in) { in.ShowTestDataTable = false; }, 11785 - 1620},
+        {"no notes: the average sets the row", [](PureToneLayoutInput& in) { in.ShowNotes = false; }, 11785 - 1135},
+        {"neither average nor notes",
+         [](PureToneLayoutInput& in) { in.ShowNotes = in.ShowPureToneAverage = false; }, 11785 - 3055},
+        {"a high palette", [](PureToneLayoutInput& in) { in.PaletteHeight = [](int) { return 1000; }; }, 11975},
+        {"axis captions: a narrower pair and the frequency caption",
+         [](PureToneLayoutInput& in) { in.ShowAxisCaptions = true; }, 11785 - 150 + 300},
+    };
+    for (const Case& c : cases) {
+        PureToneLayoutInput input = LayoutInput();
+        c.change(input);
+        EXPECT_EQ(LayOutPureTone(input).Height, c.height) << c.what;
+    }
+
+    const PureToneLayout pair = LayOutPureTone(LayoutInput());
+    EXPECT_EQ(pair.Charts[0], QRect(60, 360, 5880, 5760));
+    EXPECT_EQ(pair.Charts[1], QRect(6060, 360, 5880, 5760));
+    EXPECT_EQ(pair.EarLabels[1], QRect(6060, 60, 5880, 300));
+    EXPECT_EQ(pair.Palette.top(), 6240);
+    EXPECT_EQ(pair.MaskedButton.right() + 1, 11940) << "the buttons stand at the palette's right";
+    EXPECT_EQ(pair.Table, QRect(60, 7170, 11880, 1500));
+    EXPECT_EQ(pair.Average.left(), 60);
+    EXPECT_EQ(pair.Notes.left(), pair.Average.right() + 1 + 120);
+    EXPECT_EQ(pair.Notes.right() + 1, 11940);
+
+    PureToneLayoutInput alone = LayoutInput();
+    alone.ChartCount = 1;
+    alone.ShowPureToneAverage = false;
+    const PureToneLayout single = LayOutPureTone(alone);
+    EXPECT_EQ(single.Charts[0], QRect(60, 360, 11880, 5760));
+    EXPECT_TRUE(single.Charts[1].isEmpty());
+    EXPECT_EQ(single.Notes.left(), 60);
+}
+
+TEST_F(DisplayTest, TheDisplayModeShowsOneChartOrBoth)
+{
+    QWidget& chart0 = *view->chtEar(0).widget();
+    QWidget& chart1 = *view->chtEar(1).widget();
+    const int pairHeight = view->HeightNeeded();
+    const int pairWidth = chart0.width();
+
+    view->DisplayMode(0);
+    EXPECT_TRUE(chart0.isVisible());
+    EXPECT_FALSE(chart1.isVisible());
+    EXPECT_FALSE(earLabel(1).isVisible());
+    EXPECT_GT(chart0.width(), 2 * pairWidth);
+    EXPECT_EQ(view->HeightNeeded(), pairHeight);
+
+    view->DisplayMode(1);
+    EXPECT_FALSE(chart0.isVisible());
+    EXPECT_TRUE(chart1.isVisible());
+    EXPECT_EQ(chart1.x(), chart0.x()) << "the one chart stands on the left";
+
+    view->DisplayMode(2);
+    view->Mode(0);
+    EXPECT_FALSE(chart1.isVisible()) << "both ears share chtEar(0)";
+
+    view->ShowNotes(false);
+    view->ShowPureToneAverage(false);
+    view->ShowTestDataTable(false);
+    EXPECT_FALSE(view->TestDataPanel()->isVisible());
+    EXPECT_LT(view->HeightNeeded(), pairHeight);
+    EXPECT_EQ(view->WidthNeeded(5000), CPureTone::kMinimumWidth);
+    EXPECT_EQ(view->WidthNeeded(20000), 20000);
+}
+
+// The charts' grid.
+
+TEST(PureToneChartGrid, TheGraphOptionsGiveTheAxesAndTheirLines)
+{
+    struct Case {
+        std::int32_t options;
+        std::size_t xLines;
+        double lastX;
+        double lastLevel;
+        double yMax;
+        lumenplot::TXLabelPosition labels;
+        bool interOctaveShown;
+        bool interOctaveDashed;
+        bool stepsShown;
+        bool buffer;
+        bool captions;
+    };
+    const Case cases[] = {
+        {0, 13, 946, 130, 145, lumenplot::grid_OnBottom, false, false, false, false, false},
+        {32 | 128 | 512, 11, 950, 120, 135, lumenplot::grid_OnBottom, true, false, false, false, false},
+        {32 | 0x2000 | 1024 | 256, 11, 950, 130, 145, lumenplot::grid_OnTop, true, true, true, false, false},
+        {128 | 0x2000 | 64 | 4096, 13, 946, 130, 145, lumenplot::grid_OnBottom, true, false, false, true, true},
+    };
+    for (const Case& c : cases) {
+        const PureToneChartGrid grid = PureToneChartGridFor(c.options);
+        ASSERT_EQ(grid.XGridLines.size(), c.xLines) << "options " << c.options;
+        EXPECT_EQ(grid.XGridLines.front(), (PureToneGridLine{50, "125", true, false}));
+        EXPECT_EQ(grid.XGridLines.back().Position, c.lastX);
+        const PureToneGridLine& at750 = grid.XGridLines[3];
+        EXPECT_EQ(at750.Label, "");
+        EXPECT_EQ(at750.Visible, c.interOctaveShown) << "options " << c.options;
+        EXPECT_EQ(at750.Dashed, c.interOctaveDashed) << "options " << c.options;
+        EXPECT_EQ(grid.XMin, 0);
+        EXPECT_EQ(grid.XMax, 1000);
+
+        EXPECT_EQ(grid.YGridLines.front(), (PureToneGridLine{-10, "-10", true, false}));
+        EXPECT_EQ(grid.YGridLines.back(), (PureToneGridLine{c.lastLevel, std::to_string(int(c.lastLevel)), true, false}));
+        EXPECT_EQ(grid.YGridLines[1], (PureToneGridLine{-5, "", c.stepsShown, true})) << "options " << c.options;
+        EXPECT_EQ(grid.YMin, -25);
+        EXPECT_EQ(grid.YMax, c.yMax);
+        EXPECT_EQ(grid.XLabelPosition, c.labels);
+        EXPECT_EQ(grid.UseSymbolToLineBuffer, c.buffer);
+        EXPECT_EQ(grid.ShowAxisCaptions, c.captions);
+    }
+}
+
+TEST_F(DisplayTest, EachRangeIsDrawnWithItsLines)
+{
+    struct Case {
+        std::int32_t options;
+        bool stepsShown;
+        bool has12kHz;
+    };
+    for (const Case& c : {Case{32, false, false}, Case{32 | 1024, true, false}, Case{1024, true, true}}) {
+        view->InitializeCharts(c.options);
+        QCoreApplication::processEvents();
+        const QImage image = testing::grabControl(*view->chtEar(0).widget());
+        // Along a level line, between the 4 and 8 kHz lines of either range.
+        const auto along = [&](double level) {
+            std::map<platform::gfx::ColorRef, int> colours;
+            const int y = pixelOf(0, 0, level).y();
+            for (int x = pixelOf(0, 730, 0).x(); x < pixelOf(0, 790, 0).x(); ++x)
+                ++colours[testing::pixelAt(image, x, y)];
+            return colours;
+        };
+        const auto labelled = along(20);
+        ASSERT_EQ(labelled.size(), 1u) << "a labelled line is solid";
+        const platform::gfx::ColorRef gridColour = labelled.begin()->first;
+        const auto step = along(25);
+        EXPECT_EQ(step.contains(gridColour), c.stepsShown) << "options " << c.options;
+        if (c.stepsShown) {
+            EXPECT_EQ(step.size(), 2u) << "a 5-dB line is dashed";
+        }
+        const QPoint at12kHz = pixelOf(0, 834, 22);
+        EXPECT_EQ(testing::pixelAt(image, at12kHz.x(), at12kHz.y()) == gridColour, c.has12kHz) << "options " << c.options;
+    }
+}
+
+}  // namespace
+}  // namespace brisance
