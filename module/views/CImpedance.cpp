@@ -93,6 +93,20 @@ std::optional<std::size_t> panelOfTestType(std::int32_t reflexTestType)
     }
 }
 
+// The panel's value of one of an ear's fields.
+std::string fieldValue(const ctlTympanometry& panel, TympanogramField field, std::int32_t ear)
+{
+    switch (field) {
+    case TympanogramField::PeakPressure: return panel.PeakPressure(ear);
+    case TympanogramField::EarCanalVolume: return panel.EarCanalVolume(ear);
+    case TympanogramField::StaticCompliance: return panel.StaticCompliance(ear);
+    case TympanogramField::PeakHeight: return panel.PeakHeight(ear);
+    case TympanogramField::Gradient: return panel.Gradient(ear);
+    case TympanogramField::ProbeTone: break;
+    }
+    return panel.ProbeToneFrequency();
+}
+
 // Turns a tympanometry panel's events off for its own life.
 class TympanometryEventsOff {
 public:
@@ -451,15 +465,7 @@ void CImpedance::tympanometryChanged(std::int32_t ear)
         const TympanogramRecord before = stored.value_or(TympanogramRecord{});
         TympanogramRecord edited = before;
         for (TympanogramField field : kPanelFields)
-            edited[field] = storedAfterEdit(field, before[field], [&] {
-                switch (field) {
-                case TympanogramField::PeakPressure: return oTymp->PeakPressure(ear);
-                case TympanogramField::EarCanalVolume: return oTymp->EarCanalVolume(ear);
-                case TympanogramField::StaticCompliance: return oTymp->StaticCompliance(ear);
-                case TympanogramField::PeakHeight: return oTymp->PeakHeight(ear);
-                default: return oTymp->Gradient(ear);
-                }
-            }());
+            edited[field] = storedAfterEdit(field, before[field], fieldValue(*oTymp, field, ear));
         edited.TympType = typeAfterEdit(before.TympType, oTymp->TympType(ear));
         // An ear without a tympanogram gets one for its own values only; it
         // then takes the probe tone that both ears share.
