@@ -25,6 +25,10 @@ constexpr int kHuntEmptyReads = 5;
 constexpr milliseconds kHuntEmptyPause{100};
 constexpr milliseconds kHuntLimit{1000};
 constexpr int kHuntByteLimit = 4000;
+// How long a call waits for the first byte from its instruments: as long as
+// an idle line's empty reads pause, so that a call with nothing to read still
+// returns and its caller sees its own requests.
+constexpr milliseconds kInstrumentsWait = kHuntEmptyReads * kHuntEmptyPause;
 
 constexpr int kTypeRetries = 3;
 constexpr milliseconds kTypePause{10};
@@ -34,7 +38,6 @@ constexpr milliseconds kRestPause{10};
 
 // A '|' record: at most 458 bytes up to its LF, and at most 3 s of silence inside.
 constexpr std::size_t kTympanometerRecordLimit = 458;
-constexpr milliseconds kLineIdlePause{10};
 constexpr milliseconds kLineIdleLimit{3000};
 
 bool validType(char type)
@@ -73,8 +76,11 @@ public:
 
 private:
     bool isAudiometer(const PortSlot& slot) const { return &slot == &m_ports.audiometer; }
+    // The port read along with this one, when it is read at all.
+    const SerialPort* otherPort(const PortSlot& slot) const;
 
     std::optional<char> hunt(PortSlot& slot);
+    bool awaitFirstByte(PortSlot& slot);
     char readType(PortSlot& slot);
     void readAudiometerRecord(PortSlot& slot, char type);
     void readTympanometerRecord(PortSlot& slot, char type);
@@ -87,7 +93,15 @@ private:
     PortSlots& m_ports;
     LastError& m_error;
     std::deque<PendingCurve>& m_pending;
+    // Set once this call has heard from an instrument or waited for both.
+    bool m_instrumentsHeard = false;
 };
+
+const SerialPort* Run::otherPort(const PortSlot& slot) const
+{
+    const PortSlot& other = isAudiometer(slot) ? m_ports.tympanometer : m_ports.audiometer;
+    return other.active && other.port.isOpen() ? &other.port : nullptr;
+}
 
 void Run::readPort(PortSlot& slot)
 {
@@ -114,7 +128,8 @@ void Run::readPort(PortSlot& slot)
 }
 
 // The start character, or none. Stray printable characters, or a line that
-// never stops sending, end it with a resend request.
+// never stops sending, end it with a resend request. A line that has sent
+// nothing printable gives way as soon as the other port has bytes waiting.
 std::optional<char> Run::hunt(PortSlot& slot)
 {
     const Clock::time_point began = Clock::now();
@@ -122,12 +137,19 @@ std::optional<char> Run::hunt(PortSlot& slot)
     int received = 0;
     bool strays = false;
     while (emptyReads < kHuntEmptyReads) {
+        if (received == 0 && !slot.port.hasInput() && !awaitFirstByte(slot))
+            return std::nullopt;
         char c = 0;
         if (slot.port.read(&c, 1) != 1) {
-            std::this_thread::sleep_for(kHuntEmptyPause);
             ++emptyReads;
+            // Strays are answered once their line falls silent, whatever the other port does.
+            const SerialPort* other = strays ? nullptr : otherPort(slot);
+            slot.port.waitForInput(kHuntEmptyPause, other);
+            if (other && !slot.port.hasInput() && other->hasInput())
+                return std::nullopt;
             continue;
         }
+        m_instrumentsHeard = true;
         emptyReads = 0;
         if (c == ':' || c == '|')
             return c;
@@ -140,6 +162,18 @@ std::optional<char> Run::hunt(PortSlot& slot)
     if (strays)
         fail(slot, ErrorLostCharacters, slot, '0');
     return std::nullopt;
+}
+
+// For a port that has sent nothing yet in this call. The call waits for its
+// instruments once, on both ports at once; afterwards, or once one of them
+// has been heard, a port with nothing waiting is idle.
+bool Run::awaitFirstByte(PortSlot& slot)
+{
+    if (m_instrumentsHeard)
+        return false;
+    m_instrumentsHeard = true;
+    slot.port.waitForInput(kInstrumentsWait, otherPort(slot));
+    return slot.port.hasInput();
 }
 
 char Run::readType(PortSlot& slot)
@@ -211,11 +245,12 @@ void Run::readTympanometerRecord(PortSlot& slot, char type)
         if (slot.port.read(record + length, 1) == 1) {
             ++length;
             lastByte = Clock::now();
-        } else if (Clock::now() - lastByte >= kLineIdleLimit) {
-            break;
-        } else {
-            std::this_thread::sleep_for(kLineIdlePause);
+            continue;
         }
+        const auto idleLeft = std::chrono::ceil<milliseconds>(lastByte + kLineIdleLimit - Clock::now());
+        if (idleLeft <= milliseconds(0))
+            break;
+        slot.port.waitForInput(idleLeft);
     }
     // A record counts only when it ends in CR LF: a full buffer or a silent
     // line without LF has lost characters.

@@ -1,7 +1,9 @@
 #include "driver/SerialPort.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <span>
 
 namespace marlet {
 
@@ -105,6 +107,17 @@ int SerialPort::write(const void* buffer, int count)
 void SerialPort::purge()
 {
     m_port.purgeInput();
+}
+
+bool SerialPort::hasInput() const
+{
+    return m_port.hasInput();
+}
+
+bool SerialPort::waitForInput(milliseconds timeout, const SerialPort* other) const
+{
+    const std::array<const platform::serial::SerialPort*, 2> ports{&m_port, other ? &other->m_port : nullptr};
+    return platform::serial::SerialPort::waitForInput(std::span(ports.data(), other ? 2 : 1), timeout);
 }
 
 }  // namespace marlet

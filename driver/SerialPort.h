@@ -11,6 +11,7 @@
 
 #include "platform/serial/SerialPort.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -48,6 +49,12 @@ public:
     int write(const void* buffer, int count);
     // Discards what has been received and not read; nothing when closed.
     void purge();
+    // Whether bytes have been received and not read; false when closed.
+    bool hasInput() const;
+    // Waits until this port, or `other` when given, has bytes to read, at
+    // most `timeout`; true when one has. A closed port, or one whose line has
+    // gone, has none.
+    bool waitForInput(std::chrono::milliseconds timeout, const SerialPort* other = nullptr) const;
 
     const std::string& portName() const { return m_portName; }
     std::int32_t baudRate() const { return m_baudRate; }

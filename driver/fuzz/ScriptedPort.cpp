@@ -1,8 +1,8 @@
-// The driver's SerialPort for its fuzz target: the same class, its reads
-// served from the scripted lines instead of a device. Linked ahead of the
-// driver's library, it takes the place of driver/SerialPort.cpp, so the
-// record reader runs unchanged. Opening still opens a pseudo-terminal, which
-// only keeps the port's open state true; nothing is read from it.
+// The driver's SerialPort for its fuzz target: the same class, its reads and
+// waits for input served from the scripted lines instead of a device. Linked
+// ahead of the driver's library, it takes the place of driver/SerialPort.cpp,
+// so the record reader runs unchanged. Opening still opens a pseudo-terminal,
+// which only keeps the port's open state true; nothing is read from it.
 
 #include "driver/SerialPort.h"
 #include "driver/fuzz/ScriptedLine.h"
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace marlet {
 
@@ -29,6 +30,12 @@ int ScriptedLine::read(char* buffer, int count)
     if (m_taken == front.size())
         purge();
     return static_cast<int>(given);
+}
+
+void ScriptedLine::waited()
+{
+    if (!m_chunks.empty() && m_chunks.front().empty())
+        m_chunks.pop_front();
 }
 
 void ScriptedLine::purge()
@@ -116,6 +123,24 @@ void SerialPort::purge()
 {
     if (isOpen())
         lineOf(m_portName).purge();
+}
+
+bool SerialPort::hasInput() const
+{
+    return isOpen() && lineOf(m_portName).hasInput();
+}
+
+bool SerialPort::waitForInput(std::chrono::milliseconds timeout, const SerialPort* other) const
+{
+    const auto anyInput = [&] { return hasInput() || (other && other->hasInput()); };
+    if (anyInput())
+        return true;
+    std::this_thread::sleep_for(timeout);
+    for (const SerialPort* port : {this, other}) {
+        if (port && port->isOpen())
+            lineOf(port->m_portName).waited();
+    }
+    return anyInput();
 }
 
 }  // namespace marlet

@@ -19,6 +19,17 @@ bool isNumberText(std::string_view text)
     }
 }
 
+std::optional<double> numberValue(std::string_view text)
+{
+    try {
+        return runtime::parseNumber(text);
+    } catch (const runtime::RuntimeError& error) {
+        if (error.number() != runtime::errors::Overflow)
+            throw;
+        return std::nullopt;
+    }
+}
+
 std::optional<std::int32_t> leadingWholeNumber(std::string_view text)
 {
     try {

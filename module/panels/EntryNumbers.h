@@ -14,6 +14,10 @@ namespace brisance {
 // for a Double included: "12", "-4.5", " 7 ", "1e999"; not "", "-", "5x".
 bool isNumberText(std::string_view text);
 
+// The whole text as a number (blanks around it allowed); nullopt when it is
+// not one, or one too large for a Double.
+std::optional<double> numberValue(std::string_view text);
+
 // The number at the start of the text (Val: 0 when there is none), rounded
 // half to even to a 32-bit whole number; nullopt when it is too large to read
 // ("1e999") or to convert ("99999999999").

@@ -144,7 +144,12 @@ CPureTone::CPureTone(QWidget* parent)
     LayOut();
 }
 
-CPureTone::~CPureTone() = default;
+CPureTone::~CPureTone()
+{
+    // The panels outlive the charts while the widget ends: they report no more.
+    tblPureTone->removeEventFilter(this);
+    notPureTone->removeEventFilter(this);
+}
 
 // Properties.
 

@@ -150,6 +150,11 @@ private:
         std::shared_ptr<const CCurvePref> pref;
     };
 
+    // Which places a plot or a delete updates: everywhere; all but the
+    // table, which is the source; everywhere, for the test of a key; the
+    // table and the chart, the data staying as it is.
+    enum PlotMode : std::int32_t { PlotEverywhere = 0, PlotFromTable = 1, PlotByTestKey = 2, PlotDisplayOnly = 3 };
+
     // Plotting and deleting points.
     void PlotTestPoint(const std::string& Test, std::int32_t Frequency, std::int32_t Level, std::int32_t Ear,
                        std::int32_t Kind, std::int32_t Mode, std::int32_t MaskingLevel);

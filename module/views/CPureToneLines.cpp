@@ -107,7 +107,7 @@ void CPureTone::mnuDeletePoint_Click()
 {
     const std::int32_t Frequency = FrequencyAt(m_menuX, m_menuY);
     if (Frequency != 0)
-        DeleteTestPoint({}, Frequency, EarOfChart(m_menuChart), 0);
+        DeleteTestPoint({}, Frequency, EarOfChart(m_menuChart), PlotEverywhere);
 }
 
 void CPureTone::mnuDeleteCurve_Click()

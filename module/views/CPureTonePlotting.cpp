@@ -39,13 +39,14 @@ constexpr CodeEntry<KindValues> kPointKinds[] = {
     {4, {vellum::kStatusNoResponse, true}},    {5, {vellum::kStatusUnmeasurable, true}},
 };
 constexpr std::int32_t kMeasuredKind = 0;
-constexpr std::int32_t kMaskedKind = 3;
 
-// Plot modes: which places a plot or delete updates.
-constexpr std::int32_t kPlotEverywhere = 0;
-constexpr std::int32_t kFromTable = 1;   // the table is the source: it is not told back
-constexpr std::int32_t kByTestKey = 2;   // the test comes from its key
-constexpr std::int32_t kDisplayOnly = 3; // the data stays as it is
+// The symbols of each ear; a test shows on an ear's chart by its unmasked one.
+constexpr CodeEntry<const SymbolFields*> kEarSymbols[] = {
+    {vellum::kEarRight, &kRightSymbolFields},
+    {vellum::kEarLeft, &kLeftSymbolFields},
+    {vellum::kEarBinaural, &kBinauralSymbolFields},
+};
+constexpr std::int32_t kMaskedKind = 3;
 
 // The chart's "no position" and "no grid value".
 constexpr double kNoPosition = -32767;
@@ -122,14 +123,8 @@ std::int32_t CPureTone::EarOfChart(int Index) const
 bool CPureTone::SelectedTestHasSymbol(std::int32_t Ear) const
 {
     const auto test = SelectedTest();
-    if (!test)
-        return false;
-    const CCurvePref& pref = *test->pref;
-    const std::int32_t symbol = Ear == vellum::kEarRight ? pref.Right0Unmasked
-                                : Ear == vellum::kEarLeft ? pref.Left0Unmasked
-                                : Ear == vellum::kEarBinaural ? pref.Binaural0Unmasked
-                                                                 : 0;
-    return symbol != 0;
+    const SymbolFields* symbols = LookUpCode(kEarSymbols, Ear, static_cast<const SymbolFields*>(nullptr));
+    return test && symbols && test->pref.get()->*(*symbols)[0] != 0;
 }
 
 // Handlers.
@@ -139,7 +134,7 @@ void CPureTone::chtEar_PlotPoint(int Index, double X, double Y)
     Guarded([&] {
         if (!palPureTone->SelectedButton())
             return;
-        std::int32_t Frequency = FrequencyAt(X, Y);
+        const std::int32_t Frequency = FrequencyAt(X, Y);
         if (Frequency == 0)
             return;
         const std::int32_t Ear = EarOfChart(Index);
@@ -148,7 +143,7 @@ void CPureTone::chtEar_PlotPoint(int Index, double X, double Y)
             return;
         }
         const std::int32_t Kind = butMasked->ButtonState() == Tolvane_ButtonDown ? kMaskedKind : kMeasuredKind;
-        PlotTestPoint({}, Frequency, CLng(Y), Ear, Kind, kPlotEverywhere, 0);
+        PlotTestPoint({}, Frequency, CLng(Y), Ear, Kind, PlotEverywhere, 0);
     });
 }
 
@@ -157,19 +152,19 @@ void CPureTone::chtEar_UnPlotPoint(int Index, double X, double Y)
     Guarded([&] {
         const std::int32_t Frequency = FrequencyAt(X, Y);
         if (Frequency != 0)
-            DeleteTestPoint({}, Frequency, EarOfChart(Index), kPlotEverywhere);
+            DeleteTestPoint({}, Frequency, EarOfChart(Index), PlotEverywhere);
     });
 }
 
 void CPureTone::tblPureTone_PointPlot(std::int32_t X, std::int32_t Y, std::int32_t MASKING, std::int32_t Ear,
                                       std::int32_t PlotType)
 {
-    Guarded([&] { PlotTestPoint({}, X, Y, Ear, PlotType, kFromTable, MASKING); });
+    Guarded([&] { PlotTestPoint({}, X, Y, Ear, PlotType, PlotFromTable, MASKING); });
 }
 
 void CPureTone::tblPureTone_DeletePoint(std::int32_t Freq, std::int32_t Ear)
 {
-    Guarded([&] { DeleteTestPoint({}, Freq, Ear, kFromTable); });
+    Guarded([&] { DeleteTestPoint({}, Freq, Ear, PlotFromTable); });
 }
 
 // The road of a point.
@@ -177,19 +172,19 @@ void CPureTone::tblPureTone_DeletePoint(std::int32_t Freq, std::int32_t Ear)
 void CPureTone::PlotTestPoint(const std::string& Test, std::int32_t Frequency, std::int32_t Level, std::int32_t Ear,
                               std::int32_t Kind, std::int32_t Mode, std::int32_t MaskingLevel)
 {
-    const auto test = Mode == kByTestKey ? TestOfKey(Test) : SelectedTest();
+    const auto test = Mode == PlotByTestKey ? TestOfKey(Test) : SelectedTest();
     if (!test)
         return;
     // A kind without a meaning is stored as a measured point: draw it as one.
     const std::int32_t kind = IsPointKind(Kind) ? Kind : kMeasuredKind;
-    if (Mode != kDisplayOnly)
+    if (Mode != PlotDisplayOnly)
         StoredValuesOf(Level, MaskingLevel, kind);  // refuses what cannot be stored, before any change
 
     if (test->item && test->item->HideInGraph)
         ShowHideCurve(test->item->ID, true);
 
     platform::com::ComPtr<vellum::IVellumPureTonePoint> point;
-    if (Mode != kDisplayOnly) {
+    if (Mode != PlotDisplayOnly) {
         point = WriteTestPoint(*test, Frequency, Level, MaskingLevel, Ear, kind);
     } else if (m_dataLayer) {
         vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
@@ -198,7 +193,7 @@ void CPureTone::PlotTestPoint(const std::string& Test, std::int32_t Frequency, s
             curve->get_Points()->Exists(Frequency))
             point = curve->get_Points()->Item(Frequency);
     }
-    if (Mode != kFromTable && point)
+    if (Mode != PlotFromTable && point)
         tblPureTone->PureTonePlotPoint(Ear, *point);
     UpdateCurveLine(*test->pref, Frequency, Level, Ear, kind);
     m_dataNeedsSaved = true;
@@ -249,7 +244,7 @@ void CPureTone::DeleteTestPoint(const std::string& Test, std::int32_t Frequency,
     RaiseSaveState(TR_UNDO_PURETONE_POINT_DELETE, TR_REDO_PURETONE_POINT_DELETE);
 
     const CCurvePref& pref = *test->pref;
-    if (Mode != kDisplayOnly && m_dataLayer) {
+    if (Mode != PlotDisplayOnly && m_dataLayer) {
         vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
         if (m_dataLayer->get_PureToneCurves()->Find(pref.TestType, Ear, pref.Condition, curve)) {
             const auto points = curve->get_Points();
@@ -260,7 +255,7 @@ void CPureTone::DeleteTestPoint(const std::string& Test, std::int32_t Frequency,
             RefreshAverages();
         }
     }
-    if (Mode != kFromTable)
+    if (Mode != PlotFromTable)
         tblPureTone->PureToneDeletePoint(Ear, Frequency);
     RemoveCurvePoint(pref, Frequency, Ear);
 }

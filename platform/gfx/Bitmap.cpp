@@ -2,7 +2,10 @@
 
 #include "platform/gfx/Context.h"
 
+#include <QPaintEngine>
+
 #include <cstdlib>
+#include <cstring>
 
 namespace platform::gfx {
 namespace {
@@ -60,12 +63,20 @@ QRgb toMonochrome(QRgb colour)
     return qGray(colour) >= 128 ? kWhite : kBlack;
 }
 
+// A block of an image as an image of its own, shared when it is the whole.
+QImage blockOf(const QImage& image, const QRect& block)
+{
+    return block == image.rect() ? image : image.copy(block);
+}
+
 // The source pixels as the destination sees them, following the platform's
 // colour <-> monochrome rules.
 QImage convertedSource(const Context& source, BitmapObject& bitmap, const QRect& area, const Context& destination,
                        bool destinationMonochrome)
 {
-    QImage part = bitmap.pixels().copy(area);
+    const QImage& pixels = bitmap.pixels();
+    // A whole image is shared until a conversion below changes it.
+    QImage part = blockOf(pixels, area);
     if (bitmap.monochrome() && !destinationMonochrome) {
         const QRgb zero = detail::toQColor(destination.state().textColour).rgb();
         const QRgb one = detail::toQColor(destination.state().bkColour).rgb();
@@ -112,13 +123,66 @@ QImage fittedSource(QImage part, const Block& source, const Block& destination)
     return part;
 }
 
-void rasterBlit(Context& destination, BitmapObject& target, const QRect& block, const QImage* source,
-                std::uint32_t rop)
+// The source's pixels for a block of the destination: from origin on in image.
+// Where the destination takes the source as it is (same kind of bitmap, same
+// size, same direction, wholly inside the source), that is the source bitmap's
+// own image, shared rather than copied.
+struct SourcePixels {
+    QImage image;
+    QPoint origin;
+};
+
+SourcePixels sourcePixels(const Context& from, BitmapObject& bitmap, const Block& block, const Context& destination,
+                          const Block& target, bool destinationMonochrome)
 {
-    QImage& pixels = target.pixels();
+    const QImage& pixels = bitmap.pixels();
+    const bool asItIs = bitmap.monochrome() == destinationMonochrome && pixels.rect().contains(block.device)
+                        && block.device.size() == target.device.size() && block.mirroredX == target.mirroredX
+                        && block.mirroredY == target.mirroredY;
+    if (asItIs)
+        return {pixels, block.device.topLeft()};
+    return {fittedSource(convertedSource(from, bitmap, block.device, destination, destinationMonochrome), block, target),
+            QPoint(0, 0)};
+}
+
+// Draws a block of an image through a painter. The raster engine copies an
+// image straight through a rectangular clip, but converts the whole image for
+// a block of it or under a clip region, so it is given the whole image
+// clipped to the block. Engines that keep what they are given (a PDF file, a
+// metafile) are given the block alone.
+void drawBlock(QPainter& painter, const QPoint& at, const QImage& image, const QRect& block)
+{
+    if (painter.paintEngine()->type() != QPaintEngine::Raster) {
+        painter.drawImage(at, blockOf(image, block));
+        return;
+    }
+    painter.setClipRect(QRect(at, block.size()), Qt::IntersectClip);
+    painter.drawImage(at - block.topLeft(), image);
+}
+
+// The part of a block of a memory bitmap that a copy changes: inside the
+// bitmap and inside the context's clip.
+QRect rasterArea(const Context& destination, const QImage& pixels, const QRect& block)
+{
     QRect area = block.intersected(pixels.rect());
     if (destination.state().clip)
         area = area.intersected(*destination.state().clip);
+    return area;
+}
+
+// The source's row for the destination's row y of the block, addressed by the
+// destination's columns.
+const QRgb* sourceLine(const SourcePixels& source, const QRect& block, int y)
+{
+    return reinterpret_cast<const QRgb*>(source.image.constScanLine(y - block.top() + source.origin.y()))
+           + (source.origin.x() - block.left());
+}
+
+void rasterBlit(Context& destination, BitmapObject& target, const QRect& block, const SourcePixels* source,
+                std::uint32_t rop)
+{
+    QImage& pixels = target.pixels();
+    const QRect area = rasterArea(destination, pixels, block);
     const std::uint8_t code = ropByte(rop);
     std::uint32_t pattern = 0;
     if (const auto* brush = detail::find<detail::BrushObject>(destination.state().brush))
@@ -127,16 +191,32 @@ void rasterBlit(Context& destination, BitmapObject& target, const QRect& block, 
         pattern = toMonochrome(pattern | kBlack) & 0xFFFFFF;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-        const QRgb* from = source ? reinterpret_cast<const QRgb*>(source->constScanLine(y - block.top())) : nullptr;
-        if (code == kSourceCopyCode && from) {  // the common whole-picture copy, without the general operation
-            for (int x = area.left(); x <= area.right(); ++x)
-                line[x] = kBlack | from[x - block.left()];
+        const QRgb* from = source ? sourceLine(*source, block, y) : nullptr;
+        // The common whole-picture copy, without the general operation: a
+        // straight copy, as the format's alpha byte is never read.
+        if (code == kSourceCopyCode && from) {
+            std::memcpy(line + area.left(), from + area.left(), static_cast<std::size_t>(area.width()) * sizeof(QRgb));
             continue;
         }
         for (int x = area.left(); x <= area.right(); ++x) {
-            const std::uint32_t s = from ? from[x - block.left()] & 0xFFFFFF : 0;
+            const std::uint32_t s = from ? from[x] & 0xFFFFFF : 0;
             line[x] = kBlack | applyRop(code, pattern, s, line[x] & 0xFFFFFF);
         }
+    }
+}
+
+// Copies the source onto a block of a colour bitmap, leaving out the pixels of
+// the key colour (0x00RRGGBB).
+void keyedBlit(Context& destination, BitmapObject& target, const QRect& block, const SourcePixels& source, QRgb key)
+{
+    QImage& pixels = target.pixels();
+    const QRect area = rasterArea(destination, pixels, block);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        const QRgb* from = sourceLine(source, block, y);
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((from[x] & 0xFFFFFF) != key)
+                line[x] = kBlack | from[x];
     }
 }
 
@@ -148,7 +228,7 @@ bool blit(DcHandle destinationDc, int x, int y, int width, int height, DcHandle 
         return false;
     const Block target = deviceBlock(*destination, x, y, width, height);
     BitmapObject* targetBitmap = destination->surface().bitmap();
-    std::optional<QImage> source;
+    std::optional<SourcePixels> source;
     if (usesSource(rop)) {
         Context* from = findContext(sourceDc);
         BitmapObject* bitmap = from ? from->surface().bitmap() : nullptr;
@@ -156,7 +236,7 @@ bool blit(DcHandle destinationDc, int x, int y, int width, int height, DcHandle 
             return false;
         const Block block = deviceBlock(*from, sourceX, sourceY, sourceWidth, sourceHeight);
         const bool monochrome = targetBitmap && targetBitmap->monochrome();
-        source = fittedSource(convertedSource(*from, *bitmap, block.device, *destination, monochrome), block, target);
+        source = sourcePixels(*from, *bitmap, block, *destination, target, monochrome);
     }
     if (target.device.isEmpty())
         return true;
@@ -170,7 +250,7 @@ bool blit(DcHandle destinationDc, int x, int y, int width, int height, DcHandle 
     detail::PaintScope painter(*destination);
     if (!painter)
         return false;
-    painter->drawImage(target.device.topLeft(), *source);
+    drawBlock(*painter, target.device.topLeft(), source->image, QRect(source->origin, target.device.size()));
     return true;
 }
 
@@ -226,9 +306,14 @@ bool transparentBlt(DcHandle destinationDc, int x, int y, int width, int height,
         return false;
     const Block target = deviceBlock(*destination, x, y, width, height);
     const Block block = deviceBlock(*from, sourceX, sourceY, sourceWidth, sourceHeight);
-    QImage part = fittedSource(convertedSource(*from, *bitmap, block.device, *destination, false), block, target)
-                      .convertToFormat(QImage::Format_ARGB32);
+    const SourcePixels source = sourcePixels(*from, *bitmap, block, *destination, target, false);
     const QRgb key = detail::toQColor(transparent).rgb() & 0xFFFFFF;
+    BitmapObject* targetBitmap = destination->surface().bitmap();
+    if (targetBitmap && !targetBitmap->monochrome()) {
+        keyedBlit(*destination, *targetBitmap, target.device, source, key);
+        return true;
+    }
+    QImage part = blockOf(source.image, QRect(source.origin, target.device.size())).convertToFormat(QImage::Format_ARGB32);
     for (int row = 0; row < part.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(part.scanLine(row));
         for (int column = 0; column < part.width(); ++column)

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace platform::serial {
 
@@ -84,20 +85,29 @@ bool setLine(int fd, const termios& line)
            keptAllButDataBitsAndParity(line, kept);
 }
 
+// What poll reports for a line that has gone (the other end of a
+// pseudo-terminal closed, a device unplugged): it stays "readable" for ever
+// and reading it gives nothing, so a wait must not take it for input.
+constexpr short kLineGone = POLLERR | POLLHUP | POLLNVAL;
+
+// The milliseconds left until the deadline, for poll (none: 0, do not wait).
+int pollTimeout(std::optional<Clock::time_point> deadline)
+{
+    if (!deadline)
+        return 0;
+    const auto left = std::chrono::ceil<milliseconds>(*deadline - Clock::now());
+    return static_cast<int>(std::max<milliseconds::rep>(left.count(), 0));
+}
+
 // Waits until the descriptor is ready for the events, at most until the
 // deadline (none: do not wait); false on time-out or failure.
 bool waitReady(int fd, short events, std::optional<Clock::time_point> deadline)
 {
     while (true) {
-        int timeout = 0;
-        if (deadline) {
-            const auto left = std::chrono::ceil<milliseconds>(*deadline - Clock::now());
-            timeout = static_cast<int>(std::max<milliseconds::rep>(left.count(), 0));
-        }
         pollfd watched{fd, events, 0};
-        const int ready = ::poll(&watched, 1, timeout);
+        const int ready = ::poll(&watched, 1, pollTimeout(deadline));
         if (ready > 0)
-            return (watched.revents & events) != 0;
+            return (watched.revents & kLineGone) == 0 && (watched.revents & events) != 0;
         if (ready == 0 || errno != EINTR)
             return false;
     }
@@ -257,6 +267,35 @@ void SerialPort::purgeInput()
 {
     if (m_fd >= 0)
         ::tcflush(m_fd, TCIFLUSH);
+}
+
+bool SerialPort::hasInput() const
+{
+    const SerialPort* self = this;
+    return waitForInput({&self, 1}, milliseconds(0));
+}
+
+bool SerialPort::waitForInput(std::span<const SerialPort* const> ports, milliseconds timeout)
+{
+    // A negative descriptor is one that poll passes over.
+    std::vector<pollfd> watched;
+    watched.reserve(ports.size());
+    for (const SerialPort* port : ports)
+        watched.push_back({port->m_fd, POLLIN, 0});
+    const Clock::time_point deadline = Clock::now() + timeout;
+    while (true) {
+        const int ready = ::poll(watched.data(), watched.size(), pollTimeout(deadline));
+        if (ready < 0 && errno != EINTR)
+            return false;
+        for (pollfd& entry : watched) {
+            if ((entry.revents & kLineGone) != 0)
+                entry.fd = -1;
+            else if ((entry.revents & POLLIN) != 0)
+                return true;
+        }
+        if (Clock::now() >= deadline)
+            return false;
+    }
 }
 
 }  // namespace platform::serial

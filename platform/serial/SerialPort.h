@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <span>
 #include <string>
 
 namespace platform::serial {
@@ -88,6 +89,14 @@ public:
     std::size_t write(const void* buffer, std::size_t count);
     // Discards what has been received and not yet read; nothing when closed.
     void purgeInput();
+
+    // Whether bytes have been received that are not yet read; false when closed.
+    bool hasInput() const;
+    // Waits until one of the ports has received bytes that are not yet read,
+    // at most `timeout`; true when one has. Closed ports are left out, and so
+    // is a port whose line has gone (a hang-up or a device error), so that the
+    // wait lasts its time-out instead of returning at once again and again.
+    static bool waitForInput(std::span<const SerialPort* const> ports, std::chrono::milliseconds timeout);
 
     // What went wrong in the last operation that failed.
     PortError lastError() const { return m_error; }

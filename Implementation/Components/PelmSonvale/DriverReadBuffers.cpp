@@ -1,6 +1,5 @@
 #include "DriverReadBuffers.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace pelmsonvale {
@@ -19,12 +18,15 @@ void lay(std::vector<Record>& records)
     std::memset(bytes + kMaximum * sizeof(Record), kGuard, (records.size() - kMaximum) * sizeof(Record));
 }
 
+// Checked after every read: the guard is whole when its first byte is the
+// pattern and every byte equals the one before it, which memcmp checks at
+// the speed of memory instead of a byte at a time.
 template <typename Record>
 bool guardIsWhole(const std::vector<Record>& records)
 {
-    const auto* const bytes = reinterpret_cast<const std::uint8_t*>(records.data());
-    return std::all_of(bytes + kMaximum * sizeof(Record), bytes + records.size() * sizeof(Record),
-                       [](std::uint8_t byte) { return byte == kGuard; });
+    const auto* const guard = reinterpret_cast<const std::uint8_t*>(records.data() + kMaximum);
+    const std::size_t size = (records.size() - kMaximum) * sizeof(Record);
+    return guard[0] == kGuard && std::memcmp(guard, guard + 1, size - 1) == 0;
 }
 
 bool inRange(std::int32_t count)

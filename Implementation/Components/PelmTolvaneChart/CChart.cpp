@@ -116,11 +116,17 @@ bool CChart::render(gfx::DcHandle target, int width, int height)
 
     const MemoryContext memory(target);
     canvas.dc = memory.get();
-    if (m_offscreen) gfx::deleteObject(m_offscreen);
-    m_offscreen = gfx::createCompatibleBitmap(target, width, height);
+    canvas.symbols = &m_symbols;
+    // The background layer covers the whole picture, so a kept picture of the
+    // same size is drawn over.
+    if (!m_offscreen || m_offscreenSize != gfx::Size{width, height}) {
+        if (m_offscreen) gfx::deleteObject(m_offscreen);
+        m_offscreen = gfx::createCompatibleBitmap(target, width, height);
+    }
     const SelectedObject bitmap(canvas.dc, m_offscreen, SelectedObject::Borrowed);
     if (!bitmap) return false;
     DrawChartLayers(canvas, scene());
+    m_symbols.dropUnused();
     m_plot = plot;
     m_offscreenSize = {width, height};
     m_offscreenDpi = {dpiX, dpiY};

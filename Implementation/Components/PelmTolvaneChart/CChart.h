@@ -8,6 +8,7 @@
 #include "ChartCrossHair.h"
 #include "ChartProperties.h"
 #include "ChartScene.h"
+#include "SymbolCache.h"
 #include "PelmTolvaneChart/IChart.h"
 #include "PelmTolvaneChart/IChartEvents.h"
 #include "platform/com/Control.h"
@@ -213,12 +214,14 @@ private:
     QPointer<QWidget> m_widget;
     // The last screen paint: its plot rectangle and its picture, which is
     // kept so that a cross-hair can be wiped off without a repaint, with the
-    // size and resolution it was drawn for.
+    // size and resolution it was drawn for; the next picture of that size is
+    // drawn over it. The symbols it showed are kept for the next one.
     PlotRect m_plot;
     platform::gfx::ObjectHandle m_offscreen = 0;
     platform::gfx::Size m_offscreenSize;
     platform::gfx::Size m_offscreenDpi;
     bool m_renderWanted = true;
+    SymbolCache m_symbols;
     Highlight m_highlight;
 };
 

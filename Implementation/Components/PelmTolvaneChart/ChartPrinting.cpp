@@ -3,6 +3,7 @@
 #include "ChartRenderer.h"
 #include "DibSection.h"
 #include "GdiScope.h"
+#include "SymbolCache.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Draw.h"
@@ -66,6 +67,8 @@ com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const PrintFac
     canvas.height = size.cy;
     canvas.scale = DeviceScale::of(dc);
     canvas.printing = PrintScale{dpiX, dpiY, factors.font};
+    SymbolCache symbols;
+    canvas.symbols = &symbols;
     canvas.mapping = scene.properties.mapping(printerPlotRect(size, scene.properties.margins, factors.font, dpiX, dpiY));
 
     // A device that cannot stretch bitmaps takes the picture as a section.

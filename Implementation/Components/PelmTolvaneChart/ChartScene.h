@@ -21,6 +21,8 @@ class ImageList;
 
 namespace lumenplot {
 
+class SymbolCache;
+
 struct ChartScene {
     const ChartProperties& properties;
     const GridRecords& grid;
@@ -71,6 +73,8 @@ struct Canvas {
     ChartMapping mapping;
     DeviceScale scale;
     std::optional<PrintScale> printing;  // none on the screen
+    // The symbols kept for this surface; whoever draws lines sets it.
+    SymbolCache* symbols = nullptr;
 
     const PlotRect& plot() const { return mapping.plot; }
 };

@@ -1,11 +1,13 @@
 #include "DrawSymbol.h"
 
 #include "GdiScope.h"
+#include "SymbolCache.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Draw.h"
 #include "platform/gfx/ImageList.h"
 
 #include <limits>
+#include <memory>
 
 namespace lumenplot {
 
@@ -14,26 +16,6 @@ namespace gfx = platform::gfx;
 namespace {
 
 constexpr double kPrintedSymbolInches = 0.25;
-
-// A bitmap selected into a memory context compatible with the canvas.
-class SymbolBitmap {
-public:
-    SymbolBitmap(gfx::DcHandle compatible, int width, int height)
-        : m_memory(compatible), m_bitmap(m_memory.get(), gfx::createCompatibleBitmap(compatible, width, height)),
-          m_width(width), m_height(height)
-    {
-    }
-    gfx::DcHandle dc() const { return m_memory.get(); }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    explicit operator bool() const { return static_cast<bool>(m_bitmap); }
-
-private:
-    MemoryContext m_memory;
-    SelectedObject m_bitmap;
-    int m_width;
-    int m_height;
-};
 
 // Every black pixel of the symbol becomes the line colour: a mask of the
 // black pixels lets the colour's brush through onto the symbol.
@@ -58,39 +40,51 @@ gfx::Size symbolSize(const Canvas& canvas)
     return {kSymbolSize, kSymbolSize};
 }
 
+// Image index of the list in the line colour at the size, white where the
+// image leaves it uncovered; null when it cannot be made.
+std::unique_ptr<SymbolBitmap> makeSymbol(gfx::DcHandle compatible, const gfx::ImageList& imageList, int index,
+                                         gfx::ColorRef lineColour, gfx::Size size)
+{
+    auto image = std::make_unique<SymbolBitmap>(compatible, kSymbolSize, kSymbolSize);
+    if (!*image) return nullptr;
+    // What an image leaves uncovered stays white, and so transparent.
+    gfx::fillRect(image->dc(), {0, 0, kSymbolSize, kSymbolSize}, gfx::getStockObject(gfx::WHITE_BRUSH));
+    if (!imageList.draw(index, image->dc(), 0, 0, gfx::ILD_NORMAL)) return nullptr;
+    if (size == gfx::Size{kSymbolSize, kSymbolSize}) {
+        ReplaceColour(*image, lineColour);
+        return image;
+    }
+    // StretchSymbol: the image at the device's size.
+    auto stretched = std::make_unique<SymbolBitmap>(compatible, size.cx, size.cy);
+    if (!*stretched) return nullptr;
+    gfx::stretchBlt(stretched->dc(), 0, 0, size.cx, size.cy, image->dc(), 0, 0, kSymbolSize, kSymbolSize, gfx::SRCCOPY);
+    ReplaceColour(*stretched, lineColour);
+    return stretched;
+}
+
 }  // namespace
 
 void DrawSymbol(const Canvas& canvas, const gfx::ImageList* imageList, int x, int y, gfx::ColorRef lineColour,
                 std::int32_t symbolId)
 {
     if (!imageList || symbolId < 0 || symbolId >= std::numeric_limits<std::int32_t>::max()) return;
-    const SymbolBitmap image(canvas.dc, kSymbolSize, kSymbolSize);
-    if (!image) return;
-    // What an image leaves uncovered stays white, and so transparent.
-    gfx::fillRect(image.dc(), {0, 0, kSymbolSize, kSymbolSize}, gfx::getStockObject(gfx::WHITE_BRUSH));
-    if (!imageList->draw(symbolId + 1, image.dc(), 0, 0, gfx::ILD_NORMAL)) return;
+    const int index = symbolId + 1;
+    const SymbolKey key{imageList->picture(index), lineColour, symbolSize(canvas)};
+    if (!key.image) return;
+    const SymbolBitmap* symbol = canvas.symbols->find(key);
+    if (!symbol) {
+        std::unique_ptr<SymbolBitmap> made = makeSymbol(canvas.dc, *imageList, index, lineColour, key.size);
+        if (!made) return;
+        symbol = &canvas.symbols->keep(key, std::move(made));
+    }
 
     // Symbols are placed in device pixels, whatever the canvas's mapping.
     gfx::Point centre{x, y};
     gfx::lpToDp(canvas.dc, &centre, 1);
     const SavedState state(canvas.dc);
     gfx::setMapMode(canvas.dc, gfx::MM_TEXT);
-
-    const auto [width, height] = symbolSize(canvas);
-    const auto draw = [&](const SymbolBitmap& symbol) {
-        ReplaceColour(symbol, lineColour);
-        gfx::transparentBlt(canvas.dc, centre.x - symbol.width() / 2, centre.y - symbol.height() / 2, symbol.width(),
-                            symbol.height(), symbol.dc(), 0, 0, symbol.width(), symbol.height(), kWhite);
-    };
-    if (width == kSymbolSize && height == kSymbolSize) {
-        draw(image);
-        return;
-    }
-    // StretchSymbol: the image at the device's size.
-    const SymbolBitmap stretched(canvas.dc, width, height);
-    if (!stretched) return;
-    gfx::stretchBlt(stretched.dc(), 0, 0, width, height, image.dc(), 0, 0, kSymbolSize, kSymbolSize, gfx::SRCCOPY);
-    draw(stretched);
+    gfx::transparentBlt(canvas.dc, centre.x - symbol->width() / 2, centre.y - symbol->height() / 2, symbol->width(),
+                        symbol->height(), symbol->dc(), 0, 0, symbol->width(), symbol->height(), kWhite);
 }
 
 }  // namespace lumenplot

@@ -13,7 +13,8 @@ namespace lumenplot {
 inline constexpr int kSymbolSize = 24;
 
 // Draws image symbolId + 1 of the image list centred on (x, y), logical units
-// of the canvas. Nothing when there is no image list or no such image.
+// of the canvas, taking the recoloured symbol from the canvas's cache or
+// making it there. Nothing when there is no image list or no such image.
 void DrawSymbol(const Canvas& canvas, const platform::gfx::ImageList* imageList, int x, int y,
                 platform::gfx::ColorRef lineColour, std::int32_t symbolId);
 

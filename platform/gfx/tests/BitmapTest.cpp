@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QRegion>
+
 namespace platform::gfx {
 namespace {
 
@@ -154,6 +157,106 @@ TEST(Bitmaps, RefusedRequestsFailWithoutDrawing)
     EXPECT_EQ(selectObject(other, target.bitmap), 0);  // drawn on by another context
     deleteDc(other);
     deleteObject(bitmap);
+}
+
+// A source whose every pixel has its own colour, so that a copied pixel shows
+// where it came from.
+constexpr int kSourceSize = 6;
+
+ColorRef sourceColour(int x, int y)
+{
+    return rgb(40 * x, 40 * y, 200);
+}
+
+void paintSource(Canvas& source)
+{
+    for (int y = 0; y < kSourceSize; ++y)
+        for (int x = 0; x < kSourceSize; ++x)
+            setPixel(source.dc, x, y, sourceColour(x, y));
+}
+
+// What a 10 x 10 white target shows after a copy from (sourceX, sourceY) of
+// the source into the block, inside the clip: the source's pixels, black
+// where the copy reaches beyond the source, white elsewhere.
+QImage expectedCopy(const Rect& block, int sourceX, int sourceY, const QRegion& clip)
+{
+    QImage expected(10, 10, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    for (int y = block.top; y < block.bottom; ++y)
+        for (int x = block.left; x < block.right; ++x) {
+            if (!clip.contains(QPoint(x, y)))
+                continue;
+            const int fromX = sourceX + x - block.left;
+            const int fromY = sourceY + y - block.top;
+            const bool inside = fromX >= 0 && fromY >= 0 && fromX < kSourceSize && fromY < kSourceSize;
+            const ColorRef colour = inside ? sourceColour(fromX, fromY) : kBlack;
+            expected.setPixel(x, y, qRgb(redOf(colour), greenOf(colour), blueOf(colour)));
+        }
+    return expected;
+}
+
+struct BlockCase {
+    const char* what;
+    Rect block;  // in the target
+    int sourceX, sourceY;
+    Rect clip;  // the target context's clip
+};
+
+TEST(BlockCopies, LandWhereTheyAreSentOnMemoryAndPaintedTargetsAlike)
+{
+    const BlockCase cases[] = {
+        {"a block from inside the source", {4, 5, 7, 7}, 1, 2, {0, 0, 10, 10}},
+        {"a block reaching beyond the source", {0, 0, 4, 4}, 4, 4, {0, 0, 10, 10}},
+        {"a block partly clipped", {2, 2, 8, 8}, 0, 0, {3, 1, 10, 10}},
+    };
+    // A widget's paint clips its painter to the exposed region: here all but a band.
+    const QRegion exposed = QRegion(0, 0, 10, 10) - QRegion(5, 0, 2, 10);
+    Canvas source(kSourceSize, kSourceSize);
+    paintSource(source);
+    for (const BlockCase& c : cases) {
+        const Rect& b = c.block;
+        const QRegion clip(c.clip.left, c.clip.top, c.clip.width(), c.clip.height());
+        Canvas memory(10, 10);
+        intersectClipRect(memory.dc, c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+        ASSERT_TRUE(bitBlt(memory.dc, b.left, b.top, b.width(), b.height(), source.dc, c.sourceX, c.sourceY, SRCCOPY));
+        EXPECT_EQ(memory.image(), expectedCopy(b, c.sourceX, c.sourceY, clip)) << c.what << " on a memory bitmap";
+
+        QImage window(10, 10, QImage::Format_ARGB32_Premultiplied);
+        window.fill(Qt::white);
+        {
+            QPainter painter(&window);
+            painter.setClipRegion(exposed);
+            const DcHandle dc = createPainterDc(painter);
+            intersectClipRect(dc, c.clip.left, c.clip.top, c.clip.right, c.clip.bottom);
+            ASSERT_TRUE(bitBlt(dc, b.left, b.top, b.width(), b.height(), source.dc, c.sourceX, c.sourceY, SRCCOPY));
+            deleteDc(dc);
+        }
+        EXPECT_EQ(window.convertToFormat(QImage::Format_RGB32), expectedCopy(b, c.sourceX, c.sourceY, clip & exposed))
+            << c.what << " through a widget's painter";
+    }
+}
+
+TEST(BlockCopies, WithinOneBitmapReadTheSourceAsItWasBeforeTheCopy)
+{
+    Canvas canvas(kSourceSize, kSourceSize);
+    paintSource(canvas);
+    ASSERT_TRUE(bitBlt(canvas.dc, 1, 0, 4, 1, canvas.dc, 0, 0, SRCCOPY));
+    for (int x = 1; x <= 4; ++x)
+        EXPECT_EQ(canvas.at(x, 0), sourceColour(x - 1, 0)) << "column " << x;
+}
+
+TEST(RasterOps, TransparentCopyOfABlockKeepsToTheClip)
+{
+    Canvas symbol(24, 24);
+    drawSymbol(symbol);
+    Canvas target(40, 40);
+    fillRect(target.dc, Rect{0, 0, 40, 40}, getStockObject(GRAY_BRUSH));
+    intersectClipRect(target.dc, 0, 0, 40, 14);
+    // The symbol's lower half, from its row 12, at (8, 8).
+    ASSERT_TRUE(transparentBlt(target.dc, 8, 8, 24, 12, symbol.dc, 0, 12, 24, 12, kWhite));
+    EXPECT_EQ(target.at(8 + 4, 8 + 0), kBlack) << "the ring's left edge, at the symbol's row 12";
+    EXPECT_EQ(target.at(8 + 12, 8 + 0), rgb(128, 128, 128)) << "white left out";
+    EXPECT_EQ(target.at(8 + 12, 8 + 6), rgb(128, 128, 128)) << "the ring's bottom (row 18) lies beyond the clip";
 }
 
 TEST(Quillprint, SymbolIsCopiedStretchedOntoAMetricPageAndStored)

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -187,6 +188,62 @@ TEST_F(SerialPortTest, PurgeDropsWhatWasReceived)
     port.purgeInput();
     instrumentSends("new");
     EXPECT_EQ(read(port, 3), "new");
+}
+
+TEST_F(SerialPortTest, HasInputWhileReceivedBytesWaitUnread)
+{
+    SerialPort port;
+    EXPECT_FALSE(port.hasInput());
+    ASSERT_TRUE(port.openDevice(devicePath));
+    EXPECT_FALSE(port.hasInput());
+    instrumentSends("ab");
+    const SerialPort* const ports[] = {&port};
+    ASSERT_TRUE(SerialPort::waitForInput(ports, 10s));
+    EXPECT_TRUE(port.hasInput());
+    EXPECT_EQ(read(port, 2), "ab");
+    EXPECT_FALSE(port.hasInput());
+}
+
+TEST_F(SerialPortTest, AWaitForInputEndsWhenAnyOfThePortsHasBytes)
+{
+    int otherInstrument = -1;
+    int otherDevice = -1;
+    char otherPath[256] = {};
+    ASSERT_EQ(::openpty(&otherInstrument, &otherDevice, otherPath, nullptr, nullptr), 0);
+    SerialPort port;
+    SerialPort other;
+    ASSERT_TRUE(port.openDevice(devicePath));
+    ASSERT_TRUE(other.openDevice(otherPath));
+    const SerialPort* const both[] = {&port, &other};
+    EXPECT_FALSE(SerialPort::waitForInput(both, 20ms));
+    std::thread instrumentThread([&] { EXPECT_EQ(::write(otherInstrument, "|", 1), 1); });
+    EXPECT_TRUE(SerialPort::waitForInput(both, 10s));
+    instrumentThread.join();
+    EXPECT_FALSE(port.hasInput());
+    EXPECT_TRUE(other.hasInput());
+    other.close();
+    ::close(otherInstrument);
+    ::close(otherDevice);
+}
+
+// A line whose other end has gone reports itself readable for ever and gives
+// nothing: a read on it must end, and a wait for input must not be woken
+// again and again.
+TEST_F(SerialPortTest, ALineThatHasGoneHasNoInputAndEndsAReadAtOnce)
+{
+    SerialPort port;
+    ASSERT_TRUE(port.openDevice(devicePath));
+    ASSERT_TRUE(port.setReadTimeouts({0ms, 0ms, 20000ms}));
+    ::close(std::exchange(instrument, -1));
+    EXPECT_FALSE(port.hasInput());
+    const SerialPort* const ports[] = {&port};
+    const auto waitStart = Clock::now();
+    EXPECT_FALSE(SerialPort::waitForInput(ports, 50ms));
+    EXPECT_GE(Clock::now() - waitStart, 50ms) << "the wait returned at once";
+    char buffer[4];
+    const auto readStart = Clock::now();
+    EXPECT_EQ(port.read(buffer, sizeof buffer), 0u);
+    EXPECT_LT(Clock::now() - readStart, 10s) << "the read kept polling the gone line";
 }
 
 TEST_F(SerialPortTest, OpensExclusively)
