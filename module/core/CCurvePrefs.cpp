@@ -1,5 +1,6 @@
 #include "module/core/CCurvePrefs.h"
 
+#include "module/core/PreferenceValues.h"
 #include "module/core/StoreSelection.h"
 
 #include "platform/runtime/Conversions.h"
@@ -42,24 +43,13 @@ constexpr std::array<Side, 3> kSides = {{
 constexpr std::int16_t kFirstRecordSection = 1001;
 constexpr std::int32_t kRecordSectionOffset = 1000;
 
-// The text of a stored value; "" for a missing value or one that has no text
-// (an array).
-std::string StoredText(const Variant& value)
-{
-    try {
-        return platform::runtime::joinedText(value);
-    } catch (const platform::runtime::RuntimeError&) {
-        return {};
-    }
-}
-
 // The record section an index value names: its leading number, rounded. Only
 // 1001 to 32767 name a record; anything else (no number, the options'
 // section 0, the index's section 1, a number beyond 16 bits) names none.
 std::optional<std::int16_t> RecordSection(const Variant& indexValue)
 {
     try {
-        const double section = platform::runtime::roundHalfEven(platform::runtime::Val(StoredText(indexValue)));
+        const double section = platform::runtime::roundHalfEven(platform::runtime::Val(PreferenceText(indexValue)));
         if (section >= kFirstRecordSection && section <= INT16_MAX)
             return static_cast<std::int16_t>(section);
     } catch (const platform::runtime::RuntimeError&) {
@@ -68,27 +58,12 @@ std::optional<std::int16_t> RecordSection(const Variant& indexValue)
     return std::nullopt;
 }
 
-// A stored number: the leading number of the value's text, converted as the
-// runtime converts (CLng, CInt). A missing value, no number or a number out
-// of range reads as 0, so that one bad value never stops a load.
-template <class Convert>
-auto StoredNumber(const Variant& value, Convert convert) -> decltype(convert(0.0))
-{
-    try {
-        return convert(platform::runtime::Val(StoredText(value)));
-    } catch (const platform::runtime::RuntimeError&) {
-        return 0;
-    }
-}
-
-std::int32_t StoredLong(IVellumKeyedStore& store, const char* key)
-{
-    return StoredNumber(store.get_Value(key), platform::runtime::CLng);
-}
-
+// A stored 16-bit number; 0 when the stored number does not fit, so that one
+// bad value never stops a load.
 std::int16_t StoredInteger(IVellumKeyedStore& store, const char* key)
 {
-    return StoredNumber(store.get_Value(key), platform::runtime::CInt);
+    const std::int32_t number = PreferenceNumber(store, key);
+    return number >= INT16_MIN && number <= INT16_MAX ? static_cast<std::int16_t>(number) : 0;
 }
 
 // One part of a stored symbol list as a whole number; 0 when it is not one.
@@ -156,12 +131,12 @@ void WriteRecord(IVellumKeyedStore& store, const CCurvePref& pref)
 void ReadRecord(IVellumKeyedStore& store, CCurvePref& pref)
 {
     for (const Side& side : kSides)
-        pref.*side.color = static_cast<platform::gfx::ColorRef>(StoredLong(store, side.colorKey));
-    pref.Condition = StoredLong(store, "AidedCondition");
-    pref.TestType = StoredLong(store, "TestType");
-    pref.PrefType = static_cast<CurvePrefType>(StoredLong(store, "PrefType"));
-    pref.WordList = StoredLong(store, "WordList");
-    for (const Side& side : kSides) LoadSymbols(pref, side, StoredText(store.get_Value(side.symbolKey)));
+        pref.*side.color = static_cast<platform::gfx::ColorRef>(PreferenceNumber(store, side.colorKey));
+    pref.Condition = PreferenceNumber(store, "AidedCondition");
+    pref.TestType = PreferenceNumber(store, "TestType");
+    pref.PrefType = static_cast<CurvePrefType>(PreferenceNumber(store, "PrefType"));
+    pref.WordList = PreferenceNumber(store, "WordList");
+    for (const Side& side : kSides) LoadSymbols(pref, side, PreferenceText(store.get_Value(side.symbolKey)));
     for (const Side& side : kSides) {
         pref.*side.style = StoredInteger(store, side.styleKey);
         pref.*side.width = StoredInteger(store, side.widthKey);
@@ -265,7 +240,7 @@ void CCurvePrefs::LoadFromPreferences(IVellumKeyedStore& oPref)
         const auto section = RecordSection(oPref.get_Value(key));
         if (!section) continue;
         oPref.put_Section(*section);
-        const std::string label = StoredText(oPref.get_Value("Notation"));
+        const std::string label = PreferenceText(oPref.get_Value("Notation"));
         if (!label.empty()) {
             const Entry pref = Add(key);
             pref->Label = label;
