@@ -1,6 +1,8 @@
 // The entry points of the Brisance library: the classes that the host
 // creates by class id, and their self-registration.
 
+#include "module/core/AudiogramDocumentObject.h"
+
 #include "platform/com/ServerExports.h"
 
 #include <array>
@@ -8,7 +10,9 @@
 namespace brisance {
 namespace {
 
-constexpr std::array<platform::com::ClassEntry, 0> kClasses{};
+constexpr std::array<platform::com::ClassEntry, 1> kClasses{{
+    {kAudiogramDocumentClsid, CreateAudiogramDocument, "docAudiogramModule"},
+}};
 
 }  // namespace
 }  // namespace brisance
