@@ -10,7 +10,10 @@
 
 #include "host/testing/HostFixture.h"
 
+#include "module/core/CLangLoader.h"
+
 #include "platform/runtime/Dates.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/TestResponder.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +34,7 @@ struct DocumentTestAccess {
     {
         document.m_previousActionCount = count;
     }
+    static void UpdateCommandStates(docAudiogramModule& document) { document.UpdateCommandStates(); }
 };
 
 namespace testing {
