@@ -79,6 +79,8 @@ struct BusyView {
     {
         registerServer(VELLUM_LIBRARY);
         registerServer(LUMENPLOT_LIBRARY);
+        brisance::CreateModuleGlobals();
+        brisance::ModuleGlobals::ViewTextLoader()->OpenResourceLibrary(ENGLISH_TEXTS);
         if (!texts->OpenResourceLibrary(ENGLISH_TEXTS))
             throw std::runtime_error("cannot open the English texts");
         data = com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
@@ -226,5 +228,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_busyView.reset();
+    brisance::ReleaseModuleGlobals();
     return 0;
 }

@@ -3,11 +3,14 @@
 
 #include "module/views/tests/SpeechViewFixture.h"
 
+#include "module/core/DescribeCurve.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/SpeechChartGrid.h"
 
 #include "platform/testing/ModalDialogs.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -59,8 +62,9 @@ TEST(SpeechChartGrid, FollowsTheGraphOptions)
         EXPECT_EQ(grid.YGridLines[1], (ChartGridLine{5, "", true, false})) << "fives unlabelled";
         EXPECT_EQ(grid.YGridLines.back(), (ChartGridLine{100, "0", true, false}));
         EXPECT_EQ(grid.YLabels.size(), c.rightLabels ? 11u : 0u) << c.options;
-        if (c.rightLabels)
+        if (c.rightLabels) {
             EXPECT_EQ(grid.YLabels[2], (SpeechScoreLabel{20, "80"}));
+        }
 
         EXPECT_EQ(grid.XGridLines.front(), (ChartGridLine{0, "0", true, false}));
         EXPECT_EQ(grid.XGridLines[1], (ChartGridLine{5, "", true, true})) << "dashed, unlabelled fives";
@@ -131,11 +135,12 @@ TEST_F(SpeechDisplayTest, TheResultsTableShowsTheSelectedTestsEarsOrBinaural)
     addCurve(kWrs, kBinaural, kWrsWordList, {{70, 100}});
     view->ShowDataInDataLayer();
     select(SrtItem);
-    EXPECT_EQ(cell(0, 0, 0), "");
+    EXPECT_EQ(cell(1, 0, 0), "");
     select(WrsItem);
-    EXPECT_EQ(cell(0, 0, 0), "30") << "right ear on grid 0 until RightOnLeft";
-    EXPECT_EQ(cell(1, 1, 0), "50");
-    EXPECT_EQ(cell(1, 1, 1), "90");
+    EXPECT_EQ(resultsTable().TestConditions(), DescribeCurve(*view->PaletteItems()->ItemByID(WrsItem), true));
+    EXPECT_EQ(cell(1, 0, 0), "30");
+    EXPECT_EQ(cell(0, 1, 0), "50");
+    EXPECT_EQ(cell(0, 1, 1), "90");
     QTest::mouseClick(view->findChild<ctlTolvaneButton*>("butBinaural"), Qt::LeftButton);
     EXPECT_TRUE(resultsTable().BinauralMode());
     EXPECT_EQ(cell(0, 0, 0), "70");
