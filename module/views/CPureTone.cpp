@@ -23,6 +23,7 @@
 #include "module/views/CPureToneChartMaps.h"
 #include "module/views/PureToneLayout.h"
 #include "module/views/SitedChart.h"
+#include "module/views/ViewCaptions.h"
 
 #include "platform/com/Failure.h"
 #include "platform/com/VariantEnumerator.h"
@@ -518,19 +519,8 @@ void CPureTone::LoadStrings()
     m_deletePointText = Text(TR_DELETE_POINT);
     m_deleteText = Text(TR_DELETE);
 
-    palPureTone->AddButtonCaption(Text(TR_ADD_TEST));
-    palPureTone->HideCurveCaption(Text(TR_HIDE_CURVE));
-    palPureTone->ShowCurveCaption(Text(TR_SHOW_CURVE));
-    palPureTone->HideButtonBaseText(Text(TR_HIDE_PCTS_CURVE));
-    palPureTone->ShowButtonBaseText(Text(TR_SHOW_PCTS_CURVE));
-    palPureTone->RemoveTestCaption(Text(TR_REMOVE_TEST));
-    palPureTone->EditTestCaption(Text(TR_EDIT_TEST_PROPERTIES));
-
-    ptaPureTone->Caption(m_languageLoader ? m_languageLoader->LoadResString2(TR_PTA) : std::string());
-    ptaPureTone->RightEarCaption(Text(TR_R));
-    ptaPureTone->LeftEarCaption(Text(TR_L));
-    ptaPureTone->FrequencyWord(Text(TR_FREQ));
-    ptaPureTone->ChangeFrequenciesCaption(Text(TR_CHANGE_FREQUENCIES));
+    LoadPaletteCaptions(*palPureTone, m_languageLoader.get());
+    LoadAverageCaptions(*ptaPureTone, m_languageLoader.get());
 }
 
 void CPureTone::RaiseSaveState(std::int32_t undoId, std::int32_t redoId)

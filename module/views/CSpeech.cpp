@@ -19,6 +19,7 @@
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/SitedChart.h"
+#include "module/views/ViewCaptions.h"
 #include "module/views/SpeechLayout.h"
 
 #include "platform/com/Failure.h"
@@ -362,19 +363,8 @@ void CSpeech::LoadStrings()
     lblAddTests->setText(QStringLiteral("<a href=\"add\">%1</a>")
                              .arg(QString::fromStdString(Text(TR_CLICK_HERE_TO_ADD_TESTS)).toHtmlEscaped()));
 
-    palSpeech->AddButtonCaption(Text(TR_ADD_TEST));
-    palSpeech->HideCurveCaption(Text(TR_HIDE_CURVE));
-    palSpeech->ShowCurveCaption(Text(TR_SHOW_CURVE));
-    palSpeech->HideButtonBaseText(Text(TR_HIDE_PCTS_CURVE));
-    palSpeech->ShowButtonBaseText(Text(TR_SHOW_PCTS_CURVE));
-    palSpeech->RemoveTestCaption(Text(TR_REMOVE_TEST));
-    palSpeech->EditTestCaption(Text(TR_EDIT_TEST_PROPERTIES));
-
-    ptaSpeech->Caption(m_languageLoader ? m_languageLoader->LoadResString2(TR_PTA) : std::string());
-    ptaSpeech->RightEarCaption(Text(TR_R));
-    ptaSpeech->LeftEarCaption(Text(TR_L));
-    ptaSpeech->FrequencyWord(Text(TR_FREQ));
-    ptaSpeech->ChangeFrequenciesCaption(Text(TR_CHANGE_FREQUENCIES));
+    LoadPaletteCaptions(*palSpeech, m_languageLoader.get());
+    LoadAverageCaptions(*ptaSpeech, m_languageLoader.get());
 }
 
 }  // namespace brisance
