@@ -20,6 +20,7 @@
 #include "module/panels/SpeechTable.h"
 #include "module/panels/SpeechTableView.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/SitedChart.h"
@@ -368,8 +369,25 @@ void CSpeech::ChangeSpeechTestProperties(bool blnRightClicked)
 
 void CSpeech::ConfigureTestPalette()
 {
+    // A test with results in the open audiogram must stay on the palette.
     if (m_dataLayer)
         MarkPaletteItemsWithData(*m_dataLayer, *m_paletteItems);
+
+    frmPaletteConfig dialog(this);
+    dialog.CurveType(PrefType_Speech);
+    dialog.ShowPalette(m_mode == 1);
+    dialog.CurvePrefs(m_curvePrefs);
+    dialog.PaletteItems(m_paletteItems);
+    dialog.LoadTestData();
+    dialog.exec();
+    if (!dialog.OKPressed)
+        return;
+
+    FillCurvePalette(*palSpeech, *m_paletteItems, false);
+    if (m_mode != 1)
+        InitializeSpeechTables();
+    ShowDataInDataLayer();
+    emit PaletteMayHaveChanged();
 }
 
 }  // namespace brisance

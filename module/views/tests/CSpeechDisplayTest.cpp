@@ -5,6 +5,9 @@
 
 #include "module/core/DescribeCurve.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/core/ListView.h"
+#include "module/panels/PaletteButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/SpeechChartGrid.h"
 
@@ -257,6 +260,70 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
     view->Palette()->ClearButtons();
     view->ChangeSpeechTestProperties(false);  // no dialog opens: the driver would fail on one
     EXPECT_EQ(reported, 1);
+}
+
+// Chooses the test's row of the dialog's available tests and clicks Add.
+void AddTest(frmPaletteConfig& dialog, const char* label)
+{
+    ListView& tests = *child<ListView>(dialog, "lvwTests");
+    const auto rows = tests.findItems(label, Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1) << label;
+    QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(rows[0]).center());
+    platform::testing::click(child<QPushButton>(dialog, "cmdAddToPalette0"));
+}
+
+TEST_F(SpeechDisplayTest, ThePaletteConfigurationRefillsThePaletteOnlyWhenConfirmed)
+{
+    view->PaletteItems()->RemoveByID(NoiseItem);
+    FillCurvePalette(*view->Palette(), *view->PaletteItems(), true);
+    int reported = 0;
+    QObject::connect(view, &CSpeech::PaletteMayHaveChanged, [&] { ++reported; });
+    const auto captions = [this] {
+        std::vector<std::string> shown;
+        for (const PaletteButton* button : view->Palette()->findChildren<PaletteButton*>())
+            if (button->isVisible())
+                shown.push_back(button->Caption());
+        return shown;
+    };
+    const std::vector<std::string> before = captions();
+
+    for (const bool ok : {false, true}) {
+        ModalDialogs dialogs;
+        dialogs.answer<frmPaletteConfig>([ok](frmPaletteConfig& dialog) {
+            EXPECT_TRUE(dialog.ShowPalette()) << "the chart's palette shows as buttons";
+            AddTest(dialog, "WRS-N");
+            platform::testing::click(child<QPushButton>(dialog, ok ? "cmdOK" : "cmdCancel"));
+        });
+        view->ConfigureTestPalette();
+        EXPECT_EQ(reported, ok ? 1 : 0);
+    }
+    std::vector<std::string> after = before;
+    after.push_back("WRS-N");
+    EXPECT_EQ(captions(), after);
+}
+
+TEST_F(SpeechDisplayTest, TheLinkOfAnEmptyTableModeAddsTests)
+{
+    addCurve(kWrs, kRight, kWrsWordList, {{40, 60}});
+    view->PaletteItems()->Clear();
+    view->Mode(0);
+    view->InitializeSpeechTables();
+    QLabel& link = *view->findChild<QLabel*>("lblAddTests");
+    ASSERT_TRUE(link.isVisible());
+
+    ModalDialogs dialogs;
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        EXPECT_FALSE(dialog.ShowPalette()) << "the table mode lists the tests";
+        AddTest(dialog, "WRS");
+        platform::testing::click(child<QPushButton>(dialog, "cmdOK"));
+    });
+    QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, link.height() / 2));
+
+    EXPECT_FALSE(link.isVisible());
+    const auto* table = view->findChild<SpeechTable*>("tblSpeech0");
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_EQ(table->TableCaption(), "WRS");
+    EXPECT_EQ(table->findChild<QLineEdit*>("txtdB0")->text(), "40") << "the data is shown again";
 }
 
 TEST_F(SpeechDisplayTest, TheHeightAndWidthNeededFollowTheModeAndThePanels)
