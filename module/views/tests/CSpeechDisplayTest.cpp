@@ -6,6 +6,8 @@
 #include "module/core/DescribeCurve.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/core/ListView.h"
+#include "module/core/StoreSelection.h"
+#include "module/panels/INotes.h"
 #include "module/panels/PaletteButton.h"
 #include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
@@ -17,6 +19,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace brisance {
@@ -324,6 +327,32 @@ TEST_F(SpeechDisplayTest, TheLinkOfAnEmptyTableModeAddsTests)
     ASSERT_TRUE(table->isVisible());
     EXPECT_EQ(table->TableCaption(), "WRS");
     EXPECT_EQ(table->findChild<QLineEdit*>("txtdB0")->text(), "40") << "the data is shown again";
+}
+
+TEST_F(SpeechDisplayTest, NotesTypedAreTheSpeechNotesUnlessTheViewIsReadOnly)
+{
+    const auto speechNotes = [this] {
+        const StoreSelectionKeeper section(*notes, 0, 1);
+        return notes->get_Value("Comments").toString();
+    };
+    {
+        const StoreSelectionKeeper section(*notes, 0, 1);
+        notes->put_Value("Comments", platform::runtime::Variant("quiet room"));
+    }
+    view->ShowDataInDataLayer();
+    QPlainTextEdit& comments = *view->Notes()->findChild<QPlainTextEdit*>("txtComments");
+    EXPECT_EQ(comments.toPlainText(), "quiet room");
+    comments.setFocus();
+    comments.selectAll();
+    QTest::keyClicks(&comments, "ok");
+    EXPECT_EQ(speechNotes(), "ok");
+    EXPECT_TRUE(view->DataNeedsSaved());
+
+    view->DataNeedsSaved(false);
+    view->Enabled(false);
+    view->Notes()->SetNoteTypeText(6, "changed by code");
+    EXPECT_EQ(speechNotes(), "ok");
+    EXPECT_FALSE(view->DataNeedsSaved());
 }
 
 TEST_F(SpeechDisplayTest, TheHeightAndWidthNeededFollowTheModeAndThePanels)
