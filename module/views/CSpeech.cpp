@@ -158,6 +158,10 @@ void CSpeech::RightOnLeft(bool rightOnLeft)
     m_rightOnLeft = rightOnLeft;
     tblSpeechView->RightEarOnLeft(rightOnLeft);
     palSpeech->RightOnLeft(rightOnLeft);
+    // The results table keeps the grids it has filled: it is filled again,
+    // and the pressed half may now stand for the other ear.
+    ShowSelectedTestInTable();
+    ApplyEarCaption();
 }
 
 void CSpeech::ImageList(const com::ComPtr<platform::gfx::ImageList>& images)

@@ -282,6 +282,12 @@ TEST_F(SpeechEntryTest, TheMenuDeletesAPointOrTheCurveAndDeleteCurrentCurveTheSa
     plotAt(50, 80);
     view->DataNeedsSaved(false);
 
+    menuEntryAt(-32767, 40, "mnuDeletePoint").trigger();
+    menuEntryAt(40, -1, "mnuDeleteCurve").trigger();
+    EXPECT_EQ(levels(kWrs, kRight, kWrsWordList), (std::vector<std::int32_t>{40, 50}))
+        << "the entries refuse a click on no grid line";
+    EXPECT_FALSE(view->DataNeedsSaved());
+
     menuEntryAt(40, 40, "mnuDeletePoint").trigger();
     EXPECT_EQ(levels(kWrs, kRight, kWrsWordList), (std::vector<std::int32_t>{50}));
     EXPECT_EQ(pixelsOfColour(40, 60, kRed), 0);
