@@ -196,7 +196,10 @@ void CSpeech::InitializeSpeechChart(std::int32_t options)
     ApplyChartGrid();
     m_chartInitialized = true;
     LayOut();
-    ShowDataInDataLayer();
+    // The data's curves on the new axis; what they lack was told when the
+    // data was shown.
+    ClearCurves();
+    DrawCurves();
 }
 
 void CSpeech::ApplyChartGrid()

@@ -109,7 +109,7 @@ public:
     // and the selected test's results afresh.
     void ShowDataInDataLayer();
     // Sets the chart up from the profile's speech graph options
-    // (SpeechChartGrid.h) and draws the data again on it.
+    // (SpeechChartGrid.h) and draws the data's curves again on it.
     void InitializeSpeechChart(std::int32_t options);
     // Takes the view's captions from its text loader; texts only.
     void LoadStrings();
@@ -175,7 +175,8 @@ private:
     void RemoveLinePoint(const CCurvePref& pref, std::int32_t ear, std::int32_t dB);
 
     // Display, palette and tests (CSpeechDisplay.cpp).
-    void DrawCurves();
+    void ClearCurves();
+    std::vector<std::string> DrawCurves();
     void LoadCurvesIntoTables();
     void ShowMissingTests(const std::vector<std::string>& conditions);
     void TakeDescriptionsFromData();

@@ -81,7 +81,7 @@ void CSpeech::ShowDataInDataLayer()
     if (!m_dataLayer)
         return;
     if (m_mode == 1)
-        DrawCurves();
+        ShowMissingTests(DrawCurves());
     else
         LoadCurvesIntoTables();
     TakeDescriptionsFromData();
@@ -103,6 +103,11 @@ void CSpeech::Clear()
     ptaSpeech->BCRightAverage({});
     ptaSpeech->SFAverage({});
 
+    ClearCurves();
+}
+
+void CSpeech::ClearCurves()
+{
     lumenplot::IChart& chart = m_chart->chart();
     raiseOnFailure(ChartLines(chart)->Clear(), kChartSource);
     if (m_grid.LevelLabelRow && m_chartInitialized)
@@ -110,13 +115,13 @@ void CSpeech::Clear()
     raiseOnFailure(chart.Refresh(), kChartSource);
 }
 
-// Each curve on the chart from its test; the measured conditions of those
-// whose test is missing are told in one message.
-void CSpeech::DrawCurves()
+// Each curve on the chart from its test; gives the measured conditions of
+// those whose test is missing, each once.
+std::vector<std::string> CSpeech::DrawCurves()
 {
-    if (!m_curvePrefs || !m_chartInitialized)
-        return;
     std::vector<std::string> missing;
+    if (!m_dataLayer || !m_curvePrefs || !m_chartInitialized)
+        return missing;
     lumenplot::IChart& chart = m_chart->chart();
     ForEachSpeechCurve(*m_dataLayer, [&](vellum::IVellumSpeechCurve& curve) {
         ModuleGlobals::SetMissingTestText({});
@@ -131,7 +136,7 @@ void CSpeech::DrawCurves()
                 SetChartLineVisible(*ChartLines(chart), *line, false);
     });
     raiseOnFailure(chart.Refresh(), kChartSource);
-    ShowMissingTests(missing);
+    return missing;
 }
 
 // Each curve into the entry table of its test; those whose test has no

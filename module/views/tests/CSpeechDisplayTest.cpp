@@ -123,6 +123,10 @@ TEST_F(SpeechDisplayTest, CurvesWithoutATestAreToldOncePerConditionInOneMessage)
     EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10);
     EXPECT_TRUE(view->PaletteItems()->ItemByID(WrsItem)->HasData);
     EXPECT_FALSE(view->PaletteItems()->ItemByID(SrtItem)->HasData);
+
+    view->InitializeSpeechChart(32);
+    EXPECT_EQ(responder.shown().size(), 1u) << "a new axis does not tell it again";
+    EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10) << "the curves are drawn on the new axis";
 }
 
 TEST_F(SpeechDisplayTest, NoSpeechCurvesGiveNoMessageAndNoMarks)
