@@ -21,6 +21,7 @@
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/CPureToneChartMaps.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/PureToneLayout.h"
 #include "module/views/SitedChart.h"
 #include "module/views/ViewCaptions.h"
@@ -111,11 +112,6 @@ CPureTone::CPureTone(QWidget* parent)
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
 
-    // The document lays the view out only on its own resizes; panels that
-    // change their own height ask for the view's layout here.
-    tblPureTone->installEventFilter(this);
-    notPureTone->installEventFilter(this);
-
     m_notesHandler = new NotesChangeHandler(
         *notPureTone,
         NotesViewHook{0, [this] { return m_notesLayer.get(); }, [this] { return !isEnabled(); },
@@ -142,15 +138,14 @@ CPureTone::CPureTone(QWidget* parent)
     lblChartXLabel->setAlignment(Qt::AlignCenter);
     lblChartYLabel->Alignment(VerticalLabel::AlignCentre);
     lblChartYLabel->Caption({});
+    // The document lays the view out only on its own resizes; panels that
+    // change their own height ask for the view's layout here.
+    m_panelHeights = std::make_unique<PanelHeightWatcher>(std::initializer_list<QWidget*>{tblPureTone, notPureTone},
+                                                          [this] { LayOut(); });
     LayOut();
 }
 
-CPureTone::~CPureTone()
-{
-    // The panels outlive the charts while the widget ends: they report no more.
-    tblPureTone->removeEventFilter(this);
-    notPureTone->removeEventFilter(this);
-}
+CPureTone::~CPureTone() = default;
 
 // Properties.
 
@@ -476,18 +471,6 @@ void CPureTone::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);
     LayOut();
-}
-
-bool CPureTone::eventFilter(QObject* watched, QEvent* event)
-{
-    // The layout keeps these panels' heights; a height of their own choosing
-    // moves what stands under them.
-    if (event->type() == QEvent::Resize) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().height() != resize->oldSize().height())
-            LayOut();
-    }
-    return UserControl::eventFilter(watched, event);
 }
 
 void CPureTone::ApplyEarLabels()

@@ -18,6 +18,7 @@
 #include "module/panels/VerticalLabel.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/SitedChart.h"
 #include "module/views/ViewCaptions.h"
 #include "module/views/SpeechLayout.h"
@@ -85,11 +86,6 @@ CSpeech::CSpeech(QWidget* parent)
     tblSpeechView->setObjectName(QStringLiteral("tblSpeechView"));
     connect(tblSpeechView, &SpeechTableView::PointPlot, this, &CSpeech::tblSpeechView_PointPlot);
 
-    // The document lays the view out only on its own resizes; panels that
-    // change their own height ask for the view's layout here.
-    for (QWidget* panel : std::initializer_list<QWidget*>{tblSpeechView, notSpeech, ptaSpeech, tblSpeech[0]})
-        panel->installEventFilter(this);
-
     m_notesHandler = new NotesChangeHandler(
         *notSpeech,
         NotesViewHook{1, [this] { return m_notesLayer.get(); }, [this] { return !isEnabled(); },
@@ -117,15 +113,14 @@ CSpeech::CSpeech(QWidget* parent)
     connect(lblAddTests, &QLabel::linkActivated, this,
             [this] { RunShowingRaisedError(this, [this] { ConfigureTestPalette(); }); });
 
+    // The document lays the view out only on its own resizes; panels that
+    // change their own height ask for the view's layout here.
+    m_panelHeights = std::make_unique<PanelHeightWatcher>(
+        std::initializer_list<QWidget*>{tblSpeechView, notSpeech, ptaSpeech, tblSpeech[0]}, [this] { LayOut(); });
     LayOut();
 }
 
-CSpeech::~CSpeech()
-{
-    // The panels outlive the chart while the widget ends: they report no more.
-    for (QObject* panel : children())
-        panel->removeEventFilter(this);
-}
+CSpeech::~CSpeech() = default;
 
 // Properties.
 
@@ -317,18 +312,6 @@ void CSpeech::resizeEvent(QResizeEvent* event)
 {
     UserControl::resizeEvent(event);
     LayOut();
-}
-
-bool CSpeech::eventFilter(QObject* watched, QEvent* event)
-{
-    // The layout keeps these panels' heights; a height of their own choosing
-    // moves what stands under them.
-    if (event->type() == QEvent::Resize) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().height() != resize->oldSize().height())
-            LayOut();
-    }
-    return UserControl::eventFilter(watched, event);
 }
 
 // Captions.

@@ -54,6 +54,7 @@ class CurvePalette;
 class INotes;
 class IPTATable;
 class NotesChangeHandler;
+class PanelHeightWatcher;
 class SitedChart;
 class SpeechTable;
 class SpeechTableView;
@@ -146,7 +147,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The test a result belongs to.
@@ -237,6 +237,9 @@ private:
     // Where the last right click was, for the chart menu's entries.
     double m_menuX = 0;
     double m_menuY = 0;
+
+    // Last: it stops listening to the panels before anything else goes.
+    std::unique_ptr<PanelHeightWatcher> m_panelHeights;
 };
 
 }  // namespace brisance

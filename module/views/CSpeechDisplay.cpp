@@ -23,6 +23,7 @@
 #include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/SitedChart.h"
 
 #include "platform/com/Failure.h"
@@ -251,7 +252,7 @@ SpeechTable& CSpeech::EntryTable(std::size_t index)
         ApplyEntryTableCaptions(*table);
         connect(table, &SpeechTable::DataChanged, this,
                 [this, added](std::int32_t Ear) { tblSpeech_DataChanged(added, Ear); });
-        table->installEventFilter(this);
+        m_panelHeights->Watch(*table);
         tblSpeech.push_back(table);
     }
     return *tblSpeech[index];
