@@ -17,7 +17,9 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +32,20 @@ using platform::testing::child;
 using platform::testing::ModalDialogs;
 
 using SpeechDisplayTest = SpeechViewTest;
+
+// Right-clicks the palette button of the item and clicks the entry of the
+// palette's menu.
+void ChoosePaletteEntry(CSpeech& view, SpeechItem item, const char* entry)
+{
+    PaletteButton& button = *view.Palette()->findChildren<PaletteButton*>()[item];
+    QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(10, button.height() / 2));
+    QMenu* menu = view.Palette()->findChild<QMenu*>("popupMenu");
+    ASSERT_NE(menu, nullptr);
+    QAction* action = menu->findChild<QAction*>(entry);
+    ASSERT_NE(action, nullptr) << entry;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
 
 TEST(SpeechChartGrid, FollowsTheGraphOptions)
 {
@@ -205,7 +221,10 @@ TEST_F(SpeechDisplayTest, AHiddenTestStaysHiddenThroughARedraw)
     view->ShowDataInDataLayer();
     EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10);
 
-    view->ShowHideTest(WrsItem, false);
+    int reported = 0;
+    QObject::connect(view, &CSpeech::PaletteMayHaveChanged, [&] { ++reported; });
+    ChoosePaletteEntry(*view, WrsItem, "mnuHideCurve");
+    EXPECT_EQ(reported, 1);
     EXPECT_TRUE(view->PaletteItems()->ItemByID(WrsItem)->HideInGraph);
     EXPECT_TRUE(view->Palette()->Button(WrsItem)->HiddenState());
     EXPECT_EQ(pixelsOfColour(40, 60, kBlue), 0);
@@ -247,6 +266,7 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
     QObject::connect(view, &CSpeech::TestSettingsChanged, [&] { ++reported; });
 
     for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
         ModalDialogs dialogs;
         dialogs.answer<frmTestProperties>([ok](frmTestProperties& dialog) {
             QLineEdit* comment = child<QLineEdit>(dialog, "txtConditionComment");
@@ -255,7 +275,10 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
             QTest::keyClicks(comment, "left aid");
             platform::testing::click(child<QPushButton>(dialog, ok ? "cmdOK" : "cmdCancel"));
         });
-        view->ChangeSpeechTestProperties(false);
+        if (ok)
+            ChoosePaletteEntry(*view, WrsItem, "mnuEditTestProperties");
+        else
+            view->ChangeSpeechTestProperties(false);
         EXPECT_EQ(reported, ok ? 1 : 0);
         EXPECT_EQ(view->DataNeedsSaved(), ok);
         for (const std::int32_t ear : {kLeft, kRight})
