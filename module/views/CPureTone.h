@@ -56,6 +56,7 @@ class CurvePalette;
 class INotes;
 class IPTATable;
 class NotesChangeHandler;
+class PanelHeightWatcher;
 class SitedChart;
 class TableView;
 class VerticalLabel;
@@ -140,7 +141,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The test a point belongs to: a palette item and its test, or a test
@@ -257,6 +257,9 @@ private:
     int m_menuChart = 0;
     double m_menuX = 0;
     double m_menuY = 0;
+
+    // Last: it stops listening to the panels before anything else goes.
+    std::unique_ptr<PanelHeightWatcher> m_panelHeights;
 };
 
 }  // namespace brisance
