@@ -144,6 +144,9 @@ public:
     // Edits the selected (or right-clicked) test in the test-properties
     // dialog; the descriptions of its stored curves follow a confirmed edit.
     void ChangePureToneTestProperties(bool blnRightClicked);
+    // Lets the user choose the palette's tests; a confirmed choice rebuilds
+    // the palette, keeping the selected test when it stays.
+    void ConfigureTestPalette();
     // Copies the selected test's points of the shown ear to the other ear.
     void CopyEarDataToOffEar();
 

@@ -1,14 +1,17 @@
 // The pure-tone view's palette: the chosen test shown in the table, tests
-// hidden and shown on the charts, and the properties of a test edited.
+// hidden and shown on the charts, the properties of a test edited, and the
+// palette's tests chosen.
 
 #include "module/views/CPureTone.h"
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/DescribeCurve.h"
+#include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/TextResources.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/TableView.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
 
@@ -158,6 +161,30 @@ void CPureTone::ChangePureToneTestProperties(bool blnRightClicked)
             }
         }
         emit TestSettingsChanged();
+    });
+}
+
+// Palette configuration.
+
+void CPureTone::ConfigureTestPalette()
+{
+    Guarded([this] {
+        // A test with results in the open audiogram cannot be taken off.
+        if (m_dataLayer)
+            MarkPaletteItemsWithData(*m_dataLayer, *m_paletteItems);
+
+        frmPaletteConfig dialog(this);
+        dialog.CurveType(PrefType_PureTone);
+        dialog.ShowPalette(true);
+        dialog.CurvePrefs(m_curvePrefs);
+        dialog.PaletteItems(m_paletteItems);
+        dialog.LoadTestData();
+        dialog.exec();
+        if (!dialog.OKPressed)
+            return;
+        FillCurvePalette(*palPureTone, *m_paletteItems, false);
+        ShowDataInDataLayer();
+        emit PaletteMayHaveChanged();
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "module/core/DescribeCurve.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 
 #include "platform/testing/ModalDialogs.h"
@@ -42,6 +43,25 @@ public:
         vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
         data->get_PureToneCurves()->Find(kAir, ear, 2, curve);
         return curve->get_Measurement()->get_ConditionDescription();
+    }
+
+    // The captions of a palette's buttons, in order.
+    static std::vector<std::string> captions(const CurvePalette& palette)
+    {
+        std::vector<std::string> shown;
+        for (const PaletteButton* button : palette.findChildren<PaletteButton*>("butPal"))
+            if (button->isVisible())
+                shown.push_back(button->Caption());
+        return shown;
+    }
+
+    // In the palette configuration: presses the test's button and removes it.
+    static void removeFromPalette(frmPaletteConfig& dialog, const std::string& caption)
+    {
+        for (PaletteButton* button : dialog.findChild<CurvePalette*>("PAL")->findChildren<PaletteButton*>("butPal"))
+            if (button->isVisible() && button->Caption() == caption)
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, button->height() / 2));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdRemove"), Qt::LeftButton);
     }
 
     int selected = 0;
@@ -160,6 +180,38 @@ TEST_F(PaletteTest, ConfirmedPropertiesDescribeTheTestsStoredCurves)
     view->ChangePureToneTestProperties(false);
     view->ChangePureToneTestProperties(true);
     EXPECT_EQ(settingsChanged, 1);
+}
+
+TEST_F(PaletteTest, ThePaletteConfigurationRebuildsThePaletteOnlyWhenConfirmed)
+{
+    using Captions = std::vector<std::string>;
+    addCurve(kBone, kLeft, {{1000, 10}});
+    view->ShowDataInDataLayer();
+    clickPaletteButton(AirItem);
+
+    platform::testing::ModalDialogs dialogs;
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        removeFromPalette(dialog, "MCL");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        removeFromPalette(dialog, "BC");  // has results: stays
+        removeFromPalette(dialog, "MCL");
+        QTest::mouseClick(dialog.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+
+    view->ConfigureTestPalette();
+    EXPECT_EQ(captions(*view->Palette()), (Captions{"AC", "AC", "BC", "SF", "MCL"}));
+    EXPECT_EQ(paletteChanged, 0);
+
+    view->ConfigureTestPalette();
+    EXPECT_EQ(captions(*view->Palette()), (Captions{"AC", "AC", "BC", "SF"}));
+    EXPECT_EQ(paletteChanged, 1);
+    ASSERT_EQ(responder.shown().size(), 1u);
+    EXPECT_EQ(responder.shown()[0].text, text(TR_TEST_IN_USE));
+    ASSERT_TRUE(view->Palette()->SelectedButton());
+    EXPECT_EQ(view->Palette()->SelectedButton()->ItemData().toLong(), AirItem) << "the chosen test stays chosen";
+    EXPECT_EQ(lineKeys(0), (std::vector<std::int32_t>{2})) << "the data is shown again";
 }
 
 }  // namespace
