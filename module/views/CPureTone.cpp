@@ -8,6 +8,7 @@
 #include "module/core/CLangLoader.h"
 #include "module/core/ChartLineRoutines.h"
 #include "module/core/CurveKeys.h"
+#include "module/core/ForEachCurve.h"
 #include "module/core/NotesChangeHandler.h"
 #include "module/core/ShowPureToneAverages.h"
 #include "module/core/ShowRaisedError.h"
@@ -25,6 +26,7 @@
 #include "module/views/PureToneLayout.h"
 #include "module/views/SitedChart.h"
 #include "module/views/ViewCaptions.h"
+#include "module/views/SonvaleEvents.h"
 
 #include "platform/com/Failure.h"
 #include "platform/com/VariantEnumerator.h"
@@ -63,16 +65,6 @@ constexpr const char* kIpsilateralReflexKey = "4-0-1-";
 constexpr const char* kEarNamesSeparator = " / ";
 
 lumenplot::VARIANT_BOOL VariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
-
-// Each curve of the data layer in turn.
-template <class Visit>
-void ForEachPureToneCurve(vellum::IVellumDataLayer& dataLayer, Visit visit)
-{
-    const auto curves = dataLayer.get_PureToneCurves()->get__NewEnum();
-    platform::runtime::Variant item;
-    while (curves->Next(1, &item, nullptr) == com::S_OK)
-        visit(*item.toObject().as<vellum::IVellumPureToneCurve>());
-}
 
 }  // namespace
 
@@ -124,6 +116,7 @@ CPureTone::CPureTone(QWidget* parent)
             button->ButtonState(button->ButtonState() == Tolvane_ButtonDown ? Tolvane_ButtonUp : Tolvane_ButtonDown);
         });
     }
+    ConnectPalette();
     butMasked->setObjectName(QStringLiteral("butMasked"));
     butBinaural->setObjectName(QStringLiteral("butBinaural"));
 
@@ -217,6 +210,7 @@ void CPureTone::RightOnLeft(bool rightOnLeft)
 
 void CPureTone::ImageList(const com::ComPtr<platform::gfx::ImageList>& images)
 {
+    m_imageList = images;
     palPureTone->ImageList(images.as<com::IUnknown>());
 }
 
@@ -263,7 +257,9 @@ void CPureTone::ApplyGrid(lumenplot::IChart& chart) const
 {
     const bool labelsOnTop = m_grid.XLabelPosition == lumenplot::grid_OnTop;
     raiseOnFailure(chart.put_AutoRedraw(VARIANT_FALSE), kChartSource);
-    raiseOnFailure(chart.put_InteractiveMode(VARIANT_TRUE), kChartSource);
+    // A profile applied while the instrument measures must not let the
+    // charts take clicks again.
+    raiseOnFailure(chart.put_InteractiveMode(VariantBool(!m_measuring)), kChartSource);
     raiseOnFailure(chart.put_XGridLineMode(lumenplot::grid_UseCustom), kChartSource);
     raiseOnFailure(chart.put_YGridLineMode(lumenplot::grid_UseCustom), kChartSource);
     raiseOnFailure(chart.put_XMin(m_grid.XMin), kChartSource);
@@ -306,6 +302,8 @@ void CPureTone::ShowDataInDataLayer()
 
     DrawCurves();
     RefreshAverages();
+    if (palPureTone->SelectedButton())
+        ShowSelectedTestInTable();
     RefreshCharts();
     m_notesHandler->LoadPanel();
 }
@@ -329,7 +327,8 @@ void CPureTone::DrawCurves()
 {
     if (!m_dataLayer || !m_curvePrefs || !m_chartsInitialized)
         return;
-    ForEachPureToneCurve(*m_dataLayer, [this](vellum::IVellumPureToneCurve& curve) {
+    const auto curves = m_dataLayer->get_PureToneCurves()->get__NewEnum();
+    ForEachCurve<vellum::IVellumPureToneCurve>(curves, [this](vellum::IVellumPureToneCurve& curve) {
         const auto measurement = curve.get_Measurement();
         const std::string key = PureToneCurveKey(*measurement);
         if (key == kIpsilateralReflexKey)
