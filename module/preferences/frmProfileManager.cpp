@@ -15,6 +15,7 @@
 #include "module/panels/PopupMenu.h"
 #include "module/panels/TwipsGeometry.h"
 #include "module/preferences/ProfileExportFile.h"
+#include "module/preferences/frmPreferences.h"
 
 #include "platform/com/Creation.h"
 #include "platform/runtime/RuntimeError.h"
@@ -168,6 +169,7 @@ frmProfileManager::frmProfileManager(QWidget* parent) : QDialog(parent)
         connect(b, &QPushButton::clicked, this, [this, handler] { Run([&] { (this->*handler)(); }); });
     };
     on(cmdNew, &frmProfileManager::cmdNew_Click);
+    on(cmdEdit, &frmProfileManager::cmdEdit_Click);
     on(cmdMore, &frmProfileManager::cmdMore_Click);
     on(cmdReset_to_HIMSA, &frmProfileManager::cmdReset_to_HIMSA_Click);
     on(cmdTemp, &frmProfileManager::FillList);
@@ -324,6 +326,21 @@ void frmProfileManager::cmdNew_Click()
         m_store->put_Value(kDefaultKey, false);
     }
     EditNewProfileName(*profile);
+}
+
+// The preferences dialog edits the store where it finds it, so the store
+// moves to the profile while the dialog shows; it opens on its first tab.
+void frmProfileManager::cmdEdit_Click()
+{
+    const QTreeWidgetItem* item = SelectedItem();
+    if (!item || !m_store)
+        return;
+    StoreSelectionKeeper keeper(*m_store, kProfilesCategory, ProfileNumber(*item));
+    frmPreferences dialog(this);
+    dialog.Preferences(m_store);
+    dialog.LoadPreferences();
+    dialog.ProfileName(item->text(0).toStdString());
+    dialog.exec();
 }
 
 void frmProfileManager::cmdMore_Click()

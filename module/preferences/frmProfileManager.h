@@ -87,6 +87,7 @@ private:
     void Run(const std::function<void()>& command);
 
     void cmdNew_Click();
+    void cmdEdit_Click();
     void cmdMore_Click();
     void mnuCopy_Click();
     void mnuRename_Click();

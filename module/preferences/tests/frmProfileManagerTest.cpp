@@ -7,6 +7,7 @@
 #include "module/core/TextResources.h"
 #include "module/core/tests/FileSizeLimit.h"
 #include "module/preferences/ProfileExportFile.h"
+#include "module/preferences/frmPreferences.h"
 #include "module/preferences/tests/DialogTestSupport.h"
 
 #include "platform/runtime/VariantRecord.h"
@@ -14,8 +15,10 @@
 #include "platform/ui/MessageBox.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 
 #include <gtest/gtest.h>
 
@@ -319,6 +322,31 @@ TEST_F(frmProfileManagerTest, SetAsDefaultLeavesExactlyOneDefault)
                                             {"3K", "Clinic (Default)", true},
                                             {"20K", "Last", false}}));
     ExpectSelectionPutBack();
+}
+
+TEST_F(frmProfileManagerTest, EditOpensThePreferencesOfTheSelectedProfileOnTheirFirstTab)
+{
+    ASSERT_NO_FATAL_FAILURE(Select("20K"));
+    std::int16_t section = -1;
+    int tab = -1;
+    QString caption;
+    dialogs.answer<frmPreferences>([&](frmPreferences& preferences) {
+        section = preferences.Preferences()->get_Section();
+        tab = child<QTabBar>(preferences, "tabMain")->currentIndex();
+        caption = preferences.windowTitle();
+        click(child<QCheckBox>(preferences, "chkPTShowTestData"));
+        click(child<QPushButton>(preferences, "cmdOK"));
+    });
+    Click("cmdEdit");
+    EXPECT_EQ(section, 20);
+    EXPECT_EQ(tab, 0);
+    EXPECT_TRUE(caption.endsWith(" (Last)")) << caption.toStdString();
+    EXPECT_EQ(Stored(20, "PTPanels"), Variant(std::int32_t{1}));
+    EXPECT_TRUE(Stored(kCurrent, "PTPanels").isNull());
+    ExpectSelectionPutBack();
+
+    List().clearSelection();
+    Click("cmdEdit");  // nothing to edit: no dialog opens
 }
 
 TEST_F(frmProfileManagerTest, OkCancelAndF1)
