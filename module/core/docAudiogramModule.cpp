@@ -166,6 +166,7 @@ void docAudiogramModule::Initialize()
         m_oImpedance->DataLayer(m_data);
 
         m_sonvale = platform::com::create<pelmsonvale::ISonvaleController>(pelmsonvale::kSonvaleControllerClsid);
+        m_oPureTone->Sonvale(m_sonvale);
         m_oImpedance->Sonvale(m_sonvale);
 
         m_notes = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
