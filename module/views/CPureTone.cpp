@@ -109,6 +109,7 @@ CPureTone::CPureTone(QWidget* parent)
     tblPureTone->HighLimit(kHighestLevel);
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
+    ConnectAveragePanel();
 
     // The document lays the view out only on its own resizes; panels that
     // change their own height ask for the view's layout here.
@@ -159,6 +160,7 @@ void CPureTone::Mode(std::int32_t mode)
     ApplyEarLabels();
     LayOut();
     ShowDataInDataLayer();
+    RenderPureToneActionUnderlay();
 }
 
 void CPureTone::DisplayMode(std::int32_t mode)
@@ -365,6 +367,7 @@ void CPureTone::RedrawCurves()
 {
     ClearLines();
     DrawCurves();
+    DrawActionUnderlay();
     RefreshCharts();
 }
 

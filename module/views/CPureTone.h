@@ -129,6 +129,18 @@ public:
     // Takes the view's captions from its text loader.
     void LoadStrings();
 
+    // Underlays (CPureToneUnderlay.cpp).
+    // The earlier action drawn under the charts: a data layer of the view's
+    // own, created empty on first use.
+    const platform::com::ComPtr<vellum::IVellumDataLayer>& UnderlayDataLayer();
+    // Draws the underlay data layer's curves behind the current ones, in
+    // grey, on the charts of their ears; only empties the back lines when it
+    // holds no curves. Chart set-ups and frequency ranges keep it.
+    void RenderPureToneActionUnderlay();
+    // Shows the metafile under both charts, above their grid lines when
+    // blnRenderAboveGrid; an empty name removes it.
+    void DisplayMetaFileInChart(const std::string& strFile, bool blnRenderAboveGrid);
+
 signals:
     void SaveState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
     void PaletteButtonSelected();
@@ -211,6 +223,12 @@ private:
     void LayOut();
     std::string Text(std::int32_t id) const;
     void RaiseSaveState(std::int32_t undoId, std::int32_t redoId);
+
+    // Underlays and the average panel's requests (CPureToneUnderlay.cpp).
+    void ConnectAveragePanel();
+    void DrawActionUnderlay();
+    void ptaPureTone_HideMe();
+    void ptaPureTone_ChangeFrequencies();
     // Runs a handler of something the user did; a raised error is shown.
     void Guarded(const std::function<void()>& handler);
 
@@ -245,6 +263,7 @@ private:
     std::shared_ptr<const CLangLoader> m_languageLoader;
     std::shared_ptr<const CCurvePrefs> m_curvePrefs;
     platform::com::ComPtr<platform::gfx::ImageList> m_imageListLarge;
+    platform::com::ComPtr<vellum::IVellumDataLayer> m_underlayDataLayer;
 
     PureToneChartGrid m_grid;
     bool m_chartsInitialized = false;
