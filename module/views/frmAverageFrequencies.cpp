@@ -19,7 +19,7 @@ namespace {
 // The layout, in twips: two frames side by side, one row per frequency, the
 // buttons below them on the right.
 constexpr int kMargin = 120;
-constexpr int kFrameWidth = 2400;
+constexpr int kFrameWidth = 2900;
 constexpr int kFrameTop = 300;  // room for the frame's title
 constexpr int kRowHeight = 285;
 constexpr int kBoxWidth = 1800;
