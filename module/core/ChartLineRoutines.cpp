@@ -73,15 +73,22 @@ bool HasLine(lumenplot::ILines& lines, std::int32_t id)
     return exists != VARIANT_FALSE;
 }
 
-// The words of a measured speech curve whose test the user has not defined.
-std::string MissingTestWords(vellum::IVellumMeasurement& measurement)
+}  // namespace
+
+std::string MissingTestWords(vellum::IVellumMeasurement& oMeas)
 {
-    const std::int32_t curveType = measurement.get_CurveType();
+    const std::int32_t curveType = oMeas.get_CurveType();
     return TestTypeText(curveType, true) + "," + TransducerText(curveType, true) + "," +
-           WordListText(measurement.get_WordList(), true) + "," + ConditionText(measurement.get_Condition(), true);
+           WordListText(oMeas.get_WordList(), true) + "," + ConditionText(oMeas.get_Condition(), true);
 }
 
-}  // namespace
+std::int32_t SymbolNumber(const CCurvePref& oPref, std::int32_t lngEar, std::int32_t intSymbolIndex)
+{
+    const auto look = LookOf(lngEar);
+    if (!look || intSymbolIndex < 0 || intSymbolIndex >= static_cast<std::int32_t>(look->symbols->size()))
+        return 0;
+    return oPref.*(*look->symbols)[static_cast<std::size_t>(intSymbolIndex)];
+}
 
 ComPtr<lumenplot::ILines> ChartLines(lumenplot::IChart& oChart, bool blnBackLines)
 {
@@ -122,10 +129,9 @@ void PlotPointOnLine(lumenplot::ILine& oLine, std::int32_t lngX, std::int32_t ln
                      std::int32_t lngEar, const CCurvePref& oPref)
 {
     raiseOnFailure(oLine.RemovePoint(lngX), kChartSource);
-    const auto look = LookOf(lngEar);
-    if (!look || intSymbolIndex < 0 || intSymbolIndex >= static_cast<std::int32_t>(look->symbols->size()))
+    if (!LookOf(lngEar) || intSymbolIndex < 0 || intSymbolIndex >= static_cast<std::int32_t>(kLeftSymbolFields.size()))
         return;
-    const std::int32_t symbol = oPref.*(*look->symbols)[static_cast<std::size_t>(intSymbolIndex)] - 1;
+    const std::int32_t symbol = SymbolNumber(oPref, lngEar, intSymbolIndex) - 1;
     const bool joined = std::ranges::find(kJoinedSymbols, intSymbolIndex) != std::end(kJoinedSymbols);
     raiseOnFailure(oLine.AddPoint(lngX, lngY, symbol, joined ? VARIANT_TRUE : VARIANT_FALSE, {}), kChartSource);
 }

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace brisance {
 
@@ -34,6 +35,10 @@ platform::com::ComPtr<lumenplot::ILine> CurveLine(lumenplot::ILines& oLines, std
                                                   const CCurvePref& oPref, std::int32_t lngEar,
                                                   bool* blnAdded = nullptr);
 
+// The test's symbol number (counted from 1) for the ear and symbol index
+// (0 to 5); 0, which draws no symbol, for another ear or index.
+std::int32_t SymbolNumber(const CCurvePref& oPref, std::int32_t lngEar, std::int32_t intSymbolIndex);
+
 // Replaces the line's point at x by one at (x, y) with the test's symbol for
 // the ear and symbol index (0 to 5). Thresholds (index 0 and 3) are joined by
 // the line, no-response and unmeasurable marks stand alone. Another ear or
@@ -49,6 +54,11 @@ void PlotPointOnLine(lumenplot::ILine& oLine, std::int32_t lngX, std::int32_t ln
 // missing-test text the words of its curve type, word list and condition
 // (unless its curve type is 0); a curve of no known ear draws nothing.
 void BuildSpeechChartLines(lumenplot::IChart& oChart, vellum::IVellumSpeechCurve& oCurve, bool blnAsBackLine);
+
+// The words of a measured speech curve whose test is missing: its curve
+// type, transducer, word list and condition, joined by ",", in the view text
+// loader's language.
+std::string MissingTestWords(vellum::IVellumMeasurement& oMeas);
 
 // Adds the speech chart's row of level labels (line 0) once: labels 0, 10,
 // 20, ... up to XMax - 5, at height 55, with no line between them.

@@ -4,8 +4,10 @@
 #include "module/core/TextResources.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/StringCompare.h"
 
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 namespace brisance {
@@ -35,15 +37,21 @@ bool isLibraryFile(const fs::directory_entry& entry)
 void EnumerateLanguages(CLanguages& languages, const std::string& languageFolder)
 {
     CLangLoader loader;
+    std::set<std::string> scanned;
     std::error_code error;
     for (fs::directory_iterator file(languageFolder, error), end; !error && file != end; file.increment(error)) {
         if (!isLibraryFile(*file))
             continue;
         const std::string name = file->path().filename().string();
+        // Keys ignore letter case, and this file system can hold two names
+        // that differ only in it: the second would be a duplicate key.
+        if (scanned.contains(platform::runtime::foldCase(name)))
+            continue;
         if (!loader.OpenResourceLibrary((fs::path(languageFolder) / name).string()))
             continue;
         const auto language = languages.Add(languageNameIdOf(loader.LoadResString(TR_RESERVED_DO_NOT_TRANSLATE1)), name, name);
         language->SetSupportedLocales(loader.LoadResString(TR_RESERVED_DO_NOT_TRANSLATE2));
+        scanned.insert(platform::runtime::foldCase(name));
         loader.CloseResourceLibrary();
     }
 }

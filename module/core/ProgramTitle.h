@@ -12,3 +12,11 @@ namespace brisance {
 std::string ProgramTitle(const CLangLoader& loader);
 
 }  // namespace brisance
+
+namespace brisance {
+
+// The default title of the module's message boxes: ProgramTitle of the UI
+// text loader, "Tessmark" while there is none.
+std::string ModuleMessageTitle();
+
+}  // namespace brisance

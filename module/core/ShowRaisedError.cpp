@@ -13,4 +13,13 @@ void ShowRaisedError(QWidget* owner, const platform::runtime::RuntimeError& erro
                              "", platform::ui::MB_ICONSTOP);
 }
 
+void RunShowingRaisedError(QWidget* owner, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const platform::runtime::RuntimeError& error) {
+        ShowRaisedError(owner, error);
+    }
+}
+
 }  // namespace brisance

@@ -5,6 +5,8 @@
 
 #include "platform/runtime/RuntimeError.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace brisance {
@@ -12,5 +14,9 @@ namespace brisance {
 // "An error has occurred: " + the description + " " + the number, with the
 // stop icon and the default title, owned by owner (may be null).
 void ShowRaisedError(QWidget* owner, const platform::runtime::RuntimeError& error);
+
+// Runs a handler of something the user did; an error it raises is shown as
+// above.
+void RunShowingRaisedError(QWidget* owner, const std::function<void()>& handler);
 
 }  // namespace brisance

@@ -281,14 +281,7 @@ void CPureTone::ApplyGrid(lumenplot::IChart& chart) const
     raiseOnFailure(chart.put_XLabelPosition(m_grid.XLabelPosition), kChartSource);
     raiseOnFailure(chart.put_YLabelPosition(lumenplot::grid_OnLeft), kChartSource);
 
-    raiseOnFailure(chart.ClearXGridLines(), kChartSource);
-    for (const PureToneGridLine& line : m_grid.XGridLines)
-        raiseOnFailure(chart.AddXGridLine(line.Position, line.Label, VariantBool(line.Visible), VariantBool(line.Dashed)),
-                       kChartSource);
-    raiseOnFailure(chart.ClearYGridLines(), kChartSource);
-    for (const PureToneGridLine& line : m_grid.YGridLines)
-        raiseOnFailure(chart.AddYGridLine(line.Position, line.Label, VariantBool(line.Visible), VariantBool(line.Dashed)),
-                       kChartSource);
+    ReplaceGridLines(chart, m_grid.XGridLines, m_grid.YGridLines);
 
     raiseOnFailure(chart.put_UseSymbolToLineBuffer(VariantBool(m_grid.UseSymbolToLineBuffer)), kChartSource);
     if (m_imageListLarge)
@@ -547,11 +540,7 @@ void CPureTone::RaiseSaveState(std::int32_t undoId, std::int32_t redoId)
 
 void CPureTone::Guarded(const std::function<void()>& handler)
 {
-    try {
-        handler();
-    } catch (const platform::runtime::RuntimeError& error) {
-        ShowRaisedError(this, error);
-    }
+    RunShowingRaisedError(this, handler);
 }
 
 }  // namespace brisance

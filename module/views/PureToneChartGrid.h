@@ -9,22 +9,14 @@
 // above the audiogram (else below), 512 levels to 120 dB (else 130 dB), 1024
 // the 5-dB lines shown, 4096 the axis captions shown.
 
+#include "module/views/ChartGridLine.h"
+
 #include "PelmTolvaneChart/ChartTypes.h"
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace brisance {
-
-struct PureToneGridLine {
-    double Position = 0;
-    std::string Label;
-    bool Visible = true;
-    bool Dashed = false;
-
-    friend bool operator==(const PureToneGridLine&, const PureToneGridLine&) = default;
-};
 
 struct PureToneChartGrid {
     // The frame: the chart's ranges. X runs over the frequency map's width;
@@ -37,11 +29,11 @@ struct PureToneChartGrid {
     // dB down on a true audiogram.
     double OctaveWidth = 0;
     // One line per frequency of the axis, in ascending frequency.
-    std::vector<PureToneGridLine> XGridLines;
+    std::vector<ChartGridLine> XGridLines;
     // One line every 5 dB from -10 dB: the 10-dB lines labelled, visible and
     // solid; the others unlabelled and dashed, shown or not, but always there
     // for the cross-hair to snap to.
-    std::vector<PureToneGridLine> YGridLines;
+    std::vector<ChartGridLine> YGridLines;
     lumenplot::TXLabelPosition XLabelPosition = lumenplot::grid_OnBottom;
     bool UseSymbolToLineBuffer = false;
     bool ShowAxisCaptions = false;

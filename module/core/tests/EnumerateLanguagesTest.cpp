@@ -80,5 +80,16 @@ TEST(EnumerateLanguages, ASecondScanIntoTheSameListFailsOnTheDuplicateKey)
     EXPECT_EQ(languages.Count(), 2);
 }
 
+TEST(EnumerateLanguages, NamesThatDifferOnlyInLetterCaseGiveOneLanguage)
+{
+    LanguageFolder folder({"German"});
+    std::filesystem::copy_file(folder.path() / "German.so", folder.path() / "GERMAN.so");
+
+    CLanguages languages;
+    EXPECT_EQ(errorNumberOf([&] { EnumerateLanguages(languages, folder.folder()); }), 0);
+    ASSERT_EQ(languages.Count(), 1);
+    EXPECT_EQ(languages.Item(1)->Filename(), librariesAsListed(folder.path()).front()) << "the first listed is kept";
+}
+
 }  // namespace
 }  // namespace brisance

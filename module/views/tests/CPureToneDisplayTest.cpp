@@ -338,18 +338,18 @@ TEST(PureToneChartGrid, TheGraphOptionsGiveTheAxesAndTheirLines)
     for (const Case& c : cases) {
         const PureToneChartGrid grid = PureToneChartGridFor(c.options);
         ASSERT_EQ(grid.XGridLines.size(), c.xLines) << "options " << c.options;
-        EXPECT_EQ(grid.XGridLines.front(), (PureToneGridLine{50, "125", true, false}));
+        EXPECT_EQ(grid.XGridLines.front(), (ChartGridLine{50, "125", true, false}));
         EXPECT_EQ(grid.XGridLines.back().Position, c.lastX);
-        const PureToneGridLine& at750 = grid.XGridLines[3];
+        const ChartGridLine& at750 = grid.XGridLines[3];
         EXPECT_EQ(at750.Label, "");
         EXPECT_EQ(at750.Visible, c.interOctaveShown) << "options " << c.options;
         EXPECT_EQ(at750.Dashed, c.interOctaveDashed) << "options " << c.options;
         EXPECT_EQ(grid.XMin, 0);
         EXPECT_EQ(grid.XMax, 1000);
 
-        EXPECT_EQ(grid.YGridLines.front(), (PureToneGridLine{-10, "-10", true, false}));
-        EXPECT_EQ(grid.YGridLines.back(), (PureToneGridLine{c.lastLevel, std::to_string(int(c.lastLevel)), true, false}));
-        EXPECT_EQ(grid.YGridLines[1], (PureToneGridLine{-5, "", c.stepsShown, true})) << "options " << c.options;
+        EXPECT_EQ(grid.YGridLines.front(), (ChartGridLine{-10, "-10", true, false}));
+        EXPECT_EQ(grid.YGridLines.back(), (ChartGridLine{c.lastLevel, std::to_string(int(c.lastLevel)), true, false}));
+        EXPECT_EQ(grid.YGridLines[1], (ChartGridLine{-5, "", c.stepsShown, true})) << "options " << c.options;
         EXPECT_EQ(grid.YMin, -25);
         EXPECT_EQ(grid.YMax, c.yMax);
         EXPECT_EQ(grid.XLabelPosition, c.labels);
