@@ -1,6 +1,8 @@
 // The entry points of the Brisance library: the classes that the host
 // creates by class id, and their self-registration.
 
+#include "module/report/CCombinedReportHandler.h"
+
 #include "platform/com/ServerExports.h"
 
 #include <array>
@@ -8,7 +10,12 @@
 namespace brisance {
 namespace {
 
-constexpr std::array<platform::com::ClassEntry, 0> kClasses{};
+using platform::com::ClassEntry;
+using platform::com::createObject;
+
+constexpr std::array kClasses = {
+    ClassEntry{CCombinedReportHandler::kClsid, createObject<CCombinedReportHandler>, "CCombinedReportHandler"},
+};
 
 }  // namespace
 }  // namespace brisance
