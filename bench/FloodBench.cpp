@@ -14,7 +14,7 @@
 
 #include "ControllerFixture.h"
 #include "LinkTestSupport.h"
-#include "MarletSetUp.h"
+#include "testing/MarletSetUp.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/testing/TemporaryFolder.h"

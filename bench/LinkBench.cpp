@@ -17,7 +17,7 @@
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/ISonvaleController.h"
 #include "PelmSonvale/ISonvaleControllerEvents.h"
-#include "tests/MarletSetUp.h"
+#include "testing/MarletSetUp.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/Creation.h"
 #include "platform/com/DispatchSink.h"

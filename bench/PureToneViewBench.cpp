@@ -8,8 +8,13 @@
 // - PlotThroughChart: one point plotted as a click on an ear chart delivers
 //   it (the chart's PlotPoint event), up to the repainted window.
 // - PlotThroughChartViewOnly: the view's own share of it, without the paint.
+// - PlotThroughLink: one point measured by an instrument, as the link
+//   controller's PlotPoint event delivers it to the view's handler, up to the
+//   repainted window.
+// - PlotThroughLinkViewOnly: the view's own share of it, without the paint.
 
 #include "module/core/CCurvePrefs.h"
+#include "module/core/ModuleGlobals.h"
 #include "module/core/PaletteItemsFromCurves.h"
 #include "module/panels/CSymbols.h"
 #include "module/panels/CurvePalette.h"
@@ -17,6 +22,9 @@
 #include "module/views/CPureTone.h"
 #include "module/views/SitedChart.h"
 
+#include "PelmSonvale/ISonvaleController.h"
+#include "PelmSonvale/ISonvaleControllerEvents.h"
+#include "platform/com/ConnectionPoint.h"
 #include "platform/com/Creation.h"
 #include "platform/com/ServerLibraries.h"
 #include "platform/testing/TemporaryFolder.h"
@@ -26,6 +34,8 @@
 #include <QApplication>
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -70,6 +80,9 @@ struct BusyView {
     {
         registerServer(VELLUM_LIBRARY);
         registerServer(LUMENPLOT_LIBRARY);
+        // The module-wide objects a document holds: the table's test caption
+        // is read through the module's view text loader.
+        brisance::CreateModuleGlobals();
         data = com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
         view = new CPureTone(&window);
         window.resize(kWidth, kHeight);
@@ -110,6 +123,41 @@ struct BusyView {
         view->Mode(1);
         window.show();
         QCoreApplication::processEvents();
+    }
+
+    ~BusyView() { brisance::ReleaseModuleGlobals(); }
+};
+
+// A link controller that only fires its events: the link's own threads and
+// driver stay out of the figure.
+class EventOnlyLink final
+    : public com::Object<pelmsonvale::ISonvaleController, com::ConnectionPoints> {
+public:
+    EventOnlyLink() { addConnectionPoint(pelmsonvale::kSonvaleControllerEventsIid); }
+
+    // Air conduction, left ear, measured, unmasked.
+    void firePlotPoint(std::int16_t frequency, std::int16_t level)
+    {
+        std::array<com::Variant, 8> arguments{std::int32_t(1),   std::int32_t(3),     std::int32_t(1),
+                                              std::int32_t(1),   frequency,           level,
+                                              std::int16_t(-32767), std::int16_t(-32767)};
+        fire(pelmsonvale::kSonvaleControllerEventsIid, pelmsonvale::PlotPoint, arguments);
+    }
+
+    com::HRESULT Start(std::int32_t, std::int32_t, pelmsonvale::TFuncResult*) override { return com::E_NOTIMPL; }
+    com::HRESULT Stop(pelmsonvale::TFuncResult*) override { return com::E_NOTIMPL; }
+    com::HRESULT LoadInstalledDrivers() override { return com::E_NOTIMPL; }
+    com::HRESULT SetupAudi(std::int32_t, std::int32_t, pelmsonvale::TFuncResult*) override { return com::E_NOTIMPL; }
+    com::HRESULT get_RegisteredDrivers(pelmsonvale::ISonvaleDrivers**) override { return com::E_NOTIMPL; }
+    com::HRESULT get_ActiveDriver(pelmsonvale::ISonvaleDriver**) override { return com::E_NOTIMPL; }
+    com::HRESULT get_IsSonvaleActive(bool*) override { return com::E_NOTIMPL; }
+    com::HRESULT InstallDriver(std::string, pelmsonvale::TAudiInstallReturn*) override { return com::E_NOTIMPL; }
+    com::HRESULT IsDriverInstalled(std::string, std::string*, bool*, bool*) override { return com::E_NOTIMPL; }
+    com::HRESULT GetIDsOfNames(std::span<const std::string>, com::DISPID*) override { return com::E_NOTIMPL; }
+    com::HRESULT Invoke(com::DISPID, std::uint16_t, std::span<com::Variant>, com::Variant*,
+                        com::ExceptionInfo*) override
+    {
+        return com::E_NOTIMPL;
     }
 };
 
@@ -179,6 +227,43 @@ void PlotThroughChartViewOnly(benchmark::State& state)
     QCoreApplication::processEvents();
 }
 BENCHMARK(PlotThroughChartViewOnly)->Unit(benchmark::kMillisecond);
+
+// The left-ear chart's 1 kHz at 40 and 45 dB in turn, as the instrument measures it.
+void measureOnce(EventOnlyLink& link, int& turn)
+{
+    turn = 1 - turn;
+    link.firePlotPoint(1000, static_cast<std::int16_t>(40 + 5 * turn));
+}
+
+void PlotThroughLink(benchmark::State& state)
+{
+    BusyView& busy = busyView();
+    const auto link = com::make<EventOnlyLink>();
+    busy.view->Sonvale(link);
+    busy.view->ShowDataInDataLayer();
+    QCoreApplication::processEvents();
+    int turn = 0;
+    for (auto _ : state) {
+        measureOnce(*link, turn);
+        QCoreApplication::processEvents();
+    }
+    busy.view->Sonvale({});
+}
+BENCHMARK(PlotThroughLink)->Unit(benchmark::kMillisecond);
+
+void PlotThroughLinkViewOnly(benchmark::State& state)
+{
+    BusyView& busy = busyView();
+    const auto link = com::make<EventOnlyLink>();
+    busy.view->Sonvale(link);
+    busy.view->ShowDataInDataLayer();
+    QCoreApplication::processEvents();
+    int turn = 0;
+    for (auto _ : state) measureOnce(*link, turn);
+    QCoreApplication::processEvents();
+    busy.view->Sonvale({});
+}
+BENCHMARK(PlotThroughLinkViewOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,13 +8,15 @@
 //   up to the painted view.
 // - ShowDataInDataLayer: the view's own share of it, without the paint.
 // - RepaintView: the paint of the whole view alone; RepaintChart: the
-//   chart's repaint alone, part of the view's.
+//   chart's paint alone after one of its lines changed and the view's
+//   Refresh (an unchanged chart shows the picture it kept).
 // - PlotThroughChart: one point plotted as a click on the chart delivers it
 //   (the chart's PlotPoint event), up to the repainted window.
 // - PlotThroughChartViewOnly: the view's own share of it, without the paint.
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
+#include "module/core/ChartLineRoutines.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/PaletteItemsFromCurves.h"
 #include "module/panels/CSymbols.h"
@@ -79,6 +81,8 @@ struct BusyView {
     {
         registerServer(VELLUM_LIBRARY);
         registerServer(LUMENPLOT_LIBRARY);
+        brisance::CreateModuleGlobals();
+        brisance::ModuleGlobals::ViewTextLoader()->OpenResourceLibrary(ENGLISH_TEXTS);
         if (!texts->OpenResourceLibrary(ENGLISH_TEXTS))
             throw std::runtime_error("cannot open the English texts");
         data = com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
@@ -181,7 +185,15 @@ void RepaintChart(benchmark::State& state)
 {
     BusyView& busy = busyView();
     busy.view->ShowDataInDataLayer();
-    for (auto _ : state) benchmark::DoNotOptimize(busy.view->chtSpeech().widget()->grab());
+    lumenplot::IChart& chart = busy.view->chtSpeech().chart();
+    const std::int32_t line = -busy.tests->Item(kTests[0].key)->CurveID;
+    bool visible = true;
+    for (auto _ : state) {
+        visible = !visible;
+        brisance::SetChartLineVisible(*brisance::ChartLines(chart), line, visible);
+        chart.Refresh();
+        benchmark::DoNotOptimize(busy.view->chtSpeech().widget()->grab());
+    }
 }
 BENCHMARK(RepaintChart)->Unit(benchmark::kMillisecond);
 
@@ -226,5 +238,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_busyView.reset();
+    brisance::ReleaseModuleGlobals();
     return 0;
 }

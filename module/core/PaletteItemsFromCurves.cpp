@@ -2,6 +2,7 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CurveKeys.h"
+#include "module/core/ForEachCurve.h"
 #include "module/core/SplitText.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/PaletteButton.h"
@@ -26,15 +27,6 @@ void MarkCurve(Curve& curve, CPaletteItems& items, std::string (*key)(vellum::IV
     const bool binaural = measurement->get_Ear() == vellum::kEarBinaural;
     if (const auto item = items.GetItemByTestKey(key(*measurement), binaural))
         item->HasData = true;
-}
-
-// Each curve of an enumerated Vellum collection.
-template <class Curve, class Action>
-void ForEachCurve(const platform::com::ComPtr<platform::com::IEnumVARIANT>& curves, Action action)
-{
-    platform::runtime::Variant curve;
-    while (curves->Next(1, &curve, nullptr) == platform::com::S_OK)
-        action(*curve.toObject().template as<Curve>());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // into the report's context.
 #include "module/core/CLangLoader.h"
 #include "module/core/ChartLineRoutines.h"
+#include "module/core/ForEachCurve.h"
 #include "module/core/TextResources.h"
 #include "module/report/CPrinter.h"
 #include "module/report/CReport.h"
@@ -24,14 +25,6 @@ namespace runtime = platform::runtime;
 
 constexpr const char* kSource = "CReport";
 constexpr std::int32_t kHighestStandardFrequency = 8000;
-
-// Each curve of a collection in turn.
-template <class Curve, class Visit>
-void ForEachCurve(const com::ComPtr<com::IEnumVARIANT>& curves, Visit visit)
-{
-    runtime::Variant item;
-    while (curves->Next(1, &item, nullptr) == com::S_OK) visit(*item.toObject().as<Curve>());
-}
 
 // The chart draws itself into the area (cm), in the context's units of
 // 0.01 cm with y growing upwards.

@@ -8,6 +8,7 @@
 #include "module/core/CLangLoader.h"
 #include "module/core/ChartLineRoutines.h"
 #include "module/core/CurveKeys.h"
+#include "module/core/ForEachCurve.h"
 #include "module/core/NotesChangeHandler.h"
 #include "module/core/ShowPureToneAverages.h"
 #include "module/core/ShowRaisedError.h"
@@ -21,8 +22,11 @@
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/CPureToneChartMaps.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/PureToneLayout.h"
 #include "module/views/SitedChart.h"
+#include "module/views/ViewCaptions.h"
+#include "module/views/SonvaleEvents.h"
 
 #include "platform/com/Failure.h"
 #include "platform/com/VariantEnumerator.h"
@@ -62,16 +66,6 @@ constexpr const char* kEarNamesSeparator = " / ";
 
 lumenplot::VARIANT_BOOL VariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
-// Each curve of the data layer in turn.
-template <class Visit>
-void ForEachPureToneCurve(vellum::IVellumDataLayer& dataLayer, Visit visit)
-{
-    const auto curves = dataLayer.get_PureToneCurves()->get__NewEnum();
-    platform::runtime::Variant item;
-    while (curves->Next(1, &item, nullptr) == com::S_OK)
-        visit(*item.toObject().as<vellum::IVellumPureToneCurve>());
-}
-
 }  // namespace
 
 CPureTone::CPureTone(QWidget* parent)
@@ -110,11 +104,6 @@ CPureTone::CPureTone(QWidget* parent)
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
 
-    // The document lays the view out only on its own resizes; panels that
-    // change their own height ask for the view's layout here.
-    tblPureTone->installEventFilter(this);
-    notPureTone->installEventFilter(this);
-
     m_notesHandler = new NotesChangeHandler(
         *notPureTone,
         NotesViewHook{0, [this] { return m_notesLayer.get(); }, [this] { return !isEnabled(); },
@@ -127,6 +116,7 @@ CPureTone::CPureTone(QWidget* parent)
             button->ButtonState(button->ButtonState() == Tolvane_ButtonDown ? Tolvane_ButtonUp : Tolvane_ButtonDown);
         });
     }
+    ConnectPalette();
     butMasked->setObjectName(QStringLiteral("butMasked"));
     butBinaural->setObjectName(QStringLiteral("butBinaural"));
 
@@ -141,15 +131,14 @@ CPureTone::CPureTone(QWidget* parent)
     lblChartXLabel->setAlignment(Qt::AlignCenter);
     lblChartYLabel->Alignment(VerticalLabel::AlignCentre);
     lblChartYLabel->Caption({});
+    // The document lays the view out only on its own resizes; panels that
+    // change their own height ask for the view's layout here.
+    m_panelHeights = std::make_unique<PanelHeightWatcher>(std::initializer_list<QWidget*>{tblPureTone, notPureTone},
+                                                          [this] { LayOut(); });
     LayOut();
 }
 
-CPureTone::~CPureTone()
-{
-    // The panels outlive the charts while the widget ends: they report no more.
-    tblPureTone->removeEventFilter(this);
-    notPureTone->removeEventFilter(this);
-}
+CPureTone::~CPureTone() = default;
 
 // Properties.
 
@@ -221,6 +210,7 @@ void CPureTone::RightOnLeft(bool rightOnLeft)
 
 void CPureTone::ImageList(const com::ComPtr<platform::gfx::ImageList>& images)
 {
+    m_imageList = images;
     palPureTone->ImageList(images.as<com::IUnknown>());
 }
 
@@ -267,7 +257,9 @@ void CPureTone::ApplyGrid(lumenplot::IChart& chart) const
 {
     const bool labelsOnTop = m_grid.XLabelPosition == lumenplot::grid_OnTop;
     raiseOnFailure(chart.put_AutoRedraw(VARIANT_FALSE), kChartSource);
-    raiseOnFailure(chart.put_InteractiveMode(VARIANT_TRUE), kChartSource);
+    // A profile applied while the instrument measures must not let the
+    // charts take clicks again.
+    raiseOnFailure(chart.put_InteractiveMode(VariantBool(!m_measuring)), kChartSource);
     raiseOnFailure(chart.put_XGridLineMode(lumenplot::grid_UseCustom), kChartSource);
     raiseOnFailure(chart.put_YGridLineMode(lumenplot::grid_UseCustom), kChartSource);
     raiseOnFailure(chart.put_XMin(m_grid.XMin), kChartSource);
@@ -310,6 +302,8 @@ void CPureTone::ShowDataInDataLayer()
 
     DrawCurves();
     RefreshAverages();
+    if (palPureTone->SelectedButton())
+        ShowSelectedTestInTable();
     RefreshCharts();
     m_notesHandler->LoadPanel();
 }
@@ -333,7 +327,8 @@ void CPureTone::DrawCurves()
 {
     if (!m_dataLayer || !m_curvePrefs || !m_chartsInitialized)
         return;
-    ForEachPureToneCurve(*m_dataLayer, [this](vellum::IVellumPureToneCurve& curve) {
+    const auto curves = m_dataLayer->get_PureToneCurves()->get__NewEnum();
+    ForEachCurve<vellum::IVellumPureToneCurve>(curves, [this](vellum::IVellumPureToneCurve& curve) {
         const auto measurement = curve.get_Measurement();
         const std::string key = PureToneCurveKey(*measurement);
         if (key == kIpsilateralReflexKey)
@@ -477,18 +472,6 @@ void CPureTone::resizeEvent(QResizeEvent* event)
     LayOut();
 }
 
-bool CPureTone::eventFilter(QObject* watched, QEvent* event)
-{
-    // The layout keeps these panels' heights; a height of their own choosing
-    // moves what stands under them.
-    if (event->type() == QEvent::Resize) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().height() != resize->oldSize().height())
-            LayOut();
-    }
-    return UserControl::eventFilter(watched, event);
-}
-
 void CPureTone::ApplyEarLabels()
 {
     if (EarsShareChart()) {
@@ -518,19 +501,8 @@ void CPureTone::LoadStrings()
     m_deletePointText = Text(TR_DELETE_POINT);
     m_deleteText = Text(TR_DELETE);
 
-    palPureTone->AddButtonCaption(Text(TR_ADD_TEST));
-    palPureTone->HideCurveCaption(Text(TR_HIDE_CURVE));
-    palPureTone->ShowCurveCaption(Text(TR_SHOW_CURVE));
-    palPureTone->HideButtonBaseText(Text(TR_HIDE_PCTS_CURVE));
-    palPureTone->ShowButtonBaseText(Text(TR_SHOW_PCTS_CURVE));
-    palPureTone->RemoveTestCaption(Text(TR_REMOVE_TEST));
-    palPureTone->EditTestCaption(Text(TR_EDIT_TEST_PROPERTIES));
-
-    ptaPureTone->Caption(m_languageLoader ? m_languageLoader->LoadResString2(TR_PTA) : std::string());
-    ptaPureTone->RightEarCaption(Text(TR_R));
-    ptaPureTone->LeftEarCaption(Text(TR_L));
-    ptaPureTone->FrequencyWord(Text(TR_FREQ));
-    ptaPureTone->ChangeFrequenciesCaption(Text(TR_CHANGE_FREQUENCIES));
+    LoadPaletteCaptions(*palPureTone, m_languageLoader.get());
+    LoadAverageCaptions(*ptaPureTone, m_languageLoader.get());
 }
 
 void CPureTone::RaiseSaveState(std::int32_t undoId, std::int32_t redoId)

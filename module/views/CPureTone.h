@@ -29,6 +29,7 @@
 #ifndef Q_MOC_RUN
 #include "module/views/CPureToneChartManger.h"
 #include "module/views/PureToneChartGrid.h"
+#include "PelmSonvale/ISonvaleController.h"
 #include "platform/gfx/ImageList.h"
 #include "vellum/IVellumDataLayer.h"
 #include "vellum/IVellumKeyedStore.h"
@@ -56,7 +57,9 @@ class CurvePalette;
 class INotes;
 class IPTATable;
 class NotesChangeHandler;
+class PanelHeightWatcher;
 class SitedChart;
+class SonvaleEvents;
 class TableView;
 class VerticalLabel;
 class ctlTolvaneButton;
@@ -129,6 +132,25 @@ public:
     // Takes the view's captions from its text loader.
     void LoadStrings();
 
+    // The instrument link whose measurements the view plots; a new one ends
+    // the subscription to the one before.
+    void Sonvale(platform::com::ComPtr<pelmsonvale::ISonvaleController> controller);
+    // A measurement starts: the charts take no clicks until the link has
+    // stopped.
+    void OnStartAudi();
+
+    // Shows or hides the curves of the palette test whose item has this ID,
+    // and marks its button; nothing when the palette has no such button.
+    void ShowHideTest(std::int32_t TestID, bool Show);
+    // Edits the selected (or right-clicked) test in the test-properties
+    // dialog; the descriptions of its stored curves follow a confirmed edit.
+    void ChangePureToneTestProperties(bool blnRightClicked);
+    // Lets the user choose the palette's tests; a confirmed choice rebuilds
+    // the palette, keeping the selected test when it stays.
+    void ConfigureTestPalette();
+    // Copies the selected test's points of the shown ear to the other ear.
+    void CopyEarDataToOffEar();
+
 signals:
     void SaveState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
     void PaletteButtonSelected();
@@ -140,7 +162,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The test a point belongs to: a palette item and its test, or a test
@@ -198,6 +219,39 @@ private:
     int RightEarChart() const;
     bool EarsShareChart() const { return m_mode == 0; }
 
+    // The instrument link.
+    void m_oAudi_PlotPoint(std::int32_t CurveType, std::int32_t Ear, std::int32_t PointType,
+                           std::int32_t PointStatus, std::int16_t Freq1, std::int16_t Intensity1, std::int16_t Freq2,
+                           std::int16_t Intensity2);
+    void m_oAudi_MoveCursor(std::int32_t CurveType, std::int32_t Ear, std::int16_t Freq1, std::int16_t Intensity1);
+    void m_oAudi_DeletePoint(std::int32_t CurveType, std::int32_t Ear, std::int16_t Freq1);
+    void m_oAudi_DeleteCurve(std::int32_t CurveType, std::int32_t Ear);
+    void m_oAudi_DeleteAllCurves();
+    void m_oAudi_MeasurementComplete();
+    void m_oAudi_SonvaleError(std::int32_t frError);
+    void m_oAudi_ShutdownComplete();
+    void SetChartsInteractive(bool interactive);
+    // Whether the table shows this test's points of this ear.
+    bool TableShows(const CCurvePref& pref, std::int32_t ear) const;
+    // Removes a stored curve with its table cells and, when its test is
+    // known, its chart lines.
+    void RemoveCurve(vellum::IVellumPureToneCurve& curve, const CCurvePref* pref);
+
+    // The palette, the table and the chart menu's point kinds.
+    void ConnectPalette();
+    void palPureTone_ButtonChange();
+    void palPureTone_HideCurve();
+    void palPureTone_ShowCurve();
+    void ShowSelectedTestInTable();
+    void FillTableForEar(const CCurvePref& CurvePref, std::int32_t Ear);
+    void FillTableFromCurve(vellum::IVellumPureToneCurve& Curve, std::int32_t Ear);
+    void tblPureTone_SpecifyMasking(std::int32_t X, std::int32_t MASKING, std::int32_t Ear);
+    void PlotMaskedPoint(std::int32_t Frequency, std::int32_t Level, std::int32_t MaskingLevel, std::int32_t Ear,
+                         std::int32_t Kind);
+    void mnuChartChangeType_Click(std::int32_t Kind);
+    // A point of this kind at a chart position, with the checks of a click.
+    void PlotAtChartPosition(int Index, double X, double Y, std::int32_t Kind);
+
     // Display.
     void DrawCurves();
     void RedrawCurves();
@@ -245,6 +299,14 @@ private:
     std::shared_ptr<const CLangLoader> m_languageLoader;
     std::shared_ptr<const CCurvePrefs> m_curvePrefs;
     platform::com::ComPtr<platform::gfx::ImageList> m_imageListLarge;
+    platform::com::ComPtr<platform::gfx::ImageList> m_imageList;
+
+    // The subscription to the link controller (m_oAudi); from OnStartAudi to
+    // the link's ShutdownComplete the charts stay out of interactive mode.
+    std::unique_ptr<SonvaleEvents> m_link;
+    bool m_measuring = false;
+    // A link error answered in this measurement: one stop, one box.
+    bool m_linkErrorShown = false;
 
     PureToneChartGrid m_grid;
     bool m_chartsInitialized = false;
@@ -257,6 +319,9 @@ private:
     int m_menuChart = 0;
     double m_menuX = 0;
     double m_menuY = 0;
+
+    // Last: it stops listening to the panels before anything else goes.
+    std::unique_ptr<PanelHeightWatcher> m_panelHeights;
 };
 
 }  // namespace brisance

@@ -25,6 +25,10 @@ using com::raiseOnFailure;
 
 constexpr const char* kChartSource = "Chart";
 
+// The point kinds, 0 measured to 5 masked unmeasurable, offered in this
+// order from TR_INSERT_UNMASKED on.
+constexpr std::int32_t kPointKindCount = 6;
+
 // The line of key on the chart, or null when it has none.
 com::ComPtr<lumenplot::ILine> ExistingLine(lumenplot::ILines& lines, std::int32_t key)
 {
@@ -94,12 +98,18 @@ void CPureTone::chtEar_RightClick(int Index, double X, double Y)
             return;
         const auto test = SelectedTest();
         const std::string label = test ? test->pref->Label : std::string();
-        popupMenu(
-            *this,
-            {{QStringLiteral("mnuDeletePoint"), QString::fromStdString(m_deletePointText),
-              [this] { Guarded([this] { mnuDeletePoint_Click(); }); }},
-             {QStringLiteral("mnuDeleteCurve"), QString::fromStdString(m_deleteText + " " + label),
-              [this] { Guarded([this] { mnuDeleteCurve_Click(); }); }}});
+        // The point kinds first: a mouse user enters no-response and
+        // unmeasurable points here.
+        std::vector<PopupMenuItem> items;
+        for (std::int32_t kind = 0; kind < kPointKindCount; ++kind)
+            items.push_back({QStringLiteral("mnuChartChangeType%1").arg(kind),
+                             QString::fromStdString(Text(TR_INSERT_UNMASKED + kind)),
+                             [this, kind] { Guarded([this, kind] { mnuChartChangeType_Click(kind); }); }});
+        items.push_back({QStringLiteral("mnuDeletePoint"), QString::fromStdString(m_deletePointText),
+                         [this] { Guarded([this] { mnuDeletePoint_Click(); }); }});
+        items.push_back({QStringLiteral("mnuDeleteCurve"), QString::fromStdString(m_deleteText + " " + label),
+                         [this] { Guarded([this] { mnuDeleteCurve_Click(); }); }});
+        popupMenu(*this, items);
     });
 }
 
@@ -123,25 +133,30 @@ void CPureTone::DeleteCurve(const std::string& Test, std::int32_t Ear)
     RaiseSaveState(TR_UNDO_DELETE_CURVE, TR_REDO_DELETE_CURVE);
 
     const CCurvePref& pref = *test->pref;
-    if (!m_dataLayer)
-        return;
-    const auto curves = m_dataLayer->get_PureToneCurves();
     vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
-    if (!curves->Find(pref.TestType, Ear, pref.Condition, curve))
-        return;
+    if (m_dataLayer && m_dataLayer->get_PureToneCurves()->Find(pref.TestType, Ear, pref.Condition, curve))
+        RemoveCurve(*curve, &pref);
+}
 
-    const auto points = curve->get_Points()->get__NewEnum();
-    platform::runtime::Variant item;
-    while (points->Next(1, &item, nullptr) == com::S_OK)
-        tblPureTone->PureToneDeletePoint(Ear, item.toObject().as<vellum::IVellumPureTonePoint>()->get_Frequency());
-    curves->Remove(curve->get_Index());
+void CPureTone::RemoveCurve(vellum::IVellumPureToneCurve& curve, const CCurvePref* pref)
+{
+    const std::int32_t ear = curve.get_Measurement()->get_Ear();
+    if (pref && TableShows(*pref, ear)) {
+        const auto points = curve.get_Points()->get__NewEnum();
+        platform::runtime::Variant item;
+        while (points->Next(1, &item, nullptr) == com::S_OK)
+            tblPureTone->PureToneDeletePoint(ear, item.toObject().as<vellum::IVellumPureTonePoint>()->get_Frequency());
+    }
+    m_dataLayer->get_PureToneCurves()->Remove(curve.get_Index());
 
-    const std::int32_t key = LineKey(pref, Ear);
-    for (const int chart : ChartsOfEar(Ear)) {
-        lumenplot::IChart& target = chtEar(chart).chart();
-        lumenplot::VARIANT_BOOL removed = lumenplot::VARIANT_FALSE;
-        raiseOnFailure(ChartLines(target)->Remove(key, &removed), kChartSource);
-        raiseOnFailure(target.Refresh(), kChartSource);
+    if (pref) {
+        const std::int32_t key = LineKey(*pref, ear);
+        for (const int chart : ChartsOfEar(ear)) {
+            lumenplot::IChart& target = chtEar(chart).chart();
+            lumenplot::VARIANT_BOOL removed = lumenplot::VARIANT_FALSE;
+            raiseOnFailure(ChartLines(target)->Remove(key, &removed), kChartSource);
+            raiseOnFailure(target.Refresh(), kChartSource);
+        }
     }
     RefreshAverages();
     m_dataNeedsSaved = true;

@@ -132,19 +132,24 @@ bool CPureTone::SelectedTestHasSymbol(std::int32_t Ear) const
 void CPureTone::chtEar_PlotPoint(int Index, double X, double Y)
 {
     Guarded([&] {
-        if (!palPureTone->SelectedButton())
-            return;
-        const std::int32_t Frequency = FrequencyAt(X, Y);
-        if (Frequency == 0)
-            return;
-        const std::int32_t Ear = EarOfChart(Index);
-        if (!SelectedTestHasSymbol(Ear)) {
-            platform::ui::messageBox(this, Text(TR_MISSING_SYMBOL), kMessageTitle, platform::ui::MB_OK);
-            return;
-        }
-        const std::int32_t Kind = butMasked->ButtonState() == Tolvane_ButtonDown ? kMaskedKind : kMeasuredKind;
-        PlotTestPoint({}, Frequency, CLng(Y), Ear, Kind, PlotEverywhere, 0);
+        PlotAtChartPosition(Index, X, Y,
+                            butMasked->ButtonState() == Tolvane_ButtonDown ? kMaskedKind : kMeasuredKind);
     });
+}
+
+void CPureTone::PlotAtChartPosition(int Index, double X, double Y, std::int32_t Kind)
+{
+    if (!palPureTone->SelectedButton())
+        return;
+    const std::int32_t Frequency = FrequencyAt(X, Y);
+    if (Frequency == 0)
+        return;
+    const std::int32_t Ear = EarOfChart(Index);
+    if (!SelectedTestHasSymbol(Ear)) {
+        platform::ui::messageBox(this, Text(TR_MISSING_SYMBOL), kMessageTitle, platform::ui::MB_OK);
+        return;
+    }
+    PlotTestPoint({}, Frequency, CLng(Y), Ear, Kind, PlotEverywhere, 0);
 }
 
 void CPureTone::chtEar_UnPlotPoint(int Index, double X, double Y)
@@ -193,7 +198,8 @@ void CPureTone::PlotTestPoint(const std::string& Test, std::int32_t Frequency, s
             curve->get_Points()->Exists(Frequency))
             point = curve->get_Points()->Item(Frequency);
     }
-    if (Mode != PlotFromTable && point)
+    // The instrument's test need not be the one the table shows.
+    if (Mode != PlotFromTable && point && (Mode != PlotByTestKey || TableShows(*test->pref, Ear)))
         tblPureTone->PureTonePlotPoint(Ear, *point);
     UpdateCurveLine(*test->pref, Frequency, Level, Ear, kind);
     m_dataNeedsSaved = true;
@@ -255,7 +261,7 @@ void CPureTone::DeleteTestPoint(const std::string& Test, std::int32_t Frequency,
             RefreshAverages();
         }
     }
-    if (Mode != PlotFromTable)
+    if (Mode != PlotFromTable && (Test.empty() || TableShows(pref, Ear)))
         tblPureTone->PureToneDeletePoint(Ear, Frequency);
     RemoveCurvePoint(pref, Frequency, Ear);
 }

@@ -18,7 +18,9 @@
 #include "module/panels/VerticalLabel.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/SitedChart.h"
+#include "module/views/ViewCaptions.h"
 #include "module/views/SpeechLayout.h"
 
 #include "platform/com/Failure.h"
@@ -84,11 +86,6 @@ CSpeech::CSpeech(QWidget* parent)
     tblSpeechView->setObjectName(QStringLiteral("tblSpeechView"));
     connect(tblSpeechView, &SpeechTableView::PointPlot, this, &CSpeech::tblSpeechView_PointPlot);
 
-    // The document lays the view out only on its own resizes; panels that
-    // change their own height ask for the view's layout here.
-    for (QWidget* panel : std::initializer_list<QWidget*>{tblSpeechView, notSpeech, ptaSpeech, tblSpeech[0]})
-        panel->installEventFilter(this);
-
     m_notesHandler = new NotesChangeHandler(
         *notSpeech,
         NotesViewHook{1, [this] { return m_notesLayer.get(); }, [this] { return !isEnabled(); },
@@ -116,15 +113,14 @@ CSpeech::CSpeech(QWidget* parent)
     connect(lblAddTests, &QLabel::linkActivated, this,
             [this] { RunShowingRaisedError(this, [this] { ConfigureTestPalette(); }); });
 
+    // The document lays the view out only on its own resizes; panels that
+    // change their own height ask for the view's layout here.
+    m_panelHeights = std::make_unique<PanelHeightWatcher>(
+        std::initializer_list<QWidget*>{tblSpeechView, notSpeech, ptaSpeech, tblSpeech[0]}, [this] { LayOut(); });
     LayOut();
 }
 
-CSpeech::~CSpeech()
-{
-    // The panels outlive the chart while the widget ends: they report no more.
-    for (QObject* panel : children())
-        panel->removeEventFilter(this);
-}
+CSpeech::~CSpeech() = default;
 
 // Properties.
 
@@ -157,6 +153,10 @@ void CSpeech::RightOnLeft(bool rightOnLeft)
     m_rightOnLeft = rightOnLeft;
     tblSpeechView->RightEarOnLeft(rightOnLeft);
     palSpeech->RightOnLeft(rightOnLeft);
+    // The results table keeps the grids it has filled: it is filled again,
+    // and the pressed half may now stand for the other ear.
+    ShowSelectedTestInTable();
+    ApplyEarCaption();
 }
 
 void CSpeech::ImageList(const com::ComPtr<platform::gfx::ImageList>& images)
@@ -191,7 +191,10 @@ void CSpeech::InitializeSpeechChart(std::int32_t options)
     ApplyChartGrid();
     m_chartInitialized = true;
     LayOut();
-    ShowDataInDataLayer();
+    // The data's curves on the new axis; what they lack was told when the
+    // data was shown.
+    ClearCurves();
+    DrawCurves();
 }
 
 void CSpeech::ApplyChartGrid()
@@ -311,18 +314,6 @@ void CSpeech::resizeEvent(QResizeEvent* event)
     LayOut();
 }
 
-bool CSpeech::eventFilter(QObject* watched, QEvent* event)
-{
-    // The layout keeps these panels' heights; a height of their own choosing
-    // moves what stands under them.
-    if (event->type() == QEvent::Resize) {
-        const auto* resize = static_cast<QResizeEvent*>(event);
-        if (resize->size().height() != resize->oldSize().height())
-            LayOut();
-    }
-    return UserControl::eventFilter(watched, event);
-}
-
 // Captions.
 
 std::string CSpeech::Text(std::int32_t id) const
@@ -362,19 +353,8 @@ void CSpeech::LoadStrings()
     lblAddTests->setText(QStringLiteral("<a href=\"add\">%1</a>")
                              .arg(QString::fromStdString(Text(TR_CLICK_HERE_TO_ADD_TESTS)).toHtmlEscaped()));
 
-    palSpeech->AddButtonCaption(Text(TR_ADD_TEST));
-    palSpeech->HideCurveCaption(Text(TR_HIDE_CURVE));
-    palSpeech->ShowCurveCaption(Text(TR_SHOW_CURVE));
-    palSpeech->HideButtonBaseText(Text(TR_HIDE_PCTS_CURVE));
-    palSpeech->ShowButtonBaseText(Text(TR_SHOW_PCTS_CURVE));
-    palSpeech->RemoveTestCaption(Text(TR_REMOVE_TEST));
-    palSpeech->EditTestCaption(Text(TR_EDIT_TEST_PROPERTIES));
-
-    ptaSpeech->Caption(m_languageLoader ? m_languageLoader->LoadResString2(TR_PTA) : std::string());
-    ptaSpeech->RightEarCaption(Text(TR_R));
-    ptaSpeech->LeftEarCaption(Text(TR_L));
-    ptaSpeech->FrequencyWord(Text(TR_FREQ));
-    ptaSpeech->ChangeFrequenciesCaption(Text(TR_CHANGE_FREQUENCIES));
+    LoadPaletteCaptions(*palSpeech, m_languageLoader.get());
+    LoadAverageCaptions(*ptaSpeech, m_languageLoader.get());
 }
 
 }  // namespace brisance

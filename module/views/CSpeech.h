@@ -54,6 +54,7 @@ class CurvePalette;
 class INotes;
 class IPTATable;
 class NotesChangeHandler;
+class PanelHeightWatcher;
 class SitedChart;
 class SpeechTable;
 class SpeechTableView;
@@ -109,7 +110,7 @@ public:
     // and the selected test's results afresh.
     void ShowDataInDataLayer();
     // Sets the chart up from the profile's speech graph options
-    // (SpeechChartGrid.h) and draws the data again on it.
+    // (SpeechChartGrid.h) and draws the data's curves again on it.
     void InitializeSpeechChart(std::int32_t options);
     // Takes the view's captions from its text loader; texts only.
     void LoadStrings();
@@ -146,7 +147,6 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The test a result belongs to.
@@ -175,7 +175,8 @@ private:
     void RemoveLinePoint(const CCurvePref& pref, std::int32_t ear, std::int32_t dB);
 
     // Display, palette and tests (CSpeechDisplay.cpp).
-    void DrawCurves();
+    void ClearCurves();
+    std::vector<std::string> DrawCurves();
     void LoadCurvesIntoTables();
     void ShowMissingTests(const std::vector<std::string>& conditions);
     void TakeDescriptionsFromData();
@@ -236,6 +237,9 @@ private:
     // Where the last right click was, for the chart menu's entries.
     double m_menuX = 0;
     double m_menuY = 0;
+
+    // Last: it stops listening to the panels before anything else goes.
+    std::unique_ptr<PanelHeightWatcher> m_panelHeights;
 };
 
 }  // namespace brisance

@@ -20,8 +20,10 @@
 #include "module/panels/SpeechTable.h"
 #include "module/panels/SpeechTableView.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/PanelHeightWatcher.h"
 #include "module/views/SitedChart.h"
 
 #include "platform/com/Failure.h"
@@ -80,7 +82,7 @@ void CSpeech::ShowDataInDataLayer()
     if (!m_dataLayer)
         return;
     if (m_mode == 1)
-        DrawCurves();
+        ShowMissingTests(DrawCurves());
     else
         LoadCurvesIntoTables();
     TakeDescriptionsFromData();
@@ -102,6 +104,11 @@ void CSpeech::Clear()
     ptaSpeech->BCRightAverage({});
     ptaSpeech->SFAverage({});
 
+    ClearCurves();
+}
+
+void CSpeech::ClearCurves()
+{
     lumenplot::IChart& chart = m_chart->chart();
     raiseOnFailure(ChartLines(chart)->Clear(), kChartSource);
     if (m_grid.LevelLabelRow && m_chartInitialized)
@@ -109,13 +116,13 @@ void CSpeech::Clear()
     raiseOnFailure(chart.Refresh(), kChartSource);
 }
 
-// Each curve on the chart from its test; the measured conditions of those
-// whose test is missing are told in one message.
-void CSpeech::DrawCurves()
+// Each curve on the chart from its test; gives the measured conditions of
+// those whose test is missing, each once.
+std::vector<std::string> CSpeech::DrawCurves()
 {
-    if (!m_curvePrefs || !m_chartInitialized)
-        return;
     std::vector<std::string> missing;
+    if (!m_dataLayer || !m_curvePrefs || !m_chartInitialized)
+        return missing;
     lumenplot::IChart& chart = m_chart->chart();
     ForEachSpeechCurve(*m_dataLayer, [&](vellum::IVellumSpeechCurve& curve) {
         ModuleGlobals::SetMissingTestText({});
@@ -130,7 +137,7 @@ void CSpeech::DrawCurves()
                 SetChartLineVisible(*ChartLines(chart), *line, false);
     });
     raiseOnFailure(chart.Refresh(), kChartSource);
-    ShowMissingTests(missing);
+    return missing;
 }
 
 // Each curve into the entry table of its test; those whose test has no
@@ -245,7 +252,7 @@ SpeechTable& CSpeech::EntryTable(std::size_t index)
         ApplyEntryTableCaptions(*table);
         connect(table, &SpeechTable::DataChanged, this,
                 [this, added](std::int32_t Ear) { tblSpeech_DataChanged(added, Ear); });
-        table->installEventFilter(this);
+        m_panelHeights->Watch(*table);
         tblSpeech.push_back(table);
     }
     return *tblSpeech[index];
@@ -368,8 +375,25 @@ void CSpeech::ChangeSpeechTestProperties(bool blnRightClicked)
 
 void CSpeech::ConfigureTestPalette()
 {
+    // A test with results in the open audiogram must stay on the palette.
     if (m_dataLayer)
         MarkPaletteItemsWithData(*m_dataLayer, *m_paletteItems);
+
+    frmPaletteConfig dialog(this);
+    dialog.CurveType(PrefType_Speech);
+    dialog.ShowPalette(m_mode == 1);
+    dialog.CurvePrefs(m_curvePrefs);
+    dialog.PaletteItems(m_paletteItems);
+    dialog.LoadTestData();
+    dialog.exec();
+    if (!dialog.OKPressed)
+        return;
+
+    FillCurvePalette(*palSpeech, *m_paletteItems, false);
+    if (m_mode != 1)
+        InitializeSpeechTables();
+    ShowDataInDataLayer();
+    emit PaletteMayHaveChanged();
 }
 
 }  // namespace brisance

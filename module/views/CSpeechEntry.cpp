@@ -187,7 +187,8 @@ void CSpeech::mnuDeletePoint_Click()
 
 void CSpeech::mnuDeleteCurve_Click()
 {
-    DeleteCurve(CurrentEar());
+    if (IsPosition(m_menuX, m_menuY))
+        DeleteCurve(CurrentEar());
 }
 
 void CSpeech::DeleteCurrentCurve()

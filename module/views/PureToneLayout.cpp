@@ -1,5 +1,7 @@
 #include "module/views/PureToneLayout.h"
 
+#include "module/views/AverageNotesRow.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -13,7 +15,6 @@ constexpr int kCaptionSize = 300;
 constexpr int kStateButtonWidth = 1400;
 constexpr int kStateButtonHeight = 375;
 constexpr int kStateButtonGap = 60;
-constexpr int kAverageWidth = 3600;
 
 }  // namespace
 
@@ -65,18 +66,11 @@ PureToneLayout LayOutPureTone(const PureToneLayoutInput& input)
 
     if (input.ShowPureToneAverage || input.ShowNotes) {
         y += kGap;
-        int notesLeft = kMargin;
-        int rowHeight = 0;
-        if (input.ShowPureToneAverage) {
-            layout.Average = QRect(kMargin, y, kAverageWidth, input.AverageHeight);
-            notesLeft += kAverageWidth + kGap;
-            rowHeight = input.AverageHeight;
-        }
-        if (input.ShowNotes) {
-            layout.Notes = QRect(notesLeft, y, std::max(0, kMargin + inner - notesLeft), input.NotesHeight);
-            rowHeight = std::max(rowHeight, input.NotesHeight);
-        }
-        y += rowHeight;
+        const AverageNotesRow row = LayOutAverageNotesRow(kMargin, y, inner, input.ShowPureToneAverage,
+                                                          input.AverageHeight, input.ShowNotes, input.NotesHeight);
+        layout.Average = row.Average;
+        layout.Notes = row.Notes;
+        y += row.Height;
     }
 
     layout.Height = y + kMargin;

@@ -28,6 +28,7 @@ std::size_t argumentCount(com::DISPID event)
     case link::MoveCursor: return 4;
     case link::DeletePoint: return 3;
     case link::DeleteCurve: return 2;
+    case link::SonvaleError: return 1;
     case link::ImpedancePoint: return 20;
     case link::ReflexPoint: return 9;
     case link::DecayPoint: return 6;
@@ -104,6 +105,7 @@ struct SonvaleEvents::Sink {
         }
         case link::DeleteAllCurves: return [=] { emit events->DeleteAllCurves(); };
         case link::MeasurementComplete: return [=] { emit events->MeasurementComplete(); };
+        case link::SonvaleError: return [=, result = a[0].toLong()] { emit events->SonvaleError(result); };
         case link::ShutdownComplete: return [=] { emit events->ShutdownComplete(); };
         case link::ImpedancePoint: return [=, args = impedancePoint(a)] { emit events->ImpedancePoint(args); };
         case link::ReflexPoint: return [=, args = reflexPoint(a)] { emit events->ReflexPoint(args); };

@@ -99,6 +99,9 @@ signals:
     void DeleteCurve(std::int32_t CurveType, std::int32_t Ear);
     void DeleteAllCurves();
     void MeasurementComplete();
+    // A failure while measuring: the driver's failed read result (polling
+    // has ended) or -15 for a record the link could not use.
+    void SonvaleError(std::int32_t frError);
     void ShutdownComplete();
     void ImpedancePoint(const brisance::ImpedancePointArgs& args);
     void ReflexPoint(const brisance::ReflexPointArgs& args);

@@ -1,5 +1,7 @@
 #include "module/views/SpeechLayout.h"
 
+#include "module/views/AverageNotesRow.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +16,6 @@ constexpr int kButtonHeight = 375;
 constexpr int kEarLabelHeight = 300;
 constexpr int kHeadingHeight = 360;
 constexpr int kLinkHeight = 300;
-constexpr int kAverageWidth = 3600;
 
 // The narrowest each row may be: the panels' own design widths, and room for
 // a readable chart and a palette row of a few buttons.
@@ -22,7 +23,6 @@ constexpr int kChartMinimumWidth = 6000;
 constexpr int kPaletteMinimumWidth = 4000;
 constexpr int kResultsTableWidth = 10470;
 constexpr int kEntryTableWidth = 9225;
-constexpr int kNotesMinimumWidth = 4500;
 
 }  // namespace
 
@@ -81,22 +81,12 @@ SpeechLayout LayOutSpeech(const SpeechLayoutInput& input)
 
     if (input.ShowPureToneAverage || input.ShowNotes) {
         y += kGap;
-        int notesLeft = kMargin;
-        int rowHeight = 0;
-        int rowWidth = 0;
-        if (input.ShowPureToneAverage) {
-            layout.Average = QRect(kMargin, y, kAverageWidth, input.AverageHeight);
-            notesLeft += kAverageWidth + kGap;
-            rowHeight = input.AverageHeight;
-            rowWidth = kAverageWidth + kGap;
-        }
-        if (input.ShowNotes) {
-            layout.Notes = QRect(notesLeft, y, std::max(0, kMargin + inner - notesLeft), input.NotesHeight);
-            rowHeight = std::max(rowHeight, input.NotesHeight);
-            rowWidth += kNotesMinimumWidth;
-        }
-        y += rowHeight;
-        widest = std::max(widest, rowWidth);
+        const AverageNotesRow row = LayOutAverageNotesRow(kMargin, y, inner, input.ShowPureToneAverage,
+                                                          input.AverageHeight, input.ShowNotes, input.NotesHeight);
+        layout.Average = row.Average;
+        layout.Notes = row.Notes;
+        y += row.Height;
+        widest = std::max(widest, row.MinimumWidth);
     }
 
     layout.Height = y + kMargin;

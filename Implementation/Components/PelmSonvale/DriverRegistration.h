@@ -5,6 +5,7 @@
 // "Manufacturer" and "DriverName". The driver's own installer writes them;
 // this server only reads them.
 
+#include "PelmSonvale/RegistryKeys.h"
 #include "platform/com/HResult.h"
 
 #include <string>
@@ -14,9 +15,6 @@
 namespace pelmsonvale {
 
 using platform::com::HRESULT;
-
-inline constexpr std::string_view kSonvaleKey = "SOFTWARE\\Pelmworks\\PelmSonvale\\";
-inline constexpr std::string_view kDriversKey = "SOFTWARE\\Pelmworks\\PelmSonvale\\Drivers\\";
 
 // Each value is read into a buffer of this many bytes, its terminator
 // included: a longer value cannot be read.

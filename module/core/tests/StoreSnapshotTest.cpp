@@ -1,18 +1,16 @@
 #include "module/core/StoreSnapshot.h"
 
 #include "module/core/tests/CoreTestSupport.h"
+#include "module/core/tests/FileSizeLimit.h"
 
 #include "platform/runtime/tests/ErrorNumber.h"
 #include "platform/testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 namespace brisance {
 namespace {
@@ -50,29 +48,6 @@ TEST_F(StoreSnapshotTest, AWrittenFileReadsBackAsTheSameData)
     EXPECT_EQ(ReadStoreSnapshot(file.string()), store->get_Data()) << "bytes after the record are not read";
 }
 
-// Lets the process write files of at most a given size; a write beyond it
-// fails (instead of ending the process) until the object goes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        const rlimit limited{bytes, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_previous{};
-    void (*m_previousHandler)(int);
-};
-
 TEST_F(StoreSnapshotTest, AWriteThatFailsPartWayLeavesTheExistingFileAsItWas)
 {
     const platform::testing::TemporaryFolder folder;
@@ -84,7 +59,7 @@ TEST_F(StoreSnapshotTest, AWriteThatFailsPartWayLeavesTheExistingFileAsItWas)
 
     std::int32_t error = 0;
     {
-        const FileSizeLimit limit(4096);
+        const testing::FileSizeLimit limit(4096);
         error = errorNumberOf([&] { WriteStoreSnapshot(*store, file.string()); });
     }
     EXPECT_EQ(error, 61) << "disk full";

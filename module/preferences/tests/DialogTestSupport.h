@@ -40,4 +40,13 @@ inline void clearText(QLineEdit* box)
     QTest::keyClick(box, Qt::Key_Delete);
 }
 
+// The open in-place editor of a list, or null.
+inline QLineEdit* openEditor(const QWidget& list)
+{
+    for (QLineEdit* editor : list.findChildren<QLineEdit*>())
+        if (editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
 }  // namespace brisance::testing

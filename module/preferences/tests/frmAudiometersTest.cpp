@@ -102,13 +102,7 @@ protected:
     }
 
     // The open in-place editor of the list, or null.
-    QLineEdit* Editor()
-    {
-        for (QLineEdit* editor : List().findChildren<QLineEdit*>())
-            if (editor->isVisible())
-                return editor;
-        return nullptr;
-    }
+    QLineEdit* Editor() { return openEditor(List()); }
 
     void ExpectSelectionPutBack()
     {

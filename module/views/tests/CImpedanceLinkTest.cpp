@@ -4,7 +4,7 @@
 #include "module/views/tests/ImpedanceViewFixture.h"
 #include "module/views/tests/LinkTestSupport.h"
 
-#include "Implementation/Components/PelmSonvale/tests/FakeDriverControl.h"
+#include "Implementation/Components/PelmSonvale/testing/FakeDriverControl.h"
 #include "module/core/TextResources.h"
 #include "module/views/frmChooseTympanogram.h"
 #include "driver/testing/DriverRecordBuilders.h"

@@ -32,14 +32,6 @@ constexpr std::int32_t k2000Hz = 1 << 6;
 
 class DisplayTest : public PureToneViewTest {
 public:
-    // A stored curve with its points (Hz, dB).
-    void addCurve(std::int32_t type, std::int32_t ear, const std::map<std::int32_t, std::int16_t>& levels)
-    {
-        const auto points = data->get_PureToneCurves()->Add(type, ear, 2)->get_Points();
-        for (const auto& [frequency, level] : levels)
-            points->Add(frequency)->put_Level(static_cast<std::int16_t>(level * 10));
-    }
-
     bool visible(int chart, std::int32_t key) const
     {
         lumenplot::VARIANT_BOOL shown = lumenplot::VARIANT_FALSE;

@@ -37,29 +37,10 @@ constexpr int kMaskingRow = 1;
 
 class PlottingTest : public PureToneViewTest {
 public:
-    QWidget& chartWidget(int chart) const { return *view->chtEar(chart).widget(); }
-
-    void clickAt(int chart, double x, double level, Qt::MouseButton button = Qt::LeftButton)
-    {
-        const QPoint at = pixelOf(chart, x, level);
-        leaveCharts();  // so that the cross-hair follows the move, whatever stood there before
-        QTest::mouseMove(&chartWidget(chart), at);
-        QTest::mouseClick(&chartWidget(chart), button, {}, at);
-    }
-
-    void leaveCharts() { QTest::mouseMove(window.get(), QPoint(5, 1090)); }
-
     void tablePlot(std::int32_t frequency, std::int32_t level, std::int32_t masking, std::int32_t ear,
                    std::int32_t kind)
     {
         emit view->TestDataPanel()->PointPlot(frequency, level, masking, ear, kind);
-    }
-
-    QAction& menuEntry(const char* name) const
-    {
-        QAction* entry = view->findChild<QAction*>(name);
-        EXPECT_NE(entry, nullptr) << name << " is offered";
-        return *entry;
     }
 
     // The ear under which a point stored at 1 kHz by the air test was found.

@@ -3,14 +3,25 @@
 
 #include "module/views/tests/SpeechViewFixture.h"
 
+#include "module/core/DescribeCurve.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/core/ListView.h"
+#include "module/core/StoreSelection.h"
+#include "module/panels/INotes.h"
+#include "module/panels/PaletteButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/views/SpeechChartGrid.h"
 
 #include "platform/testing/ModalDialogs.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/Twips.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace brisance {
@@ -21,6 +32,20 @@ using platform::testing::child;
 using platform::testing::ModalDialogs;
 
 using SpeechDisplayTest = SpeechViewTest;
+
+// Right-clicks the palette button of the item and clicks the entry of the
+// palette's menu.
+void ChoosePaletteEntry(CSpeech& view, SpeechItem item, const char* entry)
+{
+    PaletteButton& button = *view.Palette()->findChildren<PaletteButton*>()[item];
+    QTest::mouseClick(&button, Qt::RightButton, {}, QPoint(10, button.height() / 2));
+    QMenu* menu = view.Palette()->findChild<QMenu*>("popupMenu");
+    ASSERT_NE(menu, nullptr);
+    QAction* action = menu->findChild<QAction*>(entry);
+    ASSERT_NE(action, nullptr) << entry;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
 
 TEST(SpeechChartGrid, FollowsTheGraphOptions)
 {
@@ -59,8 +84,9 @@ TEST(SpeechChartGrid, FollowsTheGraphOptions)
         EXPECT_EQ(grid.YGridLines[1], (ChartGridLine{5, "", true, false})) << "fives unlabelled";
         EXPECT_EQ(grid.YGridLines.back(), (ChartGridLine{100, "0", true, false}));
         EXPECT_EQ(grid.YLabels.size(), c.rightLabels ? 11u : 0u) << c.options;
-        if (c.rightLabels)
+        if (c.rightLabels) {
             EXPECT_EQ(grid.YLabels[2], (SpeechScoreLabel{20, "80"}));
+        }
 
         EXPECT_EQ(grid.XGridLines.front(), (ChartGridLine{0, "0", true, false}));
         EXPECT_EQ(grid.XGridLines[1], (ChartGridLine{5, "", true, true})) << "dashed, unlabelled fives";
@@ -113,6 +139,10 @@ TEST_F(SpeechDisplayTest, CurvesWithoutATestAreToldOncePerConditionInOneMessage)
     EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10);
     EXPECT_TRUE(view->PaletteItems()->ItemByID(WrsItem)->HasData);
     EXPECT_FALSE(view->PaletteItems()->ItemByID(SrtItem)->HasData);
+
+    view->InitializeSpeechChart(32);
+    EXPECT_EQ(responder.shown().size(), 1u) << "a new axis does not tell it again";
+    EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10) << "the curves are drawn on the new axis";
 }
 
 TEST_F(SpeechDisplayTest, NoSpeechCurvesGiveNoMessageAndNoMarks)
@@ -131,11 +161,12 @@ TEST_F(SpeechDisplayTest, TheResultsTableShowsTheSelectedTestsEarsOrBinaural)
     addCurve(kWrs, kBinaural, kWrsWordList, {{70, 100}});
     view->ShowDataInDataLayer();
     select(SrtItem);
-    EXPECT_EQ(cell(0, 0, 0), "");
+    EXPECT_EQ(cell(1, 0, 0), "");
     select(WrsItem);
-    EXPECT_EQ(cell(0, 0, 0), "30") << "right ear on grid 0 until RightOnLeft";
-    EXPECT_EQ(cell(1, 1, 0), "50");
-    EXPECT_EQ(cell(1, 1, 1), "90");
+    EXPECT_EQ(resultsTable().TestConditions(), DescribeCurve(*view->PaletteItems()->ItemByID(WrsItem), true));
+    EXPECT_EQ(cell(1, 0, 0), "30");
+    EXPECT_EQ(cell(0, 1, 0), "50");
+    EXPECT_EQ(cell(0, 1, 1), "90");
     QTest::mouseClick(view->findChild<ctlTolvaneButton*>("butBinaural"), Qt::LeftButton);
     EXPECT_TRUE(resultsTable().BinauralMode());
     EXPECT_EQ(cell(0, 0, 0), "70");
@@ -190,7 +221,10 @@ TEST_F(SpeechDisplayTest, AHiddenTestStaysHiddenThroughARedraw)
     view->ShowDataInDataLayer();
     EXPECT_GT(pixelsOfColour(40, 60, kBlue), 10);
 
-    view->ShowHideTest(WrsItem, false);
+    int reported = 0;
+    QObject::connect(view, &CSpeech::PaletteMayHaveChanged, [&] { ++reported; });
+    ChoosePaletteEntry(*view, WrsItem, "mnuHideCurve");
+    EXPECT_EQ(reported, 1);
     EXPECT_TRUE(view->PaletteItems()->ItemByID(WrsItem)->HideInGraph);
     EXPECT_TRUE(view->Palette()->Button(WrsItem)->HiddenState());
     EXPECT_EQ(pixelsOfColour(40, 60, kBlue), 0);
@@ -232,6 +266,7 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
     QObject::connect(view, &CSpeech::TestSettingsChanged, [&] { ++reported; });
 
     for (const bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
         ModalDialogs dialogs;
         dialogs.answer<frmTestProperties>([ok](frmTestProperties& dialog) {
             QLineEdit* comment = child<QLineEdit>(dialog, "txtConditionComment");
@@ -240,7 +275,10 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
             QTest::keyClicks(comment, "left aid");
             platform::testing::click(child<QPushButton>(dialog, ok ? "cmdOK" : "cmdCancel"));
         });
-        view->ChangeSpeechTestProperties(false);
+        if (ok)
+            ChoosePaletteEntry(*view, WrsItem, "mnuEditTestProperties");
+        else
+            view->ChangeSpeechTestProperties(false);
         EXPECT_EQ(reported, ok ? 1 : 0);
         EXPECT_EQ(view->DataNeedsSaved(), ok);
         for (const std::int32_t ear : {kLeft, kRight})
@@ -252,6 +290,96 @@ TEST_F(SpeechDisplayTest, ConfirmedTestPropertiesReachTheCurvesAndAreReported)
     view->Palette()->ClearButtons();
     view->ChangeSpeechTestProperties(false);  // no dialog opens: the driver would fail on one
     EXPECT_EQ(reported, 1);
+}
+
+// Chooses the test's row of the dialog's available tests and clicks Add.
+void AddTest(frmPaletteConfig& dialog, const char* label)
+{
+    ListView& tests = *child<ListView>(dialog, "lvwTests");
+    const auto rows = tests.findItems(label, Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1) << label;
+    QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(rows[0]).center());
+    platform::testing::click(child<QPushButton>(dialog, "cmdAddToPalette0"));
+}
+
+TEST_F(SpeechDisplayTest, ThePaletteConfigurationRefillsThePaletteOnlyWhenConfirmed)
+{
+    view->PaletteItems()->RemoveByID(NoiseItem);
+    FillCurvePalette(*view->Palette(), *view->PaletteItems(), true);
+    int reported = 0;
+    QObject::connect(view, &CSpeech::PaletteMayHaveChanged, [&] { ++reported; });
+    const auto captions = [this] {
+        std::vector<std::string> shown;
+        for (const PaletteButton* button : view->Palette()->findChildren<PaletteButton*>())
+            if (button->isVisible())
+                shown.push_back(button->Caption());
+        return shown;
+    };
+    const std::vector<std::string> before = captions();
+
+    for (const bool ok : {false, true}) {
+        ModalDialogs dialogs;
+        dialogs.answer<frmPaletteConfig>([ok](frmPaletteConfig& dialog) {
+            EXPECT_TRUE(dialog.ShowPalette()) << "the chart's palette shows as buttons";
+            AddTest(dialog, "WRS-N");
+            platform::testing::click(child<QPushButton>(dialog, ok ? "cmdOK" : "cmdCancel"));
+        });
+        view->ConfigureTestPalette();
+        EXPECT_EQ(reported, ok ? 1 : 0);
+    }
+    std::vector<std::string> after = before;
+    after.push_back("WRS-N");
+    EXPECT_EQ(captions(), after);
+}
+
+TEST_F(SpeechDisplayTest, TheLinkOfAnEmptyTableModeAddsTests)
+{
+    addCurve(kWrs, kRight, kWrsWordList, {{40, 60}});
+    view->PaletteItems()->Clear();
+    view->Mode(0);
+    view->InitializeSpeechTables();
+    QLabel& link = *view->findChild<QLabel*>("lblAddTests");
+    ASSERT_TRUE(link.isVisible());
+
+    ModalDialogs dialogs;
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        EXPECT_FALSE(dialog.ShowPalette()) << "the table mode lists the tests";
+        AddTest(dialog, "WRS");
+        platform::testing::click(child<QPushButton>(dialog, "cmdOK"));
+    });
+    QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, link.height() / 2));
+
+    EXPECT_FALSE(link.isVisible());
+    const auto* table = view->findChild<SpeechTable*>("tblSpeech0");
+    ASSERT_TRUE(table->isVisible());
+    EXPECT_EQ(table->TableCaption(), "WRS");
+    EXPECT_EQ(table->findChild<QLineEdit*>("txtdB0")->text(), "40") << "the data is shown again";
+}
+
+TEST_F(SpeechDisplayTest, NotesTypedAreTheSpeechNotesUnlessTheViewIsReadOnly)
+{
+    const auto speechNotes = [this] {
+        const StoreSelectionKeeper section(*notes, 0, 1);
+        return notes->get_Value("Comments").toString();
+    };
+    {
+        const StoreSelectionKeeper section(*notes, 0, 1);
+        notes->put_Value("Comments", platform::runtime::Variant("quiet room"));
+    }
+    view->ShowDataInDataLayer();
+    QPlainTextEdit& comments = *view->Notes()->findChild<QPlainTextEdit*>("txtComments");
+    EXPECT_EQ(comments.toPlainText(), "quiet room");
+    comments.setFocus();
+    comments.selectAll();
+    QTest::keyClicks(&comments, "ok");
+    EXPECT_EQ(speechNotes(), "ok");
+    EXPECT_TRUE(view->DataNeedsSaved());
+
+    view->DataNeedsSaved(false);
+    view->Enabled(false);
+    view->Notes()->SetNoteTypeText(6, "changed by code");
+    EXPECT_EQ(speechNotes(), "ok");
+    EXPECT_FALSE(view->DataNeedsSaved());
 }
 
 TEST_F(SpeechDisplayTest, TheHeightAndWidthNeededFollowTheModeAndThePanels)

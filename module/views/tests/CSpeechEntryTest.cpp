@@ -3,9 +3,11 @@
 
 #include "module/views/tests/SpeechViewFixture.h"
 
+#include "module/panels/PaletteButton.h"
 #include "module/panels/ctlTolvaneButton.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 
@@ -78,9 +80,9 @@ TEST_F(SpeechEntryTest, AClickOnTheChartStoresThePointDrawsItAndShowsItInTheResu
     EXPECT_EQ(stored->get_NumberOfWords(), kWrsWords);
     EXPECT_EQ(stored->get_MaskingLevel(), vellum::kNoSpeechMasking);
     EXPECT_GT(pixelsOfColour(60, 80, kRed), 10) << "the right-ear symbol is drawn in the test's right colour";
-    EXPECT_EQ(cell(0, 0, 0), "60");
-    EXPECT_EQ(cell(0, 0, 1), "80");
-    EXPECT_EQ(cell(0, 0, 2), "");
+    EXPECT_EQ(cell(1, 0, 0), "60");
+    EXPECT_EQ(cell(1, 0, 1), "80");
+    EXPECT_EQ(cell(1, 0, 2), "");
     EXPECT_TRUE(view->DataNeedsSaved());
     EXPECT_TRUE(responder.shown().empty());
 }
@@ -132,8 +134,7 @@ TEST_F(SpeechEntryTest, TheRefused13thLevelChangesNothingOnScreen)
     view->DataNeedsSaved(false);
     plotAt(60, 90);
     EXPECT_EQ(pixelsOfColour(60, 90, kRed), 0);
-    EXPECT_EQ(cell(0, 11, 0), "55");
-    EXPECT_EQ(resultsTable().findChild<TolvEditGrid*>("grdEar0")->GetCellText(12, 0), "");
+    EXPECT_EQ(cell(1, 11, 0), "55");
     EXPECT_FALSE(view->DataNeedsSaved());
 }
 
@@ -212,7 +213,9 @@ TEST_F(SpeechEntryTest, TheCurrentEarFollowsTheBinauralButtonThePressedHalfAndRi
         SetUp();
         view->RightOnLeft(c.rightOnLeft);
         select(WrsItem);
-        view->Palette()->SelectedButton()->LeftIsDown(c.leftIsDown);
+        PaletteButton& wrs = *view->Palette()->findChildren<PaletteButton*>()[WrsItem];
+        QTest::mouseClick(&wrs, Qt::LeftButton, {}, QPoint(c.leftIsDown ? 10 : wrs.width() - 10, wrs.height() / 2));
+        ASSERT_EQ(view->Palette()->SelectedButton()->LeftIsDown(), c.leftIsDown);
         if (c.binaural)
             QTest::mouseClick(view->findChild<ctlTolvaneButton*>("butBinaural"), Qt::LeftButton);
         plotAt(50, 40);
@@ -279,11 +282,17 @@ TEST_F(SpeechEntryTest, TheMenuDeletesAPointOrTheCurveAndDeleteCurrentCurveTheSa
     plotAt(50, 80);
     view->DataNeedsSaved(false);
 
+    menuEntryAt(-32767, 40, "mnuDeletePoint").trigger();
+    menuEntryAt(40, -1, "mnuDeleteCurve").trigger();
+    EXPECT_EQ(levels(kWrs, kRight, kWrsWordList), (std::vector<std::int32_t>{40, 50}))
+        << "the entries refuse a click on no grid line";
+    EXPECT_FALSE(view->DataNeedsSaved());
+
     menuEntryAt(40, 40, "mnuDeletePoint").trigger();
     EXPECT_EQ(levels(kWrs, kRight, kWrsWordList), (std::vector<std::int32_t>{50}));
     EXPECT_EQ(pixelsOfColour(40, 60, kRed), 0);
     EXPECT_GT(pixelsOfColour(50, 80, kRed), 10);
-    EXPECT_EQ(cell(0, 0, 0), "50");
+    EXPECT_EQ(cell(1, 0, 0), "50");
     EXPECT_TRUE(view->DataNeedsSaved());
 
     QAction& deleteCurve = menuEntryAt(50, 20, "mnuDeleteCurve");
@@ -292,7 +301,7 @@ TEST_F(SpeechEntryTest, TheMenuDeletesAPointOrTheCurveAndDeleteCurrentCurveTheSa
     EXPECT_FALSE(curve(kWrs, kRight, kWrsWordList));
     EXPECT_FALSE(hasLine(lineKey(WrsItem, kRight)));
     EXPECT_EQ(pixelsOfColour(50, 80, kRed), 0);
-    EXPECT_EQ(cell(0, 0, 0), "");
+    EXPECT_EQ(cell(1, 0, 0), "");
 
     plotAt(50, 80);
     view->DataNeedsSaved(false);

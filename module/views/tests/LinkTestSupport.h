@@ -4,22 +4,24 @@
 // a controller created by class id, and a measurement started with a window
 // of the test as its owner.
 //
-// With the fake driver (Implementation/Components/PelmSonvale/tests/
+// With the fake driver (Implementation/Components/PelmSonvale/testing/
 // FakeDriverControl.h) a test scripts the driver's records; queued before
 // Start, they all come at once instead of one poll interval apart. With
 // Marlet, the instruments are the simulator's (tools/instrument-sim/
 // Instrument.h on "COM3" and "COM4", set up by setUpMarlet of the link's
-// MarletSetUp.h).
+// testing/MarletSetUp.h).
 //
 // A test that must know when the view has had the link's events counts them
 // with a sink of its own, advised after the view's (CountEvents): the
 // controller fires to its sinks in the order they were advised.
 //
 // Tests built with brisance_add_link_test (this folder's CMakeLists.txt) get
-// the libraries' paths as PELMSONVALE_LIBRARY_PATH, FAKE_DRIVER_PATH and
-// MARLET_LIBRARY_PATH.
+// the libraries' paths as FAKE_DRIVER_PATH and MARLET_LIBRARY_PATH; every
+// module test has PELMSONVALE_LIBRARY_PATH.
 
 #include "module/testing/RegisterServer.h"
+
+#include "Implementation/Components/PelmSonvale/testing/DriverRegistry.h"
 
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/ISonvaleController.h"
@@ -27,7 +29,6 @@
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/Creation.h"
 #include "platform/com/DispatchSink.h"
-#include "platform/registry/Key.h"
 #include "platform/ui/WindowHandle.h"
 
 #include <QTest>
@@ -46,13 +47,7 @@ public:
     explicit SonvaleLink(const std::string& driverLibrary)
     {
         registerServer(PELMSONVALE_LIBRARY_PATH);
-        platform::registry::Key key;
-        EXPECT_EQ(createKey(platform::registry::Root::LocalMachine,
-                            "SOFTWARE\\Pelmworks\\PelmSonvale\\Drivers\\TST", platform::registry::Access::Write, key),
-                  platform::registry::Result::Success);
-        key.setString("DriverPath", driverLibrary);
-        key.setString("Manufacturer", "Test maker");
-        key.setString("DriverName", "Test driver");
+        pelmsonvale::testing::registerDriver("TST", driverLibrary);
         EXPECT_EQ(platform::com::createInstance(pelmsonvale::kSonvaleControllerClsid, m_controller),
                   platform::com::S_OK);
     }

@@ -1,6 +1,6 @@
 #include "module/views/tests/MarletForTests.h"
 
-#include "Implementation/Components/PelmSonvale/tests/MarletSetUp.h"
+#include "Implementation/Components/PelmSonvale/testing/MarletSetUp.h"
 
 namespace brisance::testing {
 

@@ -11,10 +11,13 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
+#include "module/core/ModuleGlobals.h"
 #include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/TextResources.h"
 #include "module/panels/CSymbols.h"
+#include "module/panels/CTolvButton.h"
 #include "module/panels/CurvePalette.h"
+#include "module/panels/PaletteButton.h"
 #include "module/panels/SymbolCatalogue.h"
 #include "module/panels/TableView.h"
 #include "module/panels/TolvEditGrid.h"
@@ -30,11 +33,14 @@
 #include "platform/ui/TestResponder.h"
 #include "platform/ui/Twips.h"
 
+#include <QAction>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +51,21 @@ inline constexpr const char* kEnglishTexts = BRISANCE_PROGRAM_DIR "/Language Res
 
 // Graph options of the fixture: 125 Hz to 8 kHz, the 5-dB lines shown.
 inline constexpr std::int32_t kNormalRange = 32 | 1024;
+
+inline constexpr std::int32_t kLeft = vellum::kEarLeft;
+inline constexpr std::int32_t kRight = vellum::kEarRight;
+inline constexpr std::int32_t kBinaural = vellum::kEarBinaural;
+// Curve types of the fixture's tests.
+inline constexpr std::int32_t kAir = 1;
+inline constexpr std::int32_t kBone = 2;
+inline constexpr std::int32_t kMcl = 4;
+// Chart positions and table columns of the normal range.
+inline constexpr double k1000Hz = 500;
+inline constexpr double k2000Hz = 650;
+inline constexpr int k500HzColumn = 2;
+inline constexpr int k1000HzColumn = 4;
+inline constexpr int k2000HzColumn = 6;
+inline constexpr int kLevelRow = 0;
 
 // Palette item IDs.
 enum FixtureItem : std::int32_t { AirItem, AirBinauralItem, BoneItem, SoundFieldItem, MclItem };
@@ -99,8 +120,13 @@ public:
     {
         ASSERT_NO_FATAL_FAILURE(registerServer(VELLUM_LIBRARY_PATH));
         ASSERT_NO_FATAL_FAILURE(registerServer(LUMENPLOT_LIBRARY_PATH));
-        texts = std::make_shared<CLangLoader>();
+        // The module-wide objects as a document holds them; the view reads
+        // its texts through the module's view text loader, as the document
+        // hands it over, and the dialogs through the UI text loader.
+        CreateModuleGlobals();
+        texts = ModuleGlobals::ViewTextLoader();
         ASSERT_TRUE(texts->OpenResourceLibrary(kEnglishTexts));
+        ASSERT_TRUE(ModuleGlobals::UiTextLoader()->OpenResourceLibrary(kEnglishTexts));
         data = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
         notes = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
         tests = FixtureTests();
@@ -138,7 +164,11 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    void TearDown() override { window.reset(); }
+    void TearDown() override
+    {
+        window.reset();
+        ReleaseModuleGlobals();
+    }
 
     void select(FixtureItem item) { view->Palette()->PressButton(platform::runtime::Variant(std::int32_t(item))); }
 
@@ -150,6 +180,15 @@ public:
         if (!data->get_PureToneCurves()->Find(type, ear, 2, curve) || !curve->get_Points()->Exists(frequency))
             return {};
         return curve->get_Points()->Item(frequency);
+    }
+
+    // A stored curve with its measured points (Hz, dB).
+    void addCurve(std::int32_t type, std::int32_t ear, const std::map<std::int32_t, std::int16_t>& levels,
+                  std::int32_t condition = 2)
+    {
+        const auto points = data->get_PureToneCurves()->Add(type, ear, condition)->get_Points();
+        for (const auto& [frequency, level] : levels)
+            points->Add(frequency)->put_Level(static_cast<std::int16_t>(level * 10));
     }
 
     bool hasCurve(std::int32_t type, std::int32_t ear) const
@@ -223,6 +262,52 @@ public:
                     pixelAt(image, at.x() + dx, at.y() + dy) == colour)
                     ++count;
         return count;
+    }
+
+    QWidget& chartWidget(int chart) const { return *view->chtEar(chart).widget(); }
+
+    // A click at a chart position, as the mouse gives it.
+    void clickAt(int chart, double x, double level, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const QPoint at = pixelOf(chart, x, level);
+        leaveCharts();  // so that the cross-hair follows the move, whatever stood there before
+        QTest::mouseMove(&chartWidget(chart), at);
+        QTest::mouseClick(&chartWidget(chart), button, {}, at);
+    }
+
+    void leaveCharts() { QTest::mouseMove(window.get(), QPoint(5, 1090)); }
+
+    // An entry of the menu the view (or its palette) has open.
+    QAction& menuEntry(const char* name) const
+    {
+        QAction* entry = view->findChild<QAction*>(name);
+        EXPECT_NE(entry, nullptr) << name << " is offered";
+        return *entry;
+    }
+
+    // Chooses an entry of the open menu, which then closes.
+    void chooseMenuEntry(const char* name) const
+    {
+        // The entry may open a dialog, whose event loop deletes the menu.
+        const QPointer<QWidget> menu = qobject_cast<QWidget*>(menuEntry(name).parent());
+        menuEntry(name).trigger();
+        if (menu)
+            menu->hide();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A click on the left or right half of the palette's button of an item.
+    void clickPaletteButton(FixtureItem item, bool leftHalf = true, Qt::MouseButton button = Qt::LeftButton)
+    {
+        for (PaletteButton* shown : view->Palette()->findChildren<PaletteButton*>("butPal")) {
+            if (shown->isVisible() && shown->InternalObject() &&
+                shown->InternalObject()->ItemDataEquals(platform::runtime::Variant(std::int32_t(item)))) {
+                const QPoint at(leftHalf ? shown->width() / 4 : shown->width() * 3 / 4, shown->height() / 2);
+                QTest::mouseClick(shown, button, {}, at);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no palette button for item " << item;
     }
 
     // The table cell of a grid (0 on the left).

@@ -2,7 +2,7 @@
 
 #include "module/views/tests/LinkTestSupport.h"
 
-#include "Implementation/Components/PelmSonvale/tests/FakeDriverControl.h"
+#include "Implementation/Components/PelmSonvale/testing/FakeDriverControl.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "driver/testing/DriverRecordBuilders.h"
 
@@ -66,9 +66,13 @@ TEST_F(SonvaleEventsTest, EventsBecomeSignalsWithTheirArgumentsInTheOrderTheyCam
         heard.push_back("DecayPoint " + std::to_string(a.Ear) + " " + std::to_string(a.DecayDetected) + " "
                         + std::to_string(a.SignalType) + " " + std::to_string(a.ReflexTestType));
     });
+    QObject::connect(events.get(), &SonvaleEvents::SonvaleError,
+                     [this](std::int32_t result) { heard.push_back("SonvaleError " + std::to_string(result)); });
     QObject::connect(events.get(), &SonvaleEvents::ShutdownComplete, [this] { heard.push_back("ShutdownComplete"); });
 
-    fake.queueRead({kAirLeft1000},
+    // A point code the link does not know makes its record unusable.
+    const marlet::DriverPointRecord unusable = marlet::testing::pointRecord(marlet::CurveAirLeft, 6, 0, 1000, 25);
+    fake.queueRead({kAirLeft1000, unusable},
                    {TestBlockBuilder(marlet::KindTympanogramRight)
                         .summary(0, {.peakCompliance = 705, .volume = 1200, .pressure = -50, .probeTone = 1})
                         .summary(1, {.peakCompliance = 640, .pressure = 405, .valid = 0})
@@ -77,9 +81,10 @@ TEST_F(SonvaleEventsTest, EventsBecomeSignalsWithTheirArgumentsInTheOrderTheyCam
                     TestBlockBuilder(marlet::KindIpsiScreeningLeft).reflex(402, 1).block(),
                     TestBlockBuilder(marlet::KindContraDecayRight).reflex(1, 2).block()});
     link.Start(owner);
-    ASSERT_TRUE(firedAtLeast(4));
+    ASSERT_TRUE(firedAtLeast(5));
     link.Stop();
     EXPECT_EQ(heard, (Events{"PlotPoint 1 3 1 1 1000 25 -32767 -32767",
+                             "SonvaleError -15",
                              "ImpedancePoint 16 1 1 -50 405 1200 640 11565 101 678",
                              "ReflexPoint 15 402 1 3 1 1",
                              "DecayPoint 16 1 3 2",

@@ -113,6 +113,7 @@ public:
         ASSERT_NO_FATAL_FAILURE(registerServer(LUMENPLOT_LIBRARY_PATH));
         texts = std::make_shared<CLangLoader>();
         ASSERT_TRUE(texts->OpenResourceLibrary(kEnglishTexts));
+        CreateModuleGlobals();
         ASSERT_TRUE(ModuleGlobals::ViewTextLoader()->OpenResourceLibrary(kEnglishTexts));
         data = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
         notes = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
@@ -130,6 +131,7 @@ public:
         view->ImageListLarge(symbols.SymbolImagesLarge());
         view->DataLayer(data);
         view->NotesLayer(notes);
+        view->RightOnLeft(false);
         view->LoadStrings();
         CPaletteItems& items = *view->PaletteItems();
         for (const auto& [key, binaural] : {std::pair{"3-1-1-1-", false}, std::pair{"1-1-10-1-", false},
@@ -150,6 +152,7 @@ public:
     {
         window.reset();
         moduleTests.reset();
+        ReleaseModuleGlobals();
     }
 
     void select(SpeechItem item) { view->Palette()->PressButton(platform::runtime::Variant(std::int32_t(item))); }
@@ -263,7 +266,8 @@ public:
 
     SpeechTableView& resultsTable() const { return *view->findChild<SpeechTableView*>("tblSpeechView"); }
 
-    // The results table's cell of a grid (0 on the left).
+    // The results table's cell of a grid: 0 the left ear's, 1 the right ear's
+    // (or 0 the binaural results).
     std::string cell(int grid, int column, int row) const
     {
         return resultsTable().findChild<TolvEditGrid*>(QStringLiteral("grdEar%1").arg(grid))->GetCellText(column, row);

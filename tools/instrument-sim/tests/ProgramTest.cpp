@@ -55,7 +55,7 @@ public:
     Simulator(const Simulator&) = delete;
     Simulator& operator=(const Simulator&) = delete;
 
-    // Its first line of output; empty when none came within seconds.
+    // Its first line of output; empty when none came in time.
     std::string firstLine()
     {
         std::string line;
@@ -88,10 +88,12 @@ public:
     }
 
 private:
+    // Generous, since a loaded machine can take seconds to start a sanitized
+    // program; a passing run never waits this long.
     bool readable()
     {
         pollfd output{m_output, POLLIN, 0};
-        return ::poll(&output, 1, 5000) > 0;
+        return ::poll(&output, 1, 30000) > 0;
     }
 
     pid_t m_pid = -1;

@@ -6,7 +6,7 @@
 
 #include "RecordDecoding.h"
 
-#include "FakeDriverControl.h"
+#include "testing/FakeDriverControl.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "platform/testing/FuzzExpect.h"
 

@@ -1,7 +1,7 @@
 #include "CSonvaleController.h"
 
 #include "ControllerFixture.h"
-#include "FakeDriverControl.h"
+#include "testing/FakeDriverControl.h"
 #include "LinkMessages.h"
 #include "platform/machine/MachineRoot.h"
 

@@ -1,6 +1,6 @@
 #include "CVendorDriverWrapper.h"
 
-#include "FakeDriverControl.h"
+#include "testing/FakeDriverControl.h"
 #include "PelmSonvale/SonvaleTypes.h"
 
 #include <gtest/gtest.h>

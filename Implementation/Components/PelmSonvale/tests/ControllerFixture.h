@@ -5,6 +5,7 @@
 
 #include "CSonvaleController.h"
 #include "DriverRegistration.h"
+#include "testing/DriverRegistry.h"
 #include "platform/com/ClassFactory.h"
 #include "platform/com/DispatchSink.h"
 #include "platform/registry/Key.h"
@@ -22,18 +23,6 @@ namespace pelmsonvale::testing {
 
 using platform::com::ComPtr;
 using platform::runtime::Variant;
-
-inline void registerDriver(const std::string& name, const std::string& path, bool complete = true)
-{
-    platform::registry::Key key;
-    ASSERT_EQ(createKey(platform::registry::Root::LocalMachine, std::string(kDriversKey) + name,
-                        platform::registry::Access::Write, key),
-              platform::registry::Result::Success);
-    key.setString("DriverPath", path);
-    key.setString("Manufacturer", name + " maker");
-    if (complete)
-        key.setString("DriverName", name + " driver");
-}
 
 inline std::uint32_t publishedWindow()
 {

@@ -5,7 +5,7 @@
 // cannot keep a 7-bit line setting for a second connect.
 
 #include "LinkTestSupport.h"
-#include "MarletSetUp.h"
+#include "testing/MarletSetUp.h"
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "platform/com/Creation.h"

@@ -1,7 +1,7 @@
 // Measurements with the fake driver library: connecting, polling, the
 // results as events on the client's thread, and stopping at any moment.
 
-#include "FakeDriverControl.h"
+#include "testing/FakeDriverControl.h"
 #include "LinkTestSupport.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "driver/testing/DriverRecordBuilders.h"

@@ -1,6 +1,6 @@
 #include "RecordDecoding.h"
 
-#include "FakeDriverControl.h"
+#include "testing/FakeDriverControl.h"
 #include "PelmSonvale/SonvaleTypes.h"
 #include "driver/testing/DriverRecordBuilders.h"
 
