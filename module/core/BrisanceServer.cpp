@@ -1,6 +1,7 @@
 // The entry points of the Brisance library: the classes that the host
 // creates by class id, and their self-registration.
 
+#include "module/core/AudiogramDocumentObject.h"
 #include "module/report/CCombinedReportHandler.h"
 
 #include "platform/com/ServerExports.h"
@@ -13,9 +14,10 @@ namespace {
 using platform::com::ClassEntry;
 using platform::com::createObject;
 
-constexpr std::array kClasses = {
-    ClassEntry{CCombinedReportHandler::kClsid, createObject<CCombinedReportHandler>, "CCombinedReportHandler"},
-};
+constexpr std::array<ClassEntry, 2> kClasses{{
+    {kAudiogramDocumentClsid, CreateAudiogramDocument, "docAudiogramModule"},
+    {CCombinedReportHandler::kClsid, createObject<CCombinedReportHandler>, "CCombinedReportHandler"},
+}};
 
 }  // namespace
 }  // namespace brisance

@@ -1,0 +1,202 @@
+#pragma once
+// The audiogram document that the host creates and frames: its menus,
+// toolbar, tab strip with the view port and the three views, profile box,
+// scroll bars and status bar; its initialisation, each show (loading the
+// action group and choosing the mode), its end; the layout of the shown view
+// and the states of the commands; the language step and the language switch.
+//
+// The host reaches it through its component object (AudiogramDocumentObject);
+// the views report to it by their signals, and it drives them through their
+// members. An error that reaches the boundary of one of its handlers (a
+// signal, an event, a call of the host) is shown there in a stop box with its
+// description and number, and the document stays open.
+
+// Qt's meta-object compiler cannot read the standard library's C++20 headers
+// that the variant type brings in, and it needs nothing from them.
+#ifndef Q_MOC_RUN
+#include "module/core/ActionGroup.h"
+#include "module/core/CLanguages.h"
+#include "module/core/DocumentMenus.h"
+#include "PelmSonvale/ISonvaleController.h"
+#include "host/HostInterfaces.h"
+#include "vellum/IVellumDataLayer.h"
+#include "vellum/IVellumKeyedStore.h"
+#include "platform/com/DocumentObject.h"
+#include "platform/runtime/Variant.h"
+#endif
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QKeyEvent;
+class QPushButton;
+
+namespace brisance {
+
+class CImpedance;
+class CPureTone;
+class CSpeech;
+class FlatScrollBar;
+class INotes;
+class ImageCombo;
+class KeyedStatusBar;
+class KeyedTabStrip;
+class KeyedToolBar;
+class UserControl;
+
+class docAudiogramModule final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The document's modes.
+    static constexpr std::int32_t kModeNew = 0;
+    static constexpr std::int32_t kModeEditable = 1;
+    static constexpr std::int32_t kModeReadOnly = 2;
+
+    // Builds every child control, then initialises the document.
+    explicit docAudiogramModule(QWidget* parent = nullptr);
+    ~docAudiogramModule() override;
+
+    // The host's calls. SetFrame makes the document fill the frame's parent
+    // and puts its menus on the frame's menu bar (null: takes both out again).
+    void SetFrame(const platform::com::DocumentFrame* frame);
+    // Every time the host shows the document: command states, layout, the
+    // group loaded and the mode chosen (not while a view holds unsaved edits).
+    void Show();
+    // The document's end: the link controller let go, the module-wide
+    // objects released; it then leaves its frame.
+    void Terminate();
+
+    // Tab captions, notes labels and the views' texts in the views' language.
+    void LoadStringsIntoDisplay();
+
+    // 0 new, 1 editable, 2 read-only.
+    std::int32_t DocumentMode() const { return m_mode; }
+    // False when initialisation ended on a failure.
+    bool Initialized() const { return m_initialized; }
+    const ActionGroup& GroupActions() const { return m_oGroupActions; }
+    const CLanguages& Languages() const { return m_languages; }
+
+    // The child controls.
+    DocumentMenus& Menus() { return m_menus; }
+    KeyedToolBar& tbrMain() const { return *m_tbrMain; }
+    KeyedTabStrip& tabMain() const { return *m_tabMain; }
+    KeyedStatusBar& sbrMain() const { return *m_sbrMain; }
+    ImageCombo& imcProfiles() const { return *m_imcProfiles; }
+    FlatScrollBar& fsbHortizontal() const { return *m_fsbHortizontal; }
+    FlatScrollBar& fsbVertical() const { return *m_fsbVertical; }
+    QWidget& picViewPort() const { return *m_picViewPort; }
+    QPushButton& cmdTemp(std::size_t index) const { return *m_cmdTemp.at(index); }
+    CPureTone& oPureTone() const { return *m_oPureTone; }
+    CSpeech& oSpeech() const { return *m_oSpeech; }
+    CImpedance& oImpedance() const { return *m_oImpedance; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend struct DocumentTestAccess;
+
+    void BuildControls();
+    void ConnectControls();
+    // Runs a handler; an error that reaches it is shown, and the document goes on.
+    void Guarded(const std::function<void()>& handler);
+    void ShowError(const platform::runtime::RuntimeError& error);
+
+    // Initialisation, show and end.
+    void Initialize();
+    void RefreshViews();
+    void ShowToneAndImpedanceData();
+    void ClearViews();
+    void LoadNotesLabels(INotes& notes);
+    void UpdateDatePanel();
+    bool AnyViewDirty() const;
+
+    // The action group and the mode.
+    void LoadDocumentAndDecideMode();
+    std::int32_t ModeOfAudiogram(host::IAction& audiogram) const;
+    void SetDocumentMode();
+
+    // Layout, keys and command states.
+    void Resize();
+    void LayoutPanels();
+    void ScrollViewVertically(std::int16_t value);
+    void ScrollViewHorizontally(std::int16_t value);
+    // True when the key is the document's and goes no further.
+    bool KeyDown(const QKeyEvent& event);
+    void UpdateCommandStates();
+    void UpdateViewMenus();
+    void tabMain_Click();
+    UserControl& ShownView() const;
+    // Calls visit with the view of the tab key.
+    template <class Visit>
+    decltype(auto) OnView(const std::string& key, Visit visit) const;
+
+    // Languages.
+    void ChooseLanguage();
+    void BuildLanguageMenu();
+    void CheckLanguageItem(const std::string& filename);
+    void ShowLanguageNotFound(const std::string& path);
+    void mnuLanguage_Click(std::int32_t Index);
+
+    // Routines of the later commands, called here at their places.
+    // One instrument menu item per installed driver.
+    void FillInstrumentMenu();
+    // The previous-action underlay menu; gives the number of its actions.
+    std::int32_t BuildPreviousActionMenu();
+    // The past-action menu of the File menu.
+    void BuildPastActionMenu();
+    // The profile list in the profile box and the profile menu.
+    void LoadProfileList(bool selectCurrent);
+    // The global options and the profile's view settings applied to the views.
+    void ApplyGlobalOptions();
+    void ApplyProfilePreferences(vellum::IVellumKeyedStore& preferences);
+    // Before the document ends: offers to save unsaved edits.
+    void OfferToSaveChanges();
+
+    // The server is reached through this pair only.
+    const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }
+    void ModServ(host::ComPtr<host::IModuleServer> server) { m_oModServ = std::move(server); }
+
+    DocumentMenus m_menus;
+    KeyedToolBar* m_tbrMain = nullptr;
+    QWidget* m_inner = nullptr;
+    KeyedTabStrip* m_tabMain = nullptr;
+    KeyedStatusBar* m_sbrMain = nullptr;
+    ImageCombo* m_imcProfiles = nullptr;
+    FlatScrollBar* m_fsbHortizontal = nullptr;
+    FlatScrollBar* m_fsbVertical = nullptr;
+    QWidget* m_picViewPort = nullptr;
+    std::array<QPushButton*, 5> m_cmdTemp{};
+    CPureTone* m_oPureTone = nullptr;
+    CSpeech* m_oSpeech = nullptr;
+    CImpedance* m_oImpedance = nullptr;
+
+    platform::com::DocumentFrame m_frame;
+
+    vellum::ComPtr<vellum::IVellumDataLayer> m_data;
+    vellum::ComPtr<pelmsonvale::ISonvaleController> m_sonvale;
+    vellum::ComPtr<vellum::IVellumKeyedStore> m_notes;
+    host::ComPtr<host::IModuleServer> m_oModServ;
+    // The host's show context; kept, never read.
+    platform::runtime::Variant m_showContext;
+    ActionGroup m_oGroupActions;
+    std::int32_t m_mode = kModeNew;
+    // The index of the tab whose edit the undo snapshot holds; -1: none.
+    std::int16_t m_intUndoTab = -1;
+    bool m_shown = false;
+    std::int32_t m_previousActionCount = 0;
+    std::string m_strDescription;
+    CLanguages m_languages;
+
+    bool m_globalsCreated = false;
+    bool m_initialized = false;
+    bool m_terminated = false;
+};
+
+}  // namespace brisance

@@ -1,0 +1,102 @@
+#pragma once
+// What every test of the audiogram document shares: the module's servers
+// (Brisance, Lumenplot, Vellum, PelmSonvale) registered in the test's own
+// machine root, a host database, message boxes answered by the test
+// responder, a settable clock, and a document created, framed and shown.
+
+#include "module/core/docAudiogramModule.h"
+#include "module/core/tests/ActionData.h"
+#include "module/testing/RegisterServer.h"
+
+#include "host/testing/HostFixture.h"
+
+#include "module/core/CLangLoader.h"
+
+#include "platform/runtime/Dates.h"
+#include "platform/ui/MessageBox.h"
+#include "platform/ui/TestResponder.h"
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisance {
+
+// Reaches the document's state that only its later commands change.
+struct DocumentTestAccess {
+    static void SetUndoTab(docAudiogramModule& document, std::int16_t tab) { document.m_intUndoTab = tab; }
+    static void SetPreviousActionCount(docAudiogramModule& document, std::int32_t count)
+    {
+        document.m_previousActionCount = count;
+    }
+    static void UpdateCommandStates(docAudiogramModule& document) { document.UpdateCommandStates(); }
+};
+
+namespace testing {
+
+// Today, for every document test: Thursday 10 December 2026, noon.
+inline const platform::runtime::Date kToday{46366.5};
+inline const host::Date kTodayDay = 46366.0;
+inline const host::Date kYesterday = 46365.0;
+
+inline void RegisterDocumentServers()
+{
+    registerServer(VELLUM_LIBRARY_PATH);
+    registerServer(LUMENPLOT_LIBRARY_PATH);
+    registerServer(PELMSONVALE_LIBRARY_PATH);
+    registerServer(BRISANCE_LIBRARY_PATH);
+}
+
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(RegisterDocumentServers());
+        // Users without preferences of their own get the shared default profile.
+        ASSERT_TRUE(host.placeDefaultProfile());
+    }
+
+    // A client "Ann Smith" with today's session, both selected with a user.
+    void SelectClientWithSession()
+    {
+        client = host.addClient({.firstName = "Ann", .lastName = "Smith"});
+        session = host.addSession(*client, kTodayDay);
+        host.select(*client, host.addUser("JD"), *session);
+    }
+
+    // The document, made and initialised, framed in a widget of 1000 x 700
+    // pixels and shown.
+    docAudiogramModule& OpenDocument()
+    {
+        document = std::make_unique<docAudiogramModule>();
+        frame.resize(1000, 700);
+        const platform::com::DocumentFrame documentFrame{&frame, nullptr, nullptr};
+        document->SetFrame(&documentFrame);
+        document->Show();
+        return *document;
+    }
+
+    std::vector<std::string> ShownTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& shown : responder.shown())
+            texts.push_back(shown.text);
+        return texts;
+    }
+
+    host::testing::HostFixture host;
+    platform::ui::TestResponder responder;
+    platform::runtime::ScopedClock clock{kToday};
+    std::optional<host::Client> client;
+    std::optional<host::Session> session;
+    QWidget frame;
+    std::unique_ptr<docAudiogramModule> document;
+};
+
+}  // namespace testing
+}  // namespace brisance
