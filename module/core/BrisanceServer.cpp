@@ -2,6 +2,7 @@
 // creates by class id, and their self-registration.
 
 #include "module/core/AudiogramDocumentObject.h"
+#include "module/report/CCombinedReportHandler.h"
 
 #include "platform/com/ServerExports.h"
 
@@ -10,8 +11,12 @@
 namespace brisance {
 namespace {
 
-constexpr std::array<platform::com::ClassEntry, 1> kClasses{{
+using platform::com::ClassEntry;
+using platform::com::createObject;
+
+constexpr std::array<ClassEntry, 2> kClasses{{
     {kAudiogramDocumentClsid, CreateAudiogramDocument, "docAudiogramModule"},
+    {CCombinedReportHandler::kClsid, createObject<CCombinedReportHandler>, "CCombinedReportHandler"},
 }};
 
 }  // namespace

@@ -102,4 +102,16 @@ ModuleGlobals::ScopedCurvePrefs::~ScopedCurvePrefs()
     holder().curvePrefs = std::move(m_previous);
 }
 
+ModuleGlobals::ScopedTextLoaders::ScopedTextLoaders(std::shared_ptr<CLangLoader> replacement)
+    : m_previousUi(std::exchange(holder().uiTextLoader, replacement)),
+      m_previousView(std::exchange(holder().viewTextLoader, std::move(replacement)))
+{
+}
+
+ModuleGlobals::ScopedTextLoaders::~ScopedTextLoaders()
+{
+    holder().uiTextLoader = std::move(m_previousUi);
+    holder().viewTextLoader = std::move(m_previousView);
+}
+
 }  // namespace brisance

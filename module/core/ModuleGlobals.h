@@ -78,6 +78,21 @@ public:
     private:
         std::shared_ptr<CCurvePrefs> m_previous;
     };
+
+    // Makes one loader both the UI and the view text loader for the life of
+    // the object, and puts the previous ones back when it goes, on every
+    // exit, errors included.
+    class ScopedTextLoaders {
+    public:
+        explicit ScopedTextLoaders(std::shared_ptr<CLangLoader> replacement);
+        ~ScopedTextLoaders();
+        ScopedTextLoaders(const ScopedTextLoaders&) = delete;
+        ScopedTextLoaders& operator=(const ScopedTextLoaders&) = delete;
+
+    private:
+        std::shared_ptr<CLangLoader> m_previousUi;
+        std::shared_ptr<CLangLoader> m_previousView;
+    };
 };
 
 }  // namespace brisance

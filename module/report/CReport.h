@@ -83,6 +83,12 @@ public:
     // section are as they were afterwards, also after an error.
     std::string SpeechTestLabel(std::int32_t Row) const;
 
+    // The speech box of the US layout: thresholds with masking, the most
+    // comfortable and uncomfortable levels, and word recognition in quiet and
+    // in noise, per ear and for the sound field; the content always ends
+    // 7.55 cm below Y. Only reads the audiogram.
+    void PrintSpeechTable(float X, float Y, float W, float H);
+
 private:
     // One section of a page layout: its painter and its area, each value a
     // page position or size, or one of PrintReport's arguments plus an
@@ -103,6 +109,19 @@ private:
     void PrintChart(float X, float Y, float W, float H, std::optional<std::int32_t> Ear = std::nullopt);
     bool HasPointsAbove8000Hz() const;
     void PrintSpeechChart(float X, float Y, float W, float H);
+    void PrintMaskingTable(float X, float Y, float W, float H);
+    void PrintAverageBox(float X, float Y, float W, float H);
+    void PrintTympanometry(float X, float Y, float W, float H);
+    void PrintReflexTable(float X, float Y, float W, float H);
+    // One ear's row of reflex thresholds from FirstLeft on, one cell per
+    // caption (at most nine), each with the mark of the decay result at the
+    // same stimulus. A step that fails is passed over.
+    void PrintReflexRow(float FirstLeft, float CellWidth, float Top, float CellHeight, bool ThresholdsFound,
+                        vellum::IVellumPureToneCurve* Thresholds, bool DecayFound, vellum::IVellumPureToneCurve* Decay,
+                        std::span<const std::string> Captions);
+    // -1 for a decay result of 0 (no decay), 1 for 1 or 10 (decay), 0 for
+    // any other (no result).
+    static std::int32_t GetDecayIndicator(std::int32_t DecayResult);
 
     // The objects the sections use; 91 when one was never set.
     CPrinter& printer() const;

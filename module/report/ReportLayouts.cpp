@@ -10,8 +10,9 @@ namespace brisance {
 std::span<const CReport::LayoutRow> CReport::Layout(std::int32_t Version)
 {
     using Row = LayoutRow;
-    // Both ears on one chart. The legend stands at the same page position
-    // whatever X is.
+    // Both ears on one chart. The legend, the speech table, the average box
+    // and the tympanometry box stand at the same page positions whatever X
+    // is.
     static constexpr std::array kUS = {
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintHeader(X, Y, W, H); },
             fromX(0), fromY(0), page(18.5f), page(1.5f)},
@@ -19,6 +20,16 @@ std::span<const CReport::LayoutRow> CReport::Layout(std::int32_t Version)
             page(14.1f), fromY(2.0f), page(5.65f), page(6.1f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H); },
             fromX(0), fromY(1.75f), page(11.7f), page(10.2f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintMaskingTable(X, Y, W, H); },
+            fromX(0), fromY(12.2f), page(11.7f), page(3.65f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintAverageBox(X, Y, W, H); },
+            page(11.6f), fromY(16.1f), page(2.5f), page(3.0f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechTable(X, Y, W, H); },
+            page(14.1f), fromY(8.35f), page(5.65f), page(7.6f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintTympanometry(X, Y, W, H); },
+            page(14.945f), fromY(16.2f), page(4.0f), page(4.9f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintReflexTable(X, Y, W, H); },
+            fromX(0), fromY(16.1f), page(9.1f), page(4.5f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintFooter(X, Y, W, H); },
             fromX(0), fromY(21.5f), page(18.0f), fromH(-21.5f)},
     };
@@ -34,6 +45,8 @@ std::span<const CReport::LayoutRow> CReport::Layout(std::int32_t Version)
             fromX(0.2f), fromY(3.0f), page(6.2f), page(6.2f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H, vellum::kEarLeft); },
             fromX(6.95f), fromY(3.0f), page(6.2f), page(6.2f)},
+        Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintMaskingTable(X, Y, W, H); },
+            fromX(3.0f), fromY(10.4f), page(12.2f), page(3.8f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechLegend(X, Y, W, H); },
             fromRight(-4.1f), fromY(15.0f), page(4.1f), page(5.0f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechChart(X, Y, W, H); },

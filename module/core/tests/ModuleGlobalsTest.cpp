@@ -92,5 +92,21 @@ TEST_F(ModuleGlobalsTest, AScopedCurvePrefsPutsThePreviousBackAfterAnError)
     EXPECT_EQ(ModuleGlobals::CurvePrefs(), documents);
 }
 
+TEST_F(ModuleGlobalsTest, ScopedTextLoadersServeAsBothLoadersAndPutThePreviousBackAfterAnError)
+{
+    CreateModuleGlobals();
+    const auto ui = ModuleGlobals::UiTextLoader(), view = ModuleGlobals::ViewTextLoader();
+    const auto reports = std::make_shared<CLangLoader>();
+    EXPECT_EQ(errorNumberOf([&] {
+                  const ModuleGlobals::ScopedTextLoaders scoped(reports);
+                  EXPECT_EQ(ModuleGlobals::UiTextLoader(), reports);
+                  EXPECT_EQ(ModuleGlobals::ViewTextLoader(), reports);
+                  platform::runtime::raise(5);
+              }),
+              5);
+    EXPECT_EQ(ModuleGlobals::UiTextLoader(), ui);
+    EXPECT_EQ(ModuleGlobals::ViewTextLoader(), view);
+}
+
 }  // namespace
 }  // namespace brisance

@@ -46,7 +46,8 @@ TEST_F(ReportFrame, VersionZeroPrintsTheUSLayoutAndAnyOtherTheEuropeanOne)
     const std::string legend = word(TR_LEGEND);
 
     const PdfPage us = print(ReportVersion_US);
-    EXPECT_EQ(us.find(title), nullptr) << "the US page has no section title";
+    for (const PdfWord& w : us.words)  // the average box names the pure tone too, elsewhere
+        EXPECT_FALSE(w.text == title && std::abs(w.box.top() - 2.7) < kTolerance) << "the US page has no section title";
     ASSERT_NE(us.find(legend), nullptr);
     EXPECT_NEAR(us.find(legend)->box.center().x(), 14.1 + 5.65 / 2, kTolerance) << "the legend at its page position";
     EXPECT_NEAR(us.find(legend)->box.top(), 1.0 + 2.0 + 0.1, kTolerance);

@@ -1,18 +1,15 @@
 #pragma once
 // A report as the document sets one up, over small fixtures: English texts,
 // the symbol images, an empty audiogram, an empty preference store, and the
-// tests of the symbol legend's eight notations plus two speech tests:
-//   "1-1-1-" AC, "1-2-1-" BC, "2-3-1-" MCL, "3-1-1-" UCL, "1-3-1-" SF,
-//   "1-3-2-" SFA (all with their standard symbols), "1-1-10-1-" WRS (right
-//   red, left blue) and "7-1-2-1-" MCLS.
+// report's tests (AddReportTests).
 // Reports print stand-alone on the built-in PDF printer.
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/panels/CSymbols.h"
-#include "module/panels/SymbolCatalogue.h"
 #include "module/report/CReport.h"
+#include "module/report/tests/RichAudiogram.h"
 #include "module/testing/RegisterServer.h"
 
 #include "vellum/IVellumDataLayer.h"
@@ -37,36 +34,6 @@
 namespace brisance::testing {
 
 inline constexpr const char* kEnglishTexts = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
-inline constexpr platform::gfx::ColorRef kRed = platform::gfx::rgb(255, 0, 0);
-inline constexpr platform::gfx::ColorRef kBlue = platform::gfx::rgb(0, 0, 255);
-
-inline void AddReportTests(CCurvePrefs& tests)
-{
-    const auto add = [&](const char* key, const char* label, std::int32_t type, std::int32_t condition) {
-        const auto test = tests.Add(key);
-        test->Label = label;
-        test->TestType = type;
-        test->Condition = condition;
-        test->RightColor = kRed;
-        test->LeftColor = kBlue;
-        test->BinauralColor = kRed;
-        test->LeftLineWidth = test->RightLineWidth = test->BinauralLineWidth = 1;
-        const TestSymbols symbols = expandSymbols(*findStandardSymbolSet(key));
-        for (std::size_t i = 0; i < 6; ++i) {
-            test.get()->*kRightSymbolFields[i] = symbols.right[i];
-            test.get()->*kLeftSymbolFields[i] = symbols.left[i];
-            test.get()->*kBinauralSymbolFields[i] = symbols.binaural[i];
-        }
-    };
-    add("1-1-1-", "AC", 1, 2);
-    add("1-2-1-", "BC", 2, 2);
-    add("2-3-1-", "MCL", 5, 2);
-    add("3-1-1-", "UCL", 6, 2);
-    add("1-3-1-", "SF", 3, 2);
-    add("1-3-2-", "SFA", 3, 3);
-    add("1-1-10-1-", "WRS", 10, 2);
-    add("7-1-2-1-", "MCLS", 26, 2);
-}
 
 class ReportTest : public ::testing::Test {
 public:

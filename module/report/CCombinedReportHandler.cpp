@@ -1,0 +1,202 @@
+#include "module/report/CCombinedReportHandler.h"
+
+#include "module/core/ActionGroup.h"
+#include "module/core/CCurvePrefs.h"
+#include "module/core/CLangLoader.h"
+#include "module/core/CLanguages.h"
+#include "module/core/EnumerateLanguages.h"
+#include "module/core/GetDateOfEvaluation.h"
+#include "module/core/LanguageChoice.h"
+#include "module/core/LoadActionsIntoModule.h"
+#include "module/core/ModuleGlobals.h"
+#include "module/core/ModulePaths.h"
+#include "module/core/PreferenceValues.h"
+#include "module/core/UserPreferences.h"
+#include "module/panels/CSymbols.h"
+#include "module/report/CReport.h"
+#include "module/report/ReportPrintArea.h"
+
+#include "vellum/IVellumDataLayer.h"
+#include "vellum/IVellumKeyedStore.h"
+
+#include "platform/com/Creation.h"
+#include "platform/gfx/DeviceContext.h"
+#include "platform/runtime/Conversions.h"
+#include "platform/runtime/RuntimeError.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace brisance {
+namespace {
+
+namespace com = platform::com;
+namespace runtime = platform::runtime;
+
+constexpr const char* kSource = "CCombinedReportHandler";
+// The report stays this much narrower than the host's rectangle.
+constexpr float kWidthAllowance = 0.25f;
+// Where the notes store keeps the report's comments.
+constexpr std::int16_t kCommentsCategory = 100;
+constexpr std::int16_t kCommentsSection = 100;
+// The profiles of the preference store: category 0, one section each.
+constexpr std::int16_t kProfilesCategory = 0;
+constexpr std::int16_t kLastProfileSection = 20;
+
+using M = com::DispatchMember<host::IModulePrint>;
+constexpr M kMembers[] = {M::valueMethod<&host::IModulePrint::Print>("Print", 1)};
+
+template <class T>
+com::ComPtr<T> createByClassId(const com::CLSID& clsid)
+{
+    com::ComPtr<T> object;
+    if (const com::HRESULT hr = com::createInstance(clsid, object); com::failed(hr))
+        com::raiseCreationFailure(hr, clsid);
+    return object;
+}
+
+// The host's device context and its rectangle for the report, in
+// centimetres from the context's origin.
+struct PrintArea {
+    platform::gfx::DcHandle hdc = 0;
+    ReportArea cm;
+};
+
+PrintArea printAreaOf(com::IDispatch* pDispNoahPrint)
+{
+    const auto noahPrint = com::ComPtr<com::IDispatch>(pDispNoahPrint).as<host::INoahPrint>();
+    if (!noahPrint) runtime::raise(runtime::errors::ObjectRequired, "The host handed over no print object", kSource);
+    std::int32_t hdc = 0, left = 0, top = 0, right = 0, bottom = 0;
+    noahPrint->GetPrintArea(&hdc, &left, &top, &right, &bottom);
+    if (hdc == 0) runtime::raise(runtime::errors::InvalidProcedureCall, "The host supplied no device context", kSource);
+    return {hdc, PrintAreaInCentimetres(left, top, right, bottom, platform::gfx::getDeviceCaps(hdc, platform::gfx::LOGPIXELSX),
+                                        platform::gfx::getDeviceCaps(hdc, platform::gfx::LOGPIXELSY))};
+}
+
+// The action the host prints, with its siblings of the same time stamp.
+ActionGroup printedGroup(host::IModuleServer& server)
+{
+    host::ComPtr<host::IAction> action;
+    server.GetPrintAction(kModuleIdentity, nullptr, action.put());
+    return GroupOfAction(action);
+}
+
+// Opens the loader on the library of the host's language (the user's when the
+// host says 0). With no library for it and no fallback library, the loader is
+// given the folder alone, which names no library, and printing goes on.
+void openLanguage(CLangLoader& loader, host::IModuleServer& server)
+{
+    const std::string& folder = GetModulePaths().languageFolder;
+    CLanguages languages;
+    EnumerateLanguages(languages, folder);
+    const std::string file = ChooseLanguageFile(languages, LanguageIdForChoice(server.get_LanguageID()));
+    if (!loader.OpenResourceLibrary(folder + file) && !file.empty())
+        runtime::raise(runtime::errors::FileNotFound, folder + file + " is not found!", kSource);
+}
+
+// The client's fields, each left unset when the host cannot give it.
+void setClientFields(CReport& report, host::IModuleServer& server)
+{
+    host::ComPtr<host::IClient> client;
+    const auto ignoringErrors = [](auto step) {
+        try {
+            step();
+        } catch (const runtime::RuntimeError&) {
+            // The field stays empty on the page.
+        }
+    };
+    ignoringErrors([&] { client = server.get_CurrentClient(); });
+    if (!client) return;
+    ignoringErrors([&] {
+        report.ClientName(client->get_LastName() + ", " + client->get_FirstName() + " " + client->get_MiddleName());
+    });
+    ignoringErrors([&] {
+        const std::optional<double> number = runtime::parseNumber(client->get_ClientNo());
+        if (number) report.ClientID(runtime::CLng(*number));
+    });
+    ignoringErrors([&] {
+        const runtime::Variant birthDate = client->get_BirthDate();
+        if (!birthDate.isNull()) report.ClientBDay(birthDate.toDate());
+    });
+}
+
+// Selects the user's default profile: the one marked "DftProfile", else the
+// first of sections 0 to 20 that is a profile.
+void selectDefaultProfile(vellum::IVellumKeyedStore& preferences)
+{
+    preferences.put_Category(kProfilesCategory);
+    std::optional<std::int16_t> first;
+    for (std::int16_t section = 0; section <= kLastProfileSection; ++section) {
+        preferences.put_Section(section);
+        if (PreferenceText(preferences, "Profile").empty()) continue;
+        if (PreferenceFlag(preferences, "DftProfile")) return;
+        if (!first) first = section;
+    }
+    preferences.put_Section(first.value_or(0));
+}
+
+// Puts the module-wide text of the last undefined speech test back as it was.
+class MissingTestTextKeeper {
+public:
+    MissingTestTextKeeper() : m_text(ModuleGlobals::MissingTestText()) {}
+    ~MissingTestTextKeeper() { ModuleGlobals::SetMissingTestText(m_text); }
+    MissingTestTextKeeper(const MissingTestTextKeeper&) = delete;
+    MissingTestTextKeeper& operator=(const MissingTestTextKeeper&) = delete;
+
+private:
+    std::string m_text;
+};
+
+}  // namespace
+
+std::span<const M> combinedReportHandlerMembers()
+{
+    return kMembers;
+}
+
+void CCombinedReportHandler::Print(com::IDispatch* pDispNoahPrint)
+{
+    const auto server = createByClassId<host::IModuleServer>(host::kModuleServerClsid);
+    const CSymbols symbols;
+    const auto notes = createByClassId<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+    const auto data = createByClassId<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+    CReport report;
+    const auto curvePrefs = std::make_shared<CCurvePrefs>();
+    const auto preferences = createByClassId<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+    const auto texts = std::make_shared<CLangLoader>();
+
+    const ActionGroup actions = printedGroup(*server);
+    openLanguage(*texts, *server);
+    // The shared routines that the report reaches read these module-wide.
+    const ModuleGlobals::ScopedTextLoaders scopedTexts(texts);
+    const ModuleGlobals::ScopedCurvePrefs scopedTests(curvePrefs);
+    const MissingTestTextKeeper missingTestText;
+
+    std::optional<runtime::RuntimeError> failure;
+    if (!LoadActionsIntoModule(actions, *data, *notes, &failure) && failure) throw *failure;
+
+    const PrintArea area = printAreaOf(pDispNoahPrint);
+
+    LoadUserPreferences(server, preferences);
+    curvePrefs->LoadFromPreferences(*preferences);
+
+    report.SymbolImages(symbols.SymbolImages());
+    report.SymbolImagesLarge(symbols.SymbolImagesLarge());
+    report.CurvePrefs(curvePrefs);
+    report.DataLayer(data);
+    report.LanguageLoader(texts);
+    setClientFields(report, *server);
+    if (actions[0]) report.DateOfEval(GetDateOfEvaluation(*notes));
+    notes->put_Category(kCommentsCategory);
+    notes->put_Section(kCommentsSection);
+    report.ReportComments(PreferenceText(*notes, "ReportComments"));
+
+    selectDefaultProfile(*preferences);
+    const std::int32_t version = PreferenceFlag(*preferences, "SPShowGraph") ? ReportVersion_Europe : ReportVersion_US;
+
+    report.PrintReport(area.hdc, area.cm.X, area.cm.Y, area.cm.W - kWidthAllowance, area.cm.H, version, false,
+                       preferences);
+}
+
+}  // namespace brisance
