@@ -25,6 +25,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -113,6 +114,8 @@ void docAudiogramModule::ConnectControls()
             [this](std::int16_t value) { Guarded([this, value] { ScrollViewHorizontally(value); }); });
     connect(m_menus.mnuLanguage, &MenuControlArray::Click, this,
             [this](std::int32_t index) { Guarded([this, index] { mnuLanguage_Click(index); }); });
+    connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
+    ConnectViewEvents();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -338,6 +341,5 @@ void docAudiogramModule::ApplyGlobalOptions() {}
 
 void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore&) {}
 
-void docAudiogramModule::OfferToSaveChanges() {}
 
 }  // namespace brisance
