@@ -116,6 +116,7 @@ void docAudiogramModule::ConnectControls()
             [this](std::int32_t index) { Guarded([this, index] { mnuLanguage_Click(index); }); });
     connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
     ConnectViewEvents();
+    ConnectActionCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -327,13 +328,6 @@ void docAudiogramModule::UpdateDatePanel()
 // them leaves its menu or the views as they are.
 
 void docAudiogramModule::FillInstrumentMenu() {}
-
-std::int32_t docAudiogramModule::BuildPreviousActionMenu()
-{
-    return 0;
-}
-
-void docAudiogramModule::BuildPastActionMenu() {}
 
 void docAudiogramModule::LoadProfileList(bool) {}
 

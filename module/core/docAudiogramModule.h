@@ -149,10 +149,6 @@ private:
     // Routines of the later commands, called here at their places.
     // One instrument menu item per installed driver.
     void FillInstrumentMenu();
-    // The previous-action underlay menu; gives the number of its actions.
-    std::int32_t BuildPreviousActionMenu();
-    // The past-action menu of the File menu.
-    void BuildPastActionMenu();
     // The profile list in the profile box and the profile menu.
     void LoadProfileList(bool selectCurrent);
     // The global options and the profile's view settings applied to the views.
@@ -187,6 +183,27 @@ private:
     // to the host user, the view's palette rebuilt, every view drawn again.
     void TestSettingsChanged(CurvePalette& palette, const CPaletteItems& items);
     void oPureTone_Stopped();
+
+    // Past actions, new action and copy ear (DocumentActions.cpp).
+    void ConnectActionCommands();
+    // The past-action menu of the File menu: every audiogram of the client.
+    void BuildPastActionMenu();
+    // The previous-action underlay menu; gives the number of its actions.
+    // Only with a current client.
+    std::int32_t BuildPreviousActionMenu();
+    // The client's action that a menu entry's tag names; raises when there
+    // is none.
+    host::ComPtr<host::IAction> ActionOfTag(const std::string& tag) const;
+    void mnuFilePastAction_Click(std::int32_t Index);
+    void mnuViewPrevAction_Click(std::int32_t Index);
+    void mnuFileNewAction_Click();
+    // An empty new document in mode 0 with no actions.
+    void StartNewAction();
+    void mnuEditCopyEar_Click();
+
+    // Read-only mode (DocumentReadOnly.cpp): asks whether to make a new action
+    // of the shown data, a new empty one, or go on viewing. Only in mode 2.
+    void picViewPort_MouseDown();
 
     // The server is reached through this pair only.
     const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }
