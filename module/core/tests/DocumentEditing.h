@@ -65,14 +65,20 @@ inline void ClickChart(CPureTone& view, int chart, double x, double level)
     QCoreApplication::processEvents();
 }
 
-// A click on the left half of the first palette button shown. A palette
-// that no profile has filled gets the air-conduction test first.
+// A click on the left half of the first palette button shown. A view that
+// no profile has set up yet gets what a profile gives it: the tests, the
+// normal range on one chart per ear and the air-conduction test in its
+// palette.
 inline void SelectFirstTest(CPureTone& view)
 {
     CPaletteItems& items = *view.PaletteItems();
     if (items.Count() == 0) {
+        view.TestPreferences(ModuleGlobals::CurvePrefs());
+        view.InitializeCharts(32 | 1024);
+        view.Mode(1);
         AddPaletteItemForCurvePref(ModuleGlobals::CurvePrefs()->Item("1-1-1-"), items, false);
         FillCurvePalette(*view.Palette(), items, true);
+        view.ShowDataInDataLayer();
         QCoreApplication::processEvents();
     }
     for (PaletteButton* shown : view.Palette()->findChildren<PaletteButton*>("butPal")) {
