@@ -164,7 +164,11 @@ void UndoPlottedPoint(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         emit view.SaveState("Undo point", "Redo point");
-        view.DataLayer()->get_PureToneCurves()->Add(1, 3, 2)->get_Points()->Add(1500)->put_Level(350);
+        const auto curves = view.DataLayer()->get_PureToneCurves();
+        vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+        if (!curves->Find(1, 3, 2, curve))
+            curve = curves->Add(1, 3, 2);
+        curve->get_Points()->Add(1500)->put_Level(350);
         state.ResumeTiming();
         document->Menus().mnuEditUndo->trigger();
     }
