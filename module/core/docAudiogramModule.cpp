@@ -25,6 +25,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -113,6 +114,9 @@ void docAudiogramModule::ConnectControls()
             [this](std::int16_t value) { Guarded([this, value] { ScrollViewHorizontally(value); }); });
     connect(m_menus.mnuLanguage, &MenuControlArray::Click, this,
             [this](std::int32_t index) { Guarded([this, index] { mnuLanguage_Click(index); }); });
+    connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
+    ConnectViewEvents();
+    ConnectActionCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -322,19 +326,11 @@ void docAudiogramModule::UpdateDatePanel()
 
 void docAudiogramModule::FillInstrumentMenu() {}
 
-std::int32_t docAudiogramModule::BuildPreviousActionMenu()
-{
-    return 0;
-}
-
-void docAudiogramModule::BuildPastActionMenu() {}
-
 void docAudiogramModule::LoadProfileList(bool) {}
 
 void docAudiogramModule::ApplyGlobalOptions() {}
 
 void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore&) {}
 
-void docAudiogramModule::OfferToSaveChanges() {}
 
 }  // namespace brisance
