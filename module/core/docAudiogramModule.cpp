@@ -113,6 +113,9 @@ void docAudiogramModule::ConnectControls()
             [this](std::int16_t value) { Guarded([this, value] { ScrollViewHorizontally(value); }); });
     connect(m_menus.mnuLanguage, &MenuControlArray::Click, this,
             [this](std::int32_t index) { Guarded([this, index] { mnuLanguage_Click(index); }); });
+    connect(m_imcProfiles, &ImageCombo::Click, this, [this] { Guarded([this] { imcProfiles_Click(); }); });
+    connect(m_menus.mnuProfileList, &MenuControlArray::Click, this,
+            [this](std::int32_t index) { Guarded([this, index] { mnuProfileList_Click(index); }); });
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -331,12 +334,6 @@ std::int32_t docAudiogramModule::BuildPreviousActionMenu()
 }
 
 void docAudiogramModule::BuildPastActionMenu() {}
-
-void docAudiogramModule::LoadProfileList(bool) {}
-
-void docAudiogramModule::ApplyGlobalOptions() {}
-
-void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore&) {}
 
 void docAudiogramModule::OfferToSaveChanges() {}
 

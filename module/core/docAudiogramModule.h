@@ -151,11 +151,19 @@ private:
     std::int32_t BuildPreviousActionMenu();
     // The past-action menu of the File menu.
     void BuildPastActionMenu();
-    // The profile list in the profile box and the profile menu.
-    void LoadProfileList(bool selectCurrent);
-    // The global options and the profile's view settings applied to the views.
+    // Profiles. The list in the profile box and the profile menu; with
+    // selectDefault the default profile (else the first) becomes current.
+    void LoadProfileList(bool selectDefault);
+    // Ticks the profile's menu item alone and selects its box item.
+    void MarkCurrentProfile(std::int32_t profileNumber);
+    // Makes the profile current and applies it.
+    void SwitchProfile(std::int32_t profileNumber);
+    void imcProfiles_Click();
+    void mnuProfileList_Click(std::int32_t Index);
+    // The global options and the current profile's view settings applied to
+    // the views and to the document's graph and zoom commands.
     void ApplyGlobalOptions();
-    void ApplyProfilePreferences(vellum::IVellumKeyedStore& preferences);
+    void ApplyProfilePreferences(vellum::IVellumKeyedStore& store);
     // Before the document ends: offers to save unsaved edits.
     void OfferToSaveChanges();
 
