@@ -12,6 +12,10 @@
 //   controller's PlotPoint event delivers it to the view's handler, up to the
 //   repainted window.
 // - PlotThroughLinkViewOnly: the view's own share of it, without the paint.
+// - SwitchToViewWithUnderlays: SwitchToView with a severity-of-loss picture
+//   under the grid (read from its file at every chart paint) and the same
+//   audiogram as an earlier action behind the curves.
+// - RepaintChartsWithUnderlays: the two ear charts' share of that paint.
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ModuleGlobals.h"
@@ -20,6 +24,7 @@
 #include "module/panels/CurvePalette.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/CPureTone.h"
+#include "module/views/CUnderlayGenerator.h"
 #include "module/views/SitedChart.h"
 
 #include "PelmSonvale/ISonvaleController.h"
@@ -264,6 +269,56 @@ void PlotThroughLinkViewOnly(benchmark::State& state)
     busy.view->Sonvale({});
 }
 BENCHMARK(PlotThroughLinkViewOnly)->Unit(benchmark::kMillisecond);
+
+// The busy view with both underlays while this lives.
+struct Underlays {
+    BusyView& busy;
+    platform::testing::TemporaryFolder folder;
+
+    explicit Underlays(BusyView& shown) : busy(shown)
+    {
+        const auto prefs = com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+        prefs->put_Value("PTGraphOptions", 32 | 1024);
+        prefs->put_Value("SeverityOfLossConfig", 127);
+        prefs->put_Value("SeverityOfLossLows", "-10,16,26,41,56,71,91");
+        prefs->put_Value("SeverityOfLossHighs", "15,25,40,55,70,90,120");
+        const std::string file = (folder.path() / "Underlay.emf").string();
+        if (!brisance::CUnderlayGenerator().GenerateSeverityOfLossUnderlay(*prefs, file))
+            throw std::runtime_error("cannot write the severity underlay");
+        busy.view->DisplayMetaFileInChart(file, false);
+        busy.view->UnderlayDataLayer()->put_Data(busy.data->get_Data());
+        busy.view->RenderPureToneActionUnderlay();
+        QCoreApplication::processEvents();
+    }
+    ~Underlays()
+    {
+        busy.view->DisplayMetaFileInChart("", false);
+        busy.view->UnderlayDataLayer()->get_PureToneCurves()->Clear();
+        busy.view->RenderPureToneActionUnderlay();
+    }
+};
+
+void SwitchToViewWithUnderlays(benchmark::State& state)
+{
+    BusyView& busy = busyView();
+    const Underlays underlays(busy);
+    for (auto _ : state) {
+        busy.view->ShowDataInDataLayer();
+        benchmark::DoNotOptimize(busy.view->grab());
+    }
+}
+BENCHMARK(SwitchToViewWithUnderlays)->Unit(benchmark::kMillisecond);
+
+void RepaintChartsWithUnderlays(benchmark::State& state)
+{
+    BusyView& busy = busyView();
+    const Underlays underlays(busy);
+    for (auto _ : state) {
+        for (int chart = 0; chart < 2; ++chart)
+            benchmark::DoNotOptimize(busy.view->chtEar(chart).widget()->grab());
+    }
+}
+BENCHMARK(RepaintChartsWithUnderlays)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

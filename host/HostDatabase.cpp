@@ -126,14 +126,18 @@ HostDatabase::HostDatabase(const std::filesystem::path& file) : m_connection(fil
     prepareSchema(m_connection);
 }
 
-void HostDatabase::provokeWriteFailures(std::int32_t number, std::string description, int count)
+void HostDatabase::provokeWriteFailures(std::int32_t number, std::string description, int count, int after)
 {
-    m_provoked = ProvokedFailure{number, std::move(description), count};
+    m_provoked = ProvokedFailure{number, std::move(description), count, after};
 }
 
 void HostDatabase::beforeWrite()
 {
     if (m_provoked.remaining <= 0) return;
+    if (m_provoked.passing > 0) {
+        --m_provoked.passing;
+        return;
+    }
     --m_provoked.remaining;
     raise(m_provoked.number, m_provoked.description);
 }

@@ -66,9 +66,10 @@ public:
     void linkActions(RowId from, RowId to);
     std::vector<RowId> linkedActions(RowId from);
 
-    // For tests: the next `count` writes through this object fail with this
-    // number and description, and change nothing.
-    void provokeWriteFailures(std::int32_t number, std::string description, int count = 1);
+    // For tests: after `after` more writes have gone through, the next `count`
+    // writes through this object fail with this number and description, and
+    // change nothing.
+    void provokeWriteFailures(std::int32_t number, std::string description, int count = 1, int after = 0);
 
     // For the other stores that share the file (ModuleCatalog).
     platform::sqlite::Connection& connection() { return m_connection; }
@@ -81,6 +82,7 @@ private:
         std::int32_t number = 0;
         std::string description;
         int remaining = 0;
+        int passing = 0;
     } m_provoked;
 };
 

@@ -120,6 +120,19 @@ TEST_F(HostDatabaseTest, AProvokedWriteFailureRaisesItsNumberAndChangesNothing)
     EXPECT_EQ(db.action(id)->description, "after") << "only the provoked write fails";
 }
 
+TEST_F(HostDatabaseTest, AProvokedFailureCanLetWritesThroughFirst)
+{
+    const RowId id = db.addAction(session, ActionRecord{.description = "before"});
+    db.provokeWriteFailures(platform::com::RPC_E_SERVERFAULT, "The server threw an exception.", 1, 2);
+    db.setActionField(id, ActionField::Description, std::string("first"), 1.0);
+    db.setActionField(id, ActionField::Description, std::string("second"), 1.0);
+    EXPECT_EQ(raisedNumber([&] { db.setActionField(id, ActionField::Description, std::string("third"), 1.0); }),
+              platform::com::RPC_E_SERVERFAULT);
+    EXPECT_EQ(db.action(id)->description, "second");
+    db.setActionField(id, ActionField::Description, std::string("fourth"), 1.0);
+    EXPECT_EQ(db.action(id)->description, "fourth");
+}
+
 TEST(HostDatabaseFile, TwoProcessesAddingToOneSessionGetDistinctPositions)
 {
     RowId session = 0;

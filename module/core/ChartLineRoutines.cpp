@@ -57,8 +57,6 @@ constexpr std::int32_t kUnmaskedSymbol = 0;
 constexpr std::int32_t kMaskedSymbol = 3;
 constexpr std::int16_t kSpeechNotMasked = -3276;
 
-constexpr lumenplot::OLE_COLOR kBackLineColour = static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(190, 190, 190));
-
 constexpr std::int32_t kLabelLineID = 0;
 constexpr std::int32_t kNoLine = 5;
 constexpr double kLabelHeight = 55.0;

@@ -13,6 +13,7 @@
 
 #include "PelmTolvaneChart/IChart.h"
 #include "platform/com/ComPtr.h"
+#include "platform/gfx/Types.h"
 
 #include <cstdint>
 #include <optional>
@@ -21,6 +22,10 @@
 namespace brisance {
 
 class CCurvePref;
+
+// The grey of back lines: an earlier result drawn behind the current ones.
+inline constexpr lumenplot::OLE_COLOR kBackLineColour =
+    static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(190, 190, 190));
 
 // The line id of the test's curve of that ear; none for any other ear.
 std::optional<std::int32_t> ChartLineID(const CCurvePref& oPref, std::int32_t lngEar);

@@ -25,4 +25,10 @@ bool ReadDefaultProfileFile(platform::runtime::Variant& value);
 void LoadUserPreferences(const platform::com::ComPtr<host::IModuleServer>& server,
                          const platform::com::ComPtr<vellum::IVellumKeyedStore>& preferences);
 
+// Writes the whole preference store into the current user's module data.
+// Without a server or a current user nothing happens; a refusal of the host
+// leaves the preferences in memory only and never reaches the caller.
+void SaveUserPreferences(const platform::com::ComPtr<host::IModuleServer>& server,
+                         vellum::IVellumKeyedStore& preferences);
+
 }  // namespace brisance

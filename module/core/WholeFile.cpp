@@ -62,6 +62,55 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// A temporary file beside a target, removed unless it is renamed over it.
+class TemporaryBeside {
+public:
+    explicit TemporaryBeside(const std::string& target)
+        : m_target(target), m_path(nameTemplate(target)), m_file(::mkostemp(m_path.data(), O_CLOEXEC))
+    {
+        if (m_file.get() < 0)
+            raiseFileError(errno, target);
+        // mkostemp makes a file that only its owner may read; the target keeps
+        // its own mode, or gets that of a new file.
+        struct stat existing {};
+        const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
+        if (::fchmod(m_file.get(), mode) != 0)
+            fail();
+    }
+    ~TemporaryBeside()
+    {
+        if (!m_committed)
+            ::unlink(m_path.c_str());
+    }
+    TemporaryBeside(const TemporaryBeside&) = delete;
+    TemporaryBeside& operator=(const TemporaryBeside&) = delete;
+
+    const std::string& path() const { return m_path; }
+    int descriptor() const { return m_file.get(); }
+
+    // Flushes the file to the disk and renames it over the target.
+    void commit()
+    {
+        if (::fsync(m_file.get()) != 0 || !m_file.close() || std::rename(m_path.c_str(), m_target.c_str()) != 0)
+            fail();
+        m_committed = true;
+    }
+
+    [[noreturn]] void fail() const { raiseFileError(errno, m_target); }
+
+private:
+    static std::string nameTemplate(const std::string& target)
+    {
+        const std::filesystem::path path(target);
+        return (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    }
+
+    std::string m_target;
+    std::string m_path;
+    Descriptor m_file;
+    bool m_committed = false;
+};
+
 }  // namespace
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
@@ -85,21 +134,18 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
 
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    const std::filesystem::path target(path);
-    std::string temporary = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0)
-        raiseFileError(errno, path);
-    // mkostemp makes a file that only its owner may read; the target keeps its
-    // own mode, or gets that of a new file.
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
-    if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close() ||
-        std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        raiseFileError(error, path);
-    }
+    TemporaryBeside file(path);
+    if (!writeAll(file.descriptor(), bytes))
+        file.fail();
+    file.commit();
+}
+
+void WriteWholeFileThrough(const std::string& path, const std::function<bool(const std::string&)>& write)
+{
+    TemporaryBeside file(path);
+    if (!write(file.path()))
+        platform::runtime::raise(75, {}, path);
+    file.commit();
 }
 
 }  // namespace brisance

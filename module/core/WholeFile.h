@@ -7,6 +7,7 @@
 // 75 path/file access error for any other.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -20,5 +21,11 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
 // the disk and renames it over the target. On a failure the temporary file is
 // removed and an existing target is left as it was.
 void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The same for a file that another writer makes by its path: write fills the
+// temporary file whose path it is given and returns false when it could not.
+// A false or a raised error leaves an existing target as it was (75 for a
+// false).
+void WriteWholeFileThrough(const std::string& path, const std::function<bool(const std::string&)>& write);
 
 }  // namespace brisance

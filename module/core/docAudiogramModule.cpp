@@ -25,6 +25,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
@@ -116,6 +117,9 @@ void docAudiogramModule::ConnectControls()
     connect(m_imcProfiles, &ImageCombo::Click, this, [this] { Guarded([this] { imcProfiles_Click(); }); });
     connect(m_menus.mnuProfileList, &MenuControlArray::Click, this,
             [this](std::int32_t index) { Guarded([this, index] { mnuProfileList_Click(index); }); });
+    connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
+    ConnectViewEvents();
+    ConnectActionCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -327,14 +331,5 @@ void docAudiogramModule::UpdateDatePanel()
 // them leaves its menu or the views as they are.
 
 void docAudiogramModule::FillInstrumentMenu() {}
-
-std::int32_t docAudiogramModule::BuildPreviousActionMenu()
-{
-    return 0;
-}
-
-void docAudiogramModule::BuildPastActionMenu() {}
-
-void docAudiogramModule::OfferToSaveChanges() {}
 
 }  // namespace brisance

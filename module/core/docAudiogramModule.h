@@ -38,6 +38,8 @@ class QPushButton;
 namespace brisance {
 
 class CImpedance;
+class CPaletteItems;
+class CurvePalette;
 class CPureTone;
 class CSpeech;
 class FlatScrollBar;
@@ -147,10 +149,6 @@ private:
     // Routines of the later commands, called here at their places.
     // One instrument menu item per installed driver.
     void FillInstrumentMenu();
-    // The previous-action underlay menu; gives the number of its actions.
-    std::int32_t BuildPreviousActionMenu();
-    // The past-action menu of the File menu.
-    void BuildPastActionMenu();
     // Profiles. The list in the profile box and the profile menu; with
     // selectDefault the default profile (else the first) becomes current.
     void LoadProfileList(bool selectDefault);
@@ -164,8 +162,56 @@ private:
     // the views and to the document's graph and zoom commands.
     void ApplyGlobalOptions();
     void ApplyProfilePreferences(vellum::IVellumKeyedStore& store);
-    // Before the document ends: offers to save unsaved edits.
-    void OfferToSaveChanges();
+
+    // Saving the action group (DocumentSave.cpp).
+    void mnuFileSave_Click();
+    // Writes the document into its group of host actions, creating and adding
+    // the actions that are missing. False when not everything was written:
+    // the failure message has been shown, the views stay dirty and the mode
+    // is unchanged.
+    bool SaveActionGroup();
+    // When a view holds unsaved edits, asks whether to save them first. False
+    // only when the answer was Yes and the save failed.
+    bool OfferToSaveChanges();
+    // The whole preference store into the host user's module data.
+    void SaveUserPreferences();
+    // The actions of the host's current session, where new actions go.
+    host::ComPtr<host::IActions> CurrentSessionActions() const;
+
+    // Undo and the views' events (DocumentUndo.cpp).
+    void ConnectViewEvents();
+    // Keeps the data as they are before a view's edit; the redo caption is not used.
+    void SaveUndoState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
+    // Puts the pure-tone curves and tympanograms of the kept data back.
+    void UndoLastEdit();
+    void DiscardUndoState();
+    void mnuEditUndo_Click();
+    void oPureTone_PaletteButtonSelected();
+    // A view's test settings changed: the curve preferences stored and written
+    // to the host user, the view's palette rebuilt, every view drawn again.
+    void TestSettingsChanged(CurvePalette& palette, const CPaletteItems& items);
+    void oPureTone_Stopped();
+
+    // Past actions, new action and copy ear (DocumentActions.cpp).
+    void ConnectActionCommands();
+    // The past-action menu of the File menu: every audiogram of the client.
+    void BuildPastActionMenu();
+    // The previous-action underlay menu; gives the number of its actions.
+    // Only with a current client.
+    std::int32_t BuildPreviousActionMenu();
+    // The client's action that a menu entry's tag names; raises when there
+    // is none.
+    host::ComPtr<host::IAction> ActionOfTag(const std::string& tag) const;
+    void mnuFilePastAction_Click(std::int32_t Index);
+    void mnuViewPrevAction_Click(std::int32_t Index);
+    void mnuFileNewAction_Click();
+    // An empty new document in mode 0 with no actions.
+    void StartNewAction();
+    void mnuEditCopyEar_Click();
+
+    // Read-only mode (DocumentReadOnly.cpp): asks whether to make a new action
+    // of the shown data, a new empty one, or go on viewing. Only in mode 2.
+    void picViewPort_MouseDown();
 
     // The server is reached through this pair only.
     const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }
@@ -195,6 +241,8 @@ private:
     platform::runtime::Variant m_showContext;
     ActionGroup m_oGroupActions;
     std::int32_t m_mode = kModeNew;
+    // The data as they were before the last undoable edit.
+    platform::runtime::Variant m_vntUndoData;
     // The index of the tab whose edit the undo snapshot holds; -1: none.
     std::int16_t m_intUndoTab = -1;
     bool m_shown = false;

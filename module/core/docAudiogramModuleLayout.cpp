@@ -158,6 +158,15 @@ bool docAudiogramModule::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && m_frame.parent && watched == m_frame.parent)
         setGeometry(m_frame.parent->rect());
+    // A read-only document's views are disabled and take no press: the view
+    // port answers a press anywhere over them, once.
+    if (event->type() == QEvent::MouseButtonPress && m_mode == kModeReadOnly && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget == m_picViewPort || m_picViewPort->isAncestorOf(widget)) {
+            Guarded([this] { picViewPort_MouseDown(); });
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget == this || isAncestorOf(widget)) {

@@ -103,6 +103,7 @@ CPureTone::CPureTone(QWidget* parent)
     tblPureTone->HighLimit(kHighestLevel);
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
+    ConnectAveragePanel();
 
     m_notesHandler = new NotesChangeHandler(
         *notPureTone,
@@ -148,6 +149,7 @@ void CPureTone::Mode(std::int32_t mode)
     ApplyEarLabels();
     LayOut();
     ShowDataInDataLayer();
+    RenderPureToneActionUnderlay();
 }
 
 void CPureTone::DisplayMode(std::int32_t mode)
@@ -353,6 +355,7 @@ void CPureTone::RedrawCurves()
 {
     ClearLines();
     DrawCurves();
+    DrawActionUnderlay();
     RefreshCharts();
 }
 

@@ -151,6 +151,18 @@ public:
     // Copies the selected test's points of the shown ear to the other ear.
     void CopyEarDataToOffEar();
 
+    // Underlays (CPureToneUnderlay.cpp).
+    // The earlier action drawn under the charts: a data layer of the view's
+    // own, created empty on first use.
+    const platform::com::ComPtr<vellum::IVellumDataLayer>& UnderlayDataLayer();
+    // Draws the underlay data layer's curves behind the current ones, in
+    // grey, on the charts of their ears; only empties the back lines when it
+    // holds no curves. Chart set-ups and frequency ranges keep it.
+    void RenderPureToneActionUnderlay();
+    // Shows the metafile under both charts, above their grid lines when
+    // blnRenderAboveGrid; an empty name removes it.
+    void DisplayMetaFileInChart(const std::string& strFile, bool blnRenderAboveGrid);
+
 signals:
     void SaveState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
     void PaletteButtonSelected();
@@ -265,6 +277,12 @@ private:
     void LayOut();
     std::string Text(std::int32_t id) const;
     void RaiseSaveState(std::int32_t undoId, std::int32_t redoId);
+
+    // Underlays and the average panel's requests (CPureToneUnderlay.cpp).
+    void ConnectAveragePanel();
+    void DrawActionUnderlay();
+    void ptaPureTone_HideMe();
+    void ptaPureTone_ChangeFrequencies();
     // Runs a handler of something the user did; a raised error is shown.
     void Guarded(const std::function<void()>& handler);
 
@@ -307,6 +325,8 @@ private:
     bool m_measuring = false;
     // A link error answered in this measurement: one stop, one box.
     bool m_linkErrorShown = false;
+
+    platform::com::ComPtr<vellum::IVellumDataLayer> m_underlayDataLayer;
 
     PureToneChartGrid m_grid;
     bool m_chartsInitialized = false;

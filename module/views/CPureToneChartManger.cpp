@@ -5,6 +5,8 @@
 #include "module/core/CurveKeys.h"
 #include "module/views/CPureToneChartMaps.h"
 
+#include "platform/com/Failure.h"
+#include "platform/com/VariantEnumerator.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 
@@ -14,6 +16,20 @@ namespace brisance {
 namespace {
 
 constexpr std::int64_t kBinauralKeyOffset = 1000;
+
+using platform::com::raiseOnFailure;
+constexpr const char* kChartSource = "Chart";
+
+void GreyBackLines(lumenplot::IChart& chart)
+{
+    const auto lines = ChartLines(chart, true);
+    platform::com::ComPtr<platform::com::IUnknown> enumerator;
+    raiseOnFailure(lines->get__NewEnum(enumerator.put()), kChartSource);
+    const auto walk = enumerator.as<platform::com::IEnumVARIANT>();
+    platform::runtime::Variant item;
+    while (walk->Next(1, &item, nullptr) == platform::com::S_OK)
+        raiseOnFailure(item.toObject().as<lumenplot::ILine>()->put_LineColor(kBackLineColour), kChartSource);
+}
 
 }  // namespace
 
@@ -52,6 +68,26 @@ void CPureToneChartManger::AddPureToneCurveToChart(lumenplot::IChart& chart, vel
         const auto level = static_cast<std::int32_t>(platform::runtime::roundHalfEven(point->get_Level() / 10.0));
         PlotPointOnLine(*line, x, level, SymbolIndexFromPoint(*point), ear, *test);
     }
+}
+
+void CPureToneChartManger::RenderPureToneActionUnderlay(vellum::IVellumDataLayer& underlay,
+                                                        lumenplot::IChart& leftEarChart,
+                                                        lumenplot::IChart& rightEarChart) const
+{
+    const bool shared = &leftEarChart == &rightEarChart;
+    const auto curves = underlay.get_PureToneCurves()->get__NewEnum();
+    platform::runtime::Variant item;
+    while (curves->Next(1, &item, nullptr) == platform::com::S_OK) {
+        const auto curve = item.toObject().as<vellum::IVellumPureToneCurve>();
+        const std::int32_t ear = curve->get_Measurement()->get_Ear();
+        if (ear != vellum::kEarRight)
+            AddPureToneCurveToChart(leftEarChart, *curve, true, shared);
+        if (ear == vellum::kEarRight || (ear == vellum::kEarBinaural && !shared))
+            AddPureToneCurveToChart(rightEarChart, *curve, true, shared);
+    }
+    GreyBackLines(leftEarChart);
+    if (!shared)
+        GreyBackLines(rightEarChart);
 }
 
 }  // namespace brisance

@@ -42,6 +42,13 @@ public:
     void AddPureToneCurveToChart(lumenplot::IChart& chart, vellum::IVellumPureToneCurve& curve, bool toBackLines,
                                  bool rightKeysOnShared) const;
 
+    // Draws an earlier action's curves behind the current ones: each into
+    // the BackLines of its ear's chart (binaural on both, unless the ears
+    // share one chart: the same chart given twice), then every back line of
+    // those charts in grey RGB(190, 190, 190). The charts are not repainted.
+    void RenderPureToneActionUnderlay(vellum::IVellumDataLayer& underlay, lumenplot::IChart& leftEarChart,
+                                      lumenplot::IChart& rightEarChart) const;
+
 private:
     std::shared_ptr<const CPureToneChartMaps> m_chartMaps;
     std::shared_ptr<const CCurvePrefs> m_curvePrefs;

@@ -220,6 +220,33 @@ void keyedBlit(Context& destination, BitmapObject& target, const QRect& block, c
     }
 }
 
+// A printer takes a colour picture that it only needs to enlarge a little (a
+// canvas drawn near the page's resolution) at the picture's own resolution,
+// stretched by the page: scaling it up to the printer's pixels first only
+// costs time and makes the printed file larger. Images enlarged more (small
+// icons and symbols) are still scaled here, so that they keep their hard
+// pixels whatever the file's viewer does.
+constexpr int kMaxPrinterStretch = 2;
+
+bool stretchedByPrinter(Context& destination, BitmapObject& bitmap, const Block& block, const Block& target,
+                        std::uint32_t rop)
+{
+    return rop == SRCCOPY && destination.surface().technology() == DT_RASPRINTER && !bitmap.monochrome()
+           && block.mirroredX == target.mirroredX && block.mirroredY == target.mirroredY && !block.device.isEmpty()
+           && bitmap.pixels().rect().contains(block.device)
+           && target.device.width() <= kMaxPrinterStretch * block.device.width()
+           && target.device.height() <= kMaxPrinterStretch * block.device.height();
+}
+
+bool drawStretched(Context& destination, const QImage& image, const QRect& block, const QRect& target)
+{
+    detail::PaintScope painter(destination);
+    if (!painter)
+        return false;
+    painter->drawImage(QRectF(target), image, QRectF(block));
+    return true;
+}
+
 bool blit(DcHandle destinationDc, int x, int y, int width, int height, DcHandle sourceDc, int sourceX,
           int sourceY, int sourceWidth, int sourceHeight, std::uint32_t rop)
 {
@@ -235,6 +262,8 @@ bool blit(DcHandle destinationDc, int x, int y, int width, int height, DcHandle 
         if (!bitmap)
             return false;
         const Block block = deviceBlock(*from, sourceX, sourceY, sourceWidth, sourceHeight);
+        if (!targetBitmap && !target.device.isEmpty() && stretchedByPrinter(*destination, *bitmap, block, target, rop))
+            return drawStretched(*destination, bitmap->pixels(), block.device, target.device);
         const bool monochrome = targetBitmap && targetBitmap->monochrome();
         source = sourcePixels(*from, *bitmap, block, *destination, target, monochrome);
     }

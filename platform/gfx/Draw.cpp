@@ -131,6 +131,22 @@ bool ellipse(DcHandle dc, int left, int top, int right, int bottom)
                      [](QPainter& painter, const QRect& rect) { painter.drawEllipse(rect); });
 }
 
+bool polygon(DcHandle dc, const Point* points, int count)
+{
+    Context* context = findContext(dc);
+    if (!context || count < 2)
+        return false;
+    std::vector<QPoint> device;
+    device.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        device.push_back(context->toDevicePoint(points[i].x, points[i].y));
+    return detail::paintOn(dc, [&](Context& self, QPainter& painter) {
+        painter.setPen(self.pen());
+        painter.setBrush(self.brush());
+        painter.drawPolygon(device.data(), count, Qt::OddEvenFill);
+    });
+}
+
 bool fillRect(DcHandle dc, const Rect& rect, ObjectHandle brush)
 {
     if (!detail::find<detail::BrushObject>(brush))

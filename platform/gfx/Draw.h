@@ -18,6 +18,9 @@ bool polyline(DcHandle dc, const Point* points, int count);
 // and bottom edges lie outside, as on the platform.
 bool rectangle(DcHandle dc, int left, int top, int right, int bottom);
 bool ellipse(DcHandle dc, int left, int top, int right, int bottom);
+// The closed shape through the points, outlined with the current pen and
+// filled with the current brush (alternate filling). Needs at least two points.
+bool polygon(DcHandle dc, const Point* points, int count);
 // Fills without outline and without touching the selected brush.
 bool fillRect(DcHandle dc, const Rect& rect, ObjectHandle brush);
 

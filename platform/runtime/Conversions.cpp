@@ -153,7 +153,12 @@ Integer roundedInteger(double value)
 
 double Val(std::string_view text)
 {
-    return NumberScanner(text, true).scan().value_or(0.0);
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(std::string_view text)
+{
+    return NumberScanner(text, true).scan();
 }
 
 std::optional<double> parseNumber(std::string_view text)

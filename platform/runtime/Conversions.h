@@ -17,6 +17,9 @@ namespace platform::runtime {
 // character that does not continue the number. No number gives 0. Raises 6
 // when the number is too large for a Double.
 double Val(std::string_view text);
+// The number that Val reads at the start of text; nullopt when the text does
+// not start with one. Raises 6 as Val does.
+std::optional<double> leadingNumber(std::string_view text);
 
 // The text of a number with a leading blank when it is not negative and no
 // zero before the decimal point (" 5", "-5", " .5"). Strings are read as

@@ -27,6 +27,10 @@ constexpr int kPlotLeftRoom = 10;
 constexpr int kPlotTopRoom = 1;
 constexpr int kPlotRightBottomRoom = 2;
 constexpr int kTrueColour = 24;
+// Printers resolve far finer than a chart's lines, symbols and labels need;
+// a canvas beyond this resolution costs time and memory and shows nothing
+// more on paper.
+constexpr int kMaxCanvasDpi = 300;
 
 std::int32_t clampedSum(std::int32_t a, std::int32_t b)
 {
@@ -54,18 +58,36 @@ void drawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const gfx::Rec
     gfx::deleteObject(pen);
 }
 
-// Draws the layers on a canvas at the printer's resolution and copies the
-// canvas into the target (device pixels).
-com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const PrintFactors& factors, const ChartScene& scene,
-                       const Highlight& highlight)
+// The resolution the canvas is drawn at: the device's, at most kMaxCanvasDpi.
+int canvasDpi(int deviceDpi)
 {
-    const int dpiX = gfx::getDeviceCaps(dc, gfx::LOGPIXELSX);
-    const int dpiY = gfx::getDeviceCaps(dc, gfx::LOGPIXELSY);
-    const gfx::Size size = printCanvasSize(target.width(), target.height(), factors.size);
+    return std::min(deviceDpi, kMaxCanvasDpi);
+}
+
+// A length in device pixels at the canvas's resolution.
+int atCanvasDpi(int pixels, int deviceDpi)
+{
+    return deviceDpi > 0 ? toPixel(static_cast<double>(pixels) * canvasDpi(deviceDpi) / deviceDpi) : pixels;
+}
+
+// Draws the layers on a canvas at the printer's resolution, capped, and
+// stretches the canvas into the target (device pixels). Sizes, symbols, fonts,
+// margins and pens all follow the canvas's resolution, so the cap changes only
+// the sampling of the picture, never its layout.
+com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartScene& scene, const Highlight& highlight)
+{
+    const int deviceDpiX = gfx::getDeviceCaps(dc, gfx::LOGPIXELSX);
+    const int deviceDpiY = gfx::getDeviceCaps(dc, gfx::LOGPIXELSY);
+    const int dpiX = canvasDpi(deviceDpiX);
+    const int dpiY = canvasDpi(deviceDpiY);
+    const int width = atCanvasDpi(target.width(), deviceDpiX);
+    const int height = atCanvasDpi(target.height(), deviceDpiY);
+    const PrintFactors factors = printFactors(width, height, dpiX, dpiY);
+    const gfx::Size size = printCanvasSize(width, height, factors.size);
     Canvas canvas;
     canvas.width = size.cx;
     canvas.height = size.cy;
-    canvas.scale = DeviceScale::of(dc);
+    canvas.scale = DeviceScale::atResolution(dpiX, dpiY);
     canvas.printing = PrintScale{dpiX, dpiY, factors.font};
     SymbolCache symbols;
     canvas.symbols = &symbols;
@@ -143,9 +165,7 @@ com::HRESULT PrintChart(gfx::DcHandle dc, std::int32_t x, std::int32_t y, std::i
     gfx::setWindowOrg(dc, 0, 0);
     gfx::setViewportOrg(dc, 0, 0);
     if (target.width() <= 0 || target.height() <= 0) return com::S_OK;
-    const PrintFactors factors = printFactors(target.width(), target.height(), gfx::getDeviceCaps(dc, gfx::LOGPIXELSX),
-                                              gfx::getDeviceCaps(dc, gfx::LOGPIXELSY));
-    return drawChart(dc, target, factors, scene, highlight);
+    return drawChart(dc, target, scene, highlight);
 }
 
 }  // namespace lumenplot

@@ -1,8 +1,8 @@
 #pragma once
 // The chart printed into a rectangle of a device context (RenderToPrinterDC):
 // laid out as if its shorter side were four inches at the device's
-// resolution, drawn off screen with the same layers as on the screen, and
-// stretched into the rectangle.
+// resolution (at most 300 dots per inch), drawn off screen with the same
+// layers as on the screen, and stretched into the rectangle.
 
 #include "ChartCrossHair.h"
 #include "ChartScene.h"
@@ -13,8 +13,8 @@
 
 namespace lumenplot {
 
-// How a target of width x height device pixels scales the picture: the size
-// factor makes its shorter side four inches at the device's resolution
+// How a target of width x height pixels at a resolution scales the picture:
+// the size factor makes its shorter side four inches at that resolution
 // (dpiY when the target is wider than high, else dpiX), and targets under
 // four inches get a font factor of (4 / whole inches) / 1.5, those under one
 // inch 1. Both 1 for an empty target or a device without a resolution.

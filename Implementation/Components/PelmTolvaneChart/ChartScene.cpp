@@ -6,8 +6,12 @@ namespace lumenplot {
 
 DeviceScale DeviceScale::of(platform::gfx::DcHandle dc)
 {
-    const int dpiX = platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSX);
-    const int dpiY = platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSY);
+    return atResolution(platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSX),
+                        platform::gfx::getDeviceCaps(dc, platform::gfx::LOGPIXELSY));
+}
+
+DeviceScale DeviceScale::atResolution(int dpiX, int dpiY)
+{
     if (dpiX == 96 && dpiY == 96) return {};
     return {true, static_cast<float>(dpiX) / 96.0f, static_cast<float>(dpiY) / 96.0f};
 }

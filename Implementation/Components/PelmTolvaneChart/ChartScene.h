@@ -51,6 +51,7 @@ struct DeviceScale {
     float y = 1;
 
     static DeviceScale of(platform::gfx::DcHandle dc);
+    static DeviceScale atResolution(int dpiX, int dpiY);
     // A horizontal size in pixels at 96 dots per inch, on this surface.
     int horizontal(int pixels) const;
 };

@@ -104,6 +104,22 @@ TEST(Shapes, RectangleOutlinesInsideItsEdgesAndFillsWithTheBrush)
     EXPECT_TRUE(deleteObject(brush));
 }
 
+TEST(Shapes, PolygonOutlinesAndFillsTheClosedShape)
+{
+    Canvas canvas(40, 40);
+    const ObjectHandle brush = createSolidBrush(kRed);
+    selectObject(canvas.dc, brush);
+    const Point triangle[] = {{5, 5}, {35, 5}, {5, 35}};
+    EXPECT_TRUE(polygon(canvas.dc, triangle, 3));
+    EXPECT_EQ(canvas.at(5, 20), kBlack);   // outline
+    EXPECT_EQ(canvas.at(20, 5), kBlack);
+    EXPECT_EQ(canvas.at(10, 10), kRed);    // inside
+    EXPECT_EQ(canvas.at(30, 30), kWhite);  // beyond the closing edge
+    EXPECT_FALSE(polygon(canvas.dc, triangle, 1));
+    selectObject(canvas.dc, getStockObject(WHITE_BRUSH));
+    deleteObject(brush);
+}
+
 TEST(Shapes, HatchBrushLeavesGapsOrFillsThemWithTheBackground)
 {
     for (int mode : {TRANSPARENT, OPAQUE}) {

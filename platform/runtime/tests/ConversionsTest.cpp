@@ -29,6 +29,14 @@ TEST(Val, ReadsTheLeadingNumberOnly)
     EXPECT_EQ(errorNumberOf([] { Val("&H123456789"); }), errors::Overflow);
 }
 
+TEST(LeadingNumber, TellsNoNumberFromZero)
+{
+    EXPECT_EQ(leadingNumber(" 0 dB"), 0.0);
+    EXPECT_EQ(leadingNumber("-12.5e2 dB"), -1250.0);
+    for (const char* text : {"", "abc", "-", ".", "&Hxyz", " dB 10"})
+        EXPECT_FALSE(leadingNumber(text).has_value()) << '"' << text << '"';
+}
+
 TEST(Str, GivesNonNegativeNumbersALeadingBlank)
 {
     const struct {

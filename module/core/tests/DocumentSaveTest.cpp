@@ -1,0 +1,279 @@
+#include "module/core/tests/DocumentTestSupport.h"
+
+#include "module/core/TextResources.h"
+#include "module/views/CImpedance.h"
+#include "module/views/CPureTone.h"
+#include "module/views/CSpeech.h"
+
+#include "platform/com/HResult.h"
+
+#include <QAction>
+#include <QString>
+
+#include <cmath>
+
+namespace brisance {
+namespace {
+
+using host::ActionRecord;
+using host::testing::ActionSpec;
+using testing::kTodayDay;
+using testing::kYesterday;
+
+constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
+constexpr const char* kSaveFailed = "There was a problem saving to the NOAH System";
+constexpr host::Date kStamp = kTodayDay + 0.25;
+
+ActionSpec Audiogram(host::Date created, const host::Bytes& notes = {}, const std::string& description = {})
+{
+    ActionSpec spec{.code = 1, .publicData = testing::AudiogramDataWithoutTympanograms(), .dateCreated = created, .timeStamp = kStamp,
+                    .description = description};
+    if (!notes.empty())
+        spec.privateData = notes;
+    return spec;
+}
+
+ActionSpec Impedance(std::int32_t ear)
+{
+    const auto impedance = testing::FullImpedance(ear);
+    return {.code = ear == 3 ? 15 : 16, .format = 100, .publicData = impedance.data,
+            .privateData = impedance.data2, .dateCreated = kTodayDay, .timeStamp = kStamp};
+}
+
+class DocumentSaveTest : public testing::DocumentTest {
+protected:
+    void SetUp() override
+    {
+        testing::DocumentTest::SetUp();
+        host.setLanguage(1033);
+        host.setRunningModule(host::testing::kAudiogramModule);
+        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
+        SelectClientWithSession();
+    }
+
+    // Opens the document on these actions of today's session, the first one shown.
+    docAudiogramModule& OpenOn(const std::vector<ActionSpec>& specs)
+    {
+        for (const ActionSpec& spec : specs)
+            shown.push_back(host.addAction(*session, spec));
+        if (!shown.empty())
+            host.showAction(shown.front());
+        return OpenDocument();
+    }
+
+    vellum::IVellumDataLayer& Data() const { return *document->oPureTone().DataLayer(); }
+
+    // A left-ear air threshold at 1000 Hz, as the pure-tone view leaves it.
+    void PlotPureTonePoint(std::int16_t level = 400)
+    {
+        Data().get_PureToneCurves()->Add(1, 3, 2)->get_Points()->Add(1000)->put_Level(level);
+        document->oPureTone().DataNeedsSaved(true);
+    }
+
+    void AddTympanogram(std::int32_t ear)
+    {
+        vellum::ComPtr<vellum::IVellumTympanogram> tympanogram;
+        if (!Data().get_Tympanograms()->Find(ear, tympanogram))
+            tympanogram = Data().get_Tympanograms()->Add(ear);
+        tympanogram->put_StaticCompliance(75);
+        document->oImpedance().DataNeedsSaved(true);
+    }
+
+    void Save() { document->Menus().mnuFileSave->trigger(); }
+
+    bool AnyViewDirty() const
+    {
+        return document->oPureTone().DataNeedsSaved() || document->oSpeech().DataNeedsSaved() ||
+               document->oImpedance().DataNeedsSaved();
+    }
+
+    std::vector<ActionRecord> Stored() { return host.database().actions(session->id()); }
+
+    static std::string Transcription(const std::string& text, const std::string& date)
+    {
+        QString replaced = QString::fromStdString(text);
+        replaced.replace(QStringLiteral("xx/xx/xxxx"), QString::fromStdString(date));
+        return replaced.left(64).toStdString();
+    }
+
+    CLangLoader english;
+    std::vector<host::Action> shown;
+};
+
+TEST_F(DocumentSaveTest, ANewDocumentIsAddedOnceAndThenUpdated)
+{
+    docAudiogramModule& document = OpenOn({});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew);
+    PlotPureTonePoint();
+
+    Save();
+
+    std::vector<ActionRecord> stored = Stored();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].dataTypeCode, 1);
+    EXPECT_EQ(stored[0].dataFormat, 200);
+    EXPECT_EQ(std::floor(stored[0].dateCreated), kTodayDay);
+    EXPECT_EQ(stored[0].description, english.LoadResString2(TR_NEW_AUDIOGRAM));
+    EXPECT_EQ(stored[0].creatorModuleId, host::testing::kAudiogramModule);
+    ASSERT_TRUE(stored[0].publicData);
+    ASSERT_TRUE(stored[0].privateData);
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    EXPECT_FALSE(AnyViewDirty());
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+
+    PlotPureTonePoint(550);
+    Save();
+
+    stored = Stored();
+    ASSERT_EQ(stored.size(), 1u) << "the second save updates the stored action";
+    EXPECT_EQ(stored[0].description, english.LoadResString(TR_AUDIOGRAM_CHANGED));
+    const auto check = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+    check->put_Data(platform::runtime::Variant::fromBytes(*stored[0].publicData));
+    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+    ASSERT_TRUE(check->get_PureToneCurves()->Find(1, 3, 2, curve));
+    EXPECT_EQ(curve->get_Points()->Item(1000)->get_Level(), 550);
+}
+
+TEST_F(DocumentSaveTest, ANewEarIsAddedBesideTheGroupsOtherEarWhichIsUpdatedInPlace)
+{
+    docAudiogramModule& document = OpenOn({Audiogram(kTodayDay), Impedance(2)});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    AddTympanogram(3);
+
+    Save();
+
+    const std::vector<ActionRecord> stored = Stored();
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0].id, shown[0].id());
+    EXPECT_EQ(stored[1].id, shown[1].id());
+    EXPECT_EQ(stored[1].description, english.LoadResString(TR_RIGHT_IMPEDANCE_CHANGED));
+    EXPECT_EQ(stored[2].dataTypeCode, 15);
+    EXPECT_EQ(stored[2].dataFormat, 100);
+    EXPECT_EQ(stored[2].description, english.LoadResString(TR_NEW_LEFT_IMPEDANCE));
+    EXPECT_EQ(std::floor(stored[2].dateCreated), kTodayDay);
+    EXPECT_NE(stored[0].timeStamp, kStamp) << "the group gets the save's time stamp";
+    EXPECT_EQ(stored[1].timeStamp, stored[0].timeStamp);
+    EXPECT_EQ(stored[2].timeStamp, stored[0].timeStamp);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentSaveTest, AnEarlierDateOfEvaluationGivesTranscriptionTexts)
+{
+    const std::string yesterday = platform::runtime::dateText(kYesterday);
+    docAudiogramModule& document = OpenOn({Audiogram(kTodayDay, testing::NotesData("DateOfEval", yesterday))});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    AddTympanogram(3);
+    PlotPureTonePoint();
+
+    Save();
+
+    const std::vector<ActionRecord> stored = Stored();
+    ASSERT_EQ(stored.size(), 2u);
+    const std::string audiogram =
+        Transcription(english.LoadResString(TR_TRANSCRIPTION_OF_AUDIOGRAM_DATA_INITIALLY_RECORDED), yesterday);
+    const std::string left =
+        Transcription(english.LoadResString(TR_TRANSCRIPTION_OF_LEFT_IMPEDANCE_DATA_INITIALLY_REC), yesterday);
+    EXPECT_NE(audiogram.find(yesterday.substr(0, 4)), std::string::npos) << audiogram;
+    EXPECT_LE(QString::fromStdString(left).size(), 64);
+    EXPECT_EQ(stored[0].description, audiogram);
+    EXPECT_EQ(stored[1].description, left);
+}
+
+TEST_F(DocumentSaveTest, ADescriptionOfTheUsersOwnIsKept)
+{
+    docAudiogramModule& document =
+        OpenOn({Audiogram(kTodayDay, testing::NotesData("CustomDescription", "True"), "Before the fitting")});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    PlotPureTonePoint();
+
+    Save();
+    Save();
+
+    EXPECT_EQ(Stored()[0].description, "Before the fitting");
+}
+
+TEST_F(DocumentSaveTest, RemovedImpedanceDataAreSavedAsRemoved)
+{
+    docAudiogramModule& document = OpenOn({Audiogram(kTodayDay), Impedance(3)});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    ASSERT_FALSE(Data().SetImpedanceActionData(3, 100, platform::runtime::Variant(), platform::runtime::Variant()));
+    document.oImpedance().DataNeedsSaved(true);
+
+    Save();
+
+    const std::vector<ActionRecord> stored = Stored();
+    ASSERT_EQ(stored.size(), 2u);
+    const auto check = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+    const auto asVariant = [](const std::optional<host::Bytes>& bytes) {
+        return bytes ? platform::runtime::Variant::fromBytes(*bytes) : platform::runtime::Variant::null();
+    };
+    EXPECT_FALSE(check->SetImpedanceActionData(3, 100, asVariant(stored[1].publicData),
+                                               asVariant(stored[1].privateData)));
+}
+
+// Where a save fails, counted in writes to the host that come before it.
+struct FailureCase {
+    const char* name;
+    std::int32_t number;
+    int writesBefore;
+};
+
+class DocumentSaveFailureTest : public DocumentSaveTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(DocumentSaveFailureTest, TellsOnceAndLeavesTheDocumentUnsaved)
+{
+    const FailureCase& c = GetParam();
+    const host::Action unrelated = host.addAction(*session, {.code = 7, .description = "unrelated"});
+    docAudiogramModule& document = OpenOn({});
+    PlotPureTonePoint();
+    AddTympanogram(3);
+    const ActionRecord before = *host.database().action(unrelated.id());
+
+    host.database().provokeWriteFailures(c.number, "provoked", 1, c.writesBefore);
+    Save();
+
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSaveFailed});
+    EXPECT_TRUE(AnyViewDirty());
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew);
+    const ActionRecord after = *host.database().action(unrelated.id());
+    EXPECT_EQ(after.description, before.description);
+    EXPECT_EQ(after.lastModified, before.lastModified);
+    EXPECT_EQ(after.timeStamp, before.timeStamp);
+}
+
+// The writes of this save: the user's preferences, then the left ear's Add.
+INSTANTIATE_TEST_SUITE_P(Failures, DocumentSaveFailureTest,
+                         ::testing::Values(FailureCase{"ServerFaultAtTheImpedanceAdd",
+                                                       platform::com::RPC_E_SERVERFAULT, 1},
+                                           FailureCase{"PlainFailureAtAPublicDataPut", 5, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DocumentSaveTest, ClosingAsksOnlyWhenSomethingIsUnsaved)
+{
+    OpenOn({});
+    document->Terminate();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentSaveTest, ClosingSavesOnYesAndLeavesTheHostAsItWasOnNo)
+{
+    for (const int answer : {platform::ui::IDNO, platform::ui::IDYES}) {
+        SCOPED_TRACE(answer);
+        OpenOn({});
+        PlotPureTonePoint();
+        responder.queue(platform::ui::reply::Button{answer});
+        const std::size_t before = Stored().size();
+
+        document->Terminate();
+
+        ASSERT_FALSE(responder.shown().empty());
+        const platform::ui::ShownDialog& question = responder.shown().back();
+        EXPECT_EQ(question.text, english.LoadResString(TR_DO_YOU_WANT_TO_SAVE_CHANGES));
+        EXPECT_EQ(question.style, 65572u);
+        EXPECT_EQ(Stored().size(), before + (answer == platform::ui::IDYES ? 1 : 0));
+        document.reset();
+    }
+}
+
+}  // namespace
+}  // namespace brisance
