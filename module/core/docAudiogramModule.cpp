@@ -119,6 +119,7 @@ void docAudiogramModule::ConnectControls()
             [this](std::int32_t index) { Guarded([this, index] { mnuProfileList_Click(index); }); });
     connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
     ConnectViewEvents();
+    ConnectCommands();
     ConnectActionCommands();
 }
 
