@@ -9,9 +9,18 @@
 //   in the window, shown (the group loaded, the mode chosen, the views
 //   filled), up to the end of the framed document's first paint. Closing the
 //   document before the next iteration is not measured.
+// - SaveDocument: File > Save of that open group, every slot holding a stored
+//   action: the recent entries, the preferences written to the host user, the
+//   three actions' descriptions, data and time stamp written to the host
+//   database.
+// - UndoPlottedPoint: Edit > Undo after one pure-tone point was plotted (the
+//   view's undo snapshot taken, the point added), until the pure-tone and
+//   impedance views show the data again; the charts' deferred repaint is not
+//   part of it.
 
 #include "module/core/AudiogramDocumentObject.h"
 #include "module/core/docAudiogramModule.h"
+#include "module/views/CPureTone.h"
 
 #include "host/ModuleCatalog.h"
 #include "host/testing/HostFixture.h"
@@ -27,6 +36,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 
 #include <stdexcept>
@@ -115,6 +125,56 @@ void OpenDocument(benchmark::State& state)
     }
 }
 BENCHMARK(OpenDocument)->Unit(benchmark::kMillisecond);
+
+// The host window with the busy group open for editing; null after an error.
+brisance::docAudiogramModule* OpenEditable(host::HostWindow& window, benchmark::State& state)
+{
+    window.resize(1400, 900);
+    window.show();
+    window.selectClient(machine().client.id());
+    window.startModule();
+    QApplication::processEvents();
+    auto* document = window.documentFrame()->findChild<brisance::docAudiogramModule*>();
+    if (!document || document->DocumentMode() != brisance::docAudiogramModule::kModeEditable) {
+        state.SkipWithError("the document did not open the group for editing");
+        return nullptr;
+    }
+    return document;
+}
+
+void SaveDocument(benchmark::State& state)
+{
+    host::HostWindow window;
+    brisance::docAudiogramModule* document = OpenEditable(window, state);
+    if (!document)
+        return;
+    for (auto _ : state)
+        document->Menus().mnuFileSave->trigger();
+    window.closeModule();
+}
+BENCHMARK(SaveDocument)->Unit(benchmark::kMillisecond);
+
+void UndoPlottedPoint(benchmark::State& state)
+{
+    host::HostWindow window;
+    brisance::docAudiogramModule* document = OpenEditable(window, state);
+    if (!document)
+        return;
+    brisance::CPureTone& view = document->oPureTone();
+    for (auto _ : state) {
+        state.PauseTiming();
+        emit view.SaveState("Undo point", "Redo point");
+        const auto curves = view.DataLayer()->get_PureToneCurves();
+        vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+        if (!curves->Find(1, 3, 2, curve))
+            curve = curves->Add(1, 3, 2);
+        curve->get_Points()->Add(1500)->put_Level(350);
+        state.ResumeTiming();
+        document->Menus().mnuEditUndo->trigger();
+    }
+    window.closeModule();
+}
+BENCHMARK(UndoPlottedPoint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -63,6 +63,18 @@ host::ComPtr<host::IAction> NewAction(std::int32_t code, std::int32_t format, pl
     return action;
 }
 
+// True once the action is the host's stored one; a new action has no place
+// in a session yet.
+bool IsStored(host::IAction& action)
+{
+    try {
+        action.get_index();
+        return true;
+    } catch (const RuntimeError&) {
+        return false;
+    }
+}
+
 // What an action's data can hold: a byte array, or Null for none.
 Variant ActionData(const Variant& value)
 {
@@ -161,7 +173,9 @@ bool docAudiogramModule::SaveActionGroup()
             m_oGroupActions[0]->put_PrivateData(m_notes->get_Data());
         });
 
-        if (m_mode == kModeNew)
+        // A new document's audiogram is added once: a save that failed after
+        // adding it left the document new, and the next save updates it.
+        if (m_mode == kModeNew && !IsStored(*m_oGroupActions[0]))
             step([this] { m_oGroupActions[0] = CurrentSessionActions()->Add(m_oGroupActions[0].get()); });
 
         const platform::runtime::Date stamp = platform::runtime::now();

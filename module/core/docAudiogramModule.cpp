@@ -47,7 +47,7 @@ docAudiogramModule::docAudiogramModule(QWidget* parent) : QWidget(parent), m_men
     BuildControls();
     ConnectControls();
     // Keys pressed anywhere inside the document come here before the control
-    // that has the focus sees them.
+    // that has the focus sees them, and so do the frame's resizes.
     qApp->installEventFilter(this);
     Initialize();
 }
@@ -125,8 +125,6 @@ void docAudiogramModule::ConnectControls()
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
 {
-    if (m_frame.parent)
-        m_frame.parent->removeEventFilter(this);
     if (m_frame.menuBar)
         for (QMenu* menu : m_menus.TopMenus())
             m_frame.menuBar->removeAction(menu->menuAction());
@@ -135,7 +133,6 @@ void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
     setParent(m_frame.parent);
     if (!m_frame.parent)
         return;
-    m_frame.parent->installEventFilter(this);
     setGeometry(m_frame.parent->rect());
     if (m_frame.menuBar)
         for (QMenu* menu : m_menus.TopMenus())

@@ -1,7 +1,9 @@
 #include "module/preferences/frmPreferences.h"
 
+#include "module/core/CCurvePrefs.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/ModuleHelp.h"
+#include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/PreferenceValues.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
@@ -9,12 +11,14 @@
 #include "module/preferences/OptionButtons.h"
 #include "module/preferences/OptionPage.h"
 #include "module/preferences/PreferencesSections.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmPrefARTOptions.h"
 #include "module/preferences/frmPrefNotes.h"
 #include "module/preferences/frmPrefPureToneGraph.h"
 #include "module/preferences/frmPrefSpeechGraph.h"
 #include "module/preferences/frmPrefTestData.h"
 #include "module/preferences/frmPrefTympOptions.h"
+#include "module/views/CPaletteItems.h"
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/Twips.h"
@@ -29,6 +33,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
+#include <string>
 #include <utility>
 
 namespace brisance {
@@ -99,6 +105,23 @@ bool Ticked(const QCheckBox* box)
 std::int32_t TickedBit(const QCheckBox* box, std::int32_t bit)
 {
     return Ticked(box) ? bit : 0;
+}
+
+// The palette stored in the profile at the store's position ("PT" or "SP"
+// prefix), as items of the module's tests. An item whose test has results in
+// the open audiogram (by the module's own item of that test) is marked so, so
+// that it cannot be taken off.
+std::shared_ptr<CPaletteItems> StoredPalette(vellum::IVellumKeyedStore& store, const std::string& prefix,
+                                             const CCurvePrefs& tests, const CPaletteItems* moduleItems)
+{
+    auto items = std::make_shared<CPaletteItems>();
+    LoadPaletteFromString(*items, tests, PreferenceText(store, prefix + "PalButtons"),
+                          PreferenceText(store, prefix + "PalButtonsBinaural"));
+    if (moduleItems)
+        for (const auto& item : *items)
+            if (const auto shown = moduleItems->GetItemByTestKey(item->Key, item->Binaural))
+                item->HasData = shown->HasData;
+    return items;
 }
 
 // Builds the sections of one panel from the top down.
@@ -222,6 +245,7 @@ frmPreferences::frmPreferences(QWidget* parent) : QDialog(parent)
         connect(cmdARTOptions[static_cast<std::size_t>(mode)], &QPushButton::clicked, this,
                 [this, mode] { cmdARTOptions_Click(mode); });
     connect(cmdTympanometry, &QPushButton::clicked, this, [this] { cmdTympanometry_Click(); });
+    connect(cmdPalette, &QPushButton::clicked, this, [this] { cmdPalette_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
@@ -502,6 +526,37 @@ void frmPreferences::cmdTympanometry_Click()
 {
     frmPrefTympOptions page;
     ShowPage(page);
+}
+
+// The palette of the profile being edited, which need not be the open
+// document's: it is edited on a copy read from the profile, and written back
+// only when the palette dialog closes with OK.
+void frmPreferences::cmdPalette_Click()
+{
+    const bool pureTone = SelectedTabKey() == kPureToneTab;
+    const std::string prefix = pureTone ? "PT" : "SP";
+    try {
+        if (!m_store)
+            platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+        const std::shared_ptr<CCurvePrefs> tests = ModuleGlobals::CurvePrefs();
+        if (!tests)
+            platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+        const std::shared_ptr<CPaletteItems> moduleItems =
+            pureTone ? ModuleGlobals::PureTonePaletteItems() : ModuleGlobals::SpeechPaletteItems();
+
+        frmPaletteConfig dialog;
+        dialog.Preferences(m_store);
+        dialog.CurvePrefs(tests);
+        dialog.CurveType(pureTone ? PrefType_PureTone : PrefType_Speech);
+        dialog.ShowPalette(pureTone || !optSpeechGraph[kTableMode]->isChecked());
+        dialog.PaletteItems(StoredPalette(*m_store, prefix, *tests, moduleItems.get()));
+        dialog.LoadTestData();
+        dialog.exec();
+        if (dialog.OKPressed)
+            dialog.SavePaletteButtonsIntoPrefs();
+    } catch (const platform::runtime::RuntimeError& error) {
+        ShowRaisedError(this, error);
+    }
 }
 
 }  // namespace brisance

@@ -3,6 +3,8 @@
 // speech and impedance views show ("PTPanels", "SPPanels", "IMPanels"),
 // whether the speech view is a graph or a table ("SPShowGraph"), and buttons
 // that open the option pages and the palette configuration of each view.
+// The palette button edits the palette of the profile being edited, and
+// writes it there only when the palette dialog closes with OK.
 //
 // The caller positions the preference store at category 0 and the profile's
 // section, sets Preferences, calls LoadPreferences, sets ProfileName,
@@ -92,6 +94,7 @@ private:
     void cmdNotesOptions_Click();
     void cmdARTOptions_Click(std::int32_t mode);
     void cmdTympanometry_Click();
+    void cmdPalette_Click();
 
     vellum::ComPtr<vellum::IVellumKeyedStore> m_store;
 

@@ -12,8 +12,8 @@
 #include "module/panels/TableView.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/preferences/frmPaletteConfig.h"
-#include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/EditTestProperties.h"
 
 namespace brisance {
 namespace {
@@ -129,19 +129,8 @@ bool CPureTone::TableShows(const CCurvePref& pref, std::int32_t ear) const
 void CPureTone::ChangePureToneTestProperties(bool blnRightClicked)
 {
     Guarded([&] {
-        const auto button = blnRightClicked ? palPureTone->RightClickedButton() : palPureTone->SelectedButton();
-        const auto item = button ? m_paletteItems->ItemByID(button->ItemData().toLong()) : nullptr;
-        if (!item || !item->CurvePreferences)
-            return;
-
-        frmTestProperties dialog(this);
-        dialog.SpeechMode(false);
-        dialog.TestToEdit(item);
-        dialog.ImageList(m_imageList);
-        dialog.ShowTestDetails();
-        dialog.AllowCommentEditing(true);
-        dialog.exec();
-        if (!dialog.OKPressed)
+        const auto item = EditTestProperties(this, *palPureTone, *m_paletteItems, blnRightClicked, false, m_imageList);
+        if (!item)
             return;
 
         const CCurvePref& pref = *item->CurvePreferences;

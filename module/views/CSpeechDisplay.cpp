@@ -21,8 +21,8 @@
 #include "module/panels/SpeechTableView.h"
 #include "module/panels/ctlTolvaneButton.h"
 #include "module/preferences/frmPaletteConfig.h"
-#include "module/preferences/frmTestProperties.h"
 #include "module/views/CPaletteItems.h"
+#include "module/views/EditTestProperties.h"
 #include "module/views/PanelHeightWatcher.h"
 #include "module/views/SitedChart.h"
 
@@ -341,21 +341,8 @@ void CSpeech::ShowHideTest(std::int32_t TestID, bool Show)
 
 void CSpeech::ChangeSpeechTestProperties(bool blnRightClicked)
 {
-    const auto button = blnRightClicked ? palSpeech->RightClickedButton() : palSpeech->SelectedButton();
-    if (!button)
-        return;
-    const auto item = m_paletteItems->ItemByID(button->ItemData().toLong());
-    if (!item || !item->CurvePreferences)
-        return;
-
-    frmTestProperties dialog(this);
-    dialog.SpeechMode(true);
-    dialog.TestToEdit(item);
-    dialog.ImageList(m_imageList);
-    dialog.ShowTestDetails();
-    dialog.AllowCommentEditing(true);
-    dialog.exec();
-    if (!dialog.OKPressed)
+    const auto item = EditTestProperties(this, *palSpeech, *m_paletteItems, blnRightClicked, true, m_imageList);
+    if (!item)
         return;
 
     if (m_dataLayer) {

@@ -1,5 +1,7 @@
+#include "module/core/tests/DocumentEditing.h"
 #include "module/core/tests/DocumentTestSupport.h"
 
+#include "module/core/ForEachCurve.h"
 #include "module/core/TextResources.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPureTone.h"
@@ -11,6 +13,7 @@
 #include <QString>
 
 #include <cmath>
+#include <map>
 
 namespace brisance {
 namespace {
@@ -22,7 +25,7 @@ using testing::kYesterday;
 
 constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
 constexpr const char* kSaveFailed = "There was a problem saving to the NOAH System";
-constexpr host::Date kStamp = kTodayDay + 0.25;
+const host::Date kStamp = kTodayDay + 0.25;
 
 ActionSpec Audiogram(host::Date created, const host::Bytes& notes = {}, const std::string& description = {})
 {
@@ -66,7 +69,12 @@ protected:
     // A left-ear air threshold at 1000 Hz, as the pure-tone view leaves it.
     void PlotPureTonePoint(std::int16_t level = 400)
     {
-        Data().get_PureToneCurves()->Add(1, 3, 2)->get_Points()->Add(1000)->put_Level(level);
+        const auto curves = Data().get_PureToneCurves();
+        vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+        if (!curves->Find(1, 3, 2, curve))
+            curve = curves->Add(1, 3, 2);
+        const auto points = curve->get_Points();
+        (points->Exists(1000) ? points->Item(1000) : points->Add(1000))->put_Level(level);
         document->oPureTone().DataNeedsSaved(true);
     }
 
@@ -159,24 +167,25 @@ TEST_F(DocumentSaveTest, ANewEarIsAddedBesideTheGroupsOtherEarWhichIsUpdatedInPl
 
 TEST_F(DocumentSaveTest, AnEarlierDateOfEvaluationGivesTranscriptionTexts)
 {
-    const std::string yesterday = platform::runtime::dateText(kYesterday);
+    const std::string yesterday = testing::DayText(kYesterday);
     docAudiogramModule& document = OpenOn({Audiogram(kTodayDay, testing::NotesData("DateOfEval", yesterday))});
     ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
-    AddTympanogram(3);
     PlotPureTonePoint();
 
     Save();
 
+    // The audiogram's reflexes give both ears their impedance actions.
     const std::vector<ActionRecord> stored = Stored();
-    ASSERT_EQ(stored.size(), 2u);
-    const std::string audiogram =
-        Transcription(english.LoadResString(TR_TRANSCRIPTION_OF_AUDIOGRAM_DATA_INITIALLY_RECORDED), yesterday);
-    const std::string left =
-        Transcription(english.LoadResString(TR_TRANSCRIPTION_OF_LEFT_IMPEDANCE_DATA_INITIALLY_REC), yesterday);
-    EXPECT_NE(audiogram.find(yesterday.substr(0, 4)), std::string::npos) << audiogram;
-    EXPECT_LE(QString::fromStdString(left).size(), 64);
-    EXPECT_EQ(stored[0].description, audiogram);
-    EXPECT_EQ(stored[1].description, left);
+    ASSERT_EQ(stored.size(), 3u);
+    const std::map<int, TextResources> texts{{1, TR_TRANSCRIPTION_OF_AUDIOGRAM_DATA_INITIALLY_RECORDED},
+                                             {15, TR_TRANSCRIPTION_OF_LEFT_IMPEDANCE_DATA_INITIALLY_REC},
+                                             {16, TR_TRANSCRIPTION_OF_RIGHT_IMPEDANCE_DATA_INITIALLY_RE}};
+    for (const ActionRecord& action : stored) {
+        const std::string expected = Transcription(english.LoadResString(texts.at(action.dataTypeCode)), yesterday);
+        EXPECT_EQ(action.description, expected);
+        EXPECT_LE(QString::fromStdString(action.description).size(), 64);
+    }
+    EXPECT_NE(stored[0].description.find(yesterday), std::string::npos) << stored[0].description;
 }
 
 TEST_F(DocumentSaveTest, ADescriptionOfTheUsersOwnIsKept)
@@ -196,35 +205,45 @@ TEST_F(DocumentSaveTest, RemovedImpedanceDataAreSavedAsRemoved)
 {
     docAudiogramModule& document = OpenOn({Audiogram(kTodayDay), Impedance(3)});
     ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
-    ASSERT_FALSE(Data().SetImpedanceActionData(3, 100, platform::runtime::Variant(), platform::runtime::Variant()));
+    Data().get_Tympanograms()->Clear();
+    const auto curves = Data().get_PureToneCurves();
+    ForEachCurve<vellum::IVellumPureToneCurve>(curves->get__NewEnum(), [&](vellum::IVellumPureToneCurve& curve) {
+        const auto measurement = curve.get_Measurement();
+        const std::int32_t type = measurement->get_CurveType();
+        if (measurement->get_Ear() == 3 && (type == 8 || type == 9 || type == 30 || type == 31))
+            curves->Remove(curve.get_Index());
+    });
     document.oImpedance().DataNeedsSaved(true);
 
     Save();
 
-    const std::vector<ActionRecord> stored = Stored();
-    ASSERT_EQ(stored.size(), 2u);
+    const std::optional<ActionRecord> left = host.database().action(shown[1].id());
+    ASSERT_TRUE(left);
     const auto check = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
     const auto asVariant = [](const std::optional<host::Bytes>& bytes) {
         return bytes ? platform::runtime::Variant::fromBytes(*bytes) : platform::runtime::Variant::null();
     };
-    EXPECT_FALSE(check->SetImpedanceActionData(3, 100, asVariant(stored[1].publicData),
-                                               asVariant(stored[1].privateData)));
+    EXPECT_FALSE(check->SetImpedanceActionData(3, 100, asVariant(left->publicData), asVariant(left->privateData)));
 }
 
-// Where a save fails, counted in writes to the host that come before it.
+// Where a save fails, counted in the writes to the host that go through
+// before it.
 struct FailureCase {
     const char* name;
+    bool savedGroup;  // else a new document
     std::int32_t number;
     int writesBefore;
 };
 
 class DocumentSaveFailureTest : public DocumentSaveTest, public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(DocumentSaveFailureTest, TellsOnceAndLeavesTheDocumentUnsaved)
+TEST_P(DocumentSaveFailureTest, TellsOnceLeavesTheDocumentUnsavedAndTheNextSaveCompletesIt)
 {
     const FailureCase& c = GetParam();
     const host::Action unrelated = host.addAction(*session, {.code = 7, .description = "unrelated"});
-    docAudiogramModule& document = OpenOn({});
+    docAudiogramModule& document =
+        c.savedGroup ? OpenOn({Audiogram(kTodayDay)}) : OpenOn(std::vector<ActionSpec>{});
+    const std::int32_t mode = document.DocumentMode();
     PlotPureTonePoint();
     AddTympanogram(3);
     const ActionRecord before = *host.database().action(unrelated.id());
@@ -234,19 +253,33 @@ TEST_P(DocumentSaveFailureTest, TellsOnceAndLeavesTheDocumentUnsaved)
 
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSaveFailed});
     EXPECT_TRUE(AnyViewDirty());
-    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew);
+    EXPECT_EQ(document.DocumentMode(), mode);
     const ActionRecord after = *host.database().action(unrelated.id());
     EXPECT_EQ(after.description, before.description);
     EXPECT_EQ(after.lastModified, before.lastModified);
     EXPECT_EQ(after.timeStamp, before.timeStamp);
+
+    Save();
+
+    EXPECT_EQ(ShownTexts().size(), 1u);
+    EXPECT_FALSE(AnyViewDirty());
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    std::map<int, int> codes;
+    for (const ActionRecord& action : Stored())
+        ++codes[action.dataTypeCode];
+    EXPECT_EQ(codes[1], 1) << "one audiogram action, never added twice";
+    EXPECT_EQ(codes[15], 1);
 }
 
-// The writes of this save: the user's preferences, then the left ear's Add.
-INSTANTIATE_TEST_SUITE_P(Failures, DocumentSaveFailureTest,
-                         ::testing::Values(FailureCase{"ServerFaultAtTheImpedanceAdd",
-                                                       platform::com::RPC_E_SERVERFAULT, 1},
-                                           FailureCase{"PlainFailureAtAPublicDataPut", 5, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// A new document writes the user's preferences, then adds the left ear's
+// action. A saved group (whose reflexes give both ears data) writes the
+// preferences and the audiogram's description, adds both ears, then puts the
+// audiogram's data.
+INSTANTIATE_TEST_SUITE_P(
+    Failures, DocumentSaveFailureTest,
+    ::testing::Values(FailureCase{"ServerFaultAtTheImpedanceAdd", false, platform::com::RPC_E_SERVERFAULT, 1},
+                      FailureCase{"PlainFailureAtAPublicDataPut", true, 5, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentSaveTest, ClosingAsksOnlyWhenSomethingIsUnsaved)
 {

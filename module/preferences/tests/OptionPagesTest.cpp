@@ -423,5 +423,21 @@ TEST_F(OptionPagesTest, F1OpensEachPagesHelpContext)
     EXPECT_EQ(responder.shown().size(), std::size(pages));
 }
 
+TEST_F(OptionPagesTest, AStoreThatFailsOnOkIsReportedAndThePageStaysOpen)
+{
+    Store({});
+    auto page = std::make_unique<frmPrefPureToneGraph>();
+    page->Preferences(platform::com::make<StoreFailingOn>(store, "PTGraphOptions"));
+    page->show();
+    click(&Control(*page, "optGraphView1"));
+    click(&Control(*page, "cmdOK"));
+
+    ASSERT_EQ(responder.shown().size(), 1u);
+    EXPECT_EQ(responder.shown()[0].kind, DialogKind::MessageBox);
+    EXPECT_THAT(responder.shown()[0].text, ::testing::HasSubstr("The store cannot take PTGraphOptions"));
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(Described(Stored()), Described({{"PTOneGraph", true}})) << "the keys written before the failure";
+}
+
 }  // namespace
 }  // namespace brisance

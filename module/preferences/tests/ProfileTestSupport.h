@@ -6,6 +6,9 @@
 #include "module/core/StoreSelection.h"
 #include "module/preferences/tests/DialogTestSupport.h"
 
+#include "platform/com/Object.h"
+#include "platform/runtime/RuntimeError.h"
+
 #include <QAbstractButton>
 
 #include <gmock/gmock.h>
@@ -106,6 +109,52 @@ inline std::vector<std::string> TickedNames(const QWidget& dialog)
             names.push_back(button->objectName().toStdString());
     return names;
 }
+
+// A preference store that fails on one key, as a damaged or full store
+// would: reading or writing it raises 5; every other call goes to the store
+// behind it.
+class StoreFailingOn : public platform::com::Object<vellum::IVellumKeyedStore> {
+public:
+    StoreFailingOn(platform::com::ComPtr<vellum::IVellumKeyedStore> store, std::string key)
+        : m_store(std::move(store)), m_key(std::move(key))
+    {
+    }
+
+    std::int16_t get_Category() override { return m_store->get_Category(); }
+    void put_Category(std::int16_t category) override { m_store->put_Category(category); }
+    std::int16_t get_Section() override { return m_store->get_Section(); }
+    void put_Section(std::int16_t section) override { m_store->put_Section(section); }
+    Variant get_Value(const std::string& key) override
+    {
+        Check(key);
+        return m_store->get_Value(key);
+    }
+    void put_Value(const std::string& key, const Variant& value) override
+    {
+        Check(key);
+        m_store->put_Value(key, value);
+    }
+    platform::com::ComPtr<platform::com::IEnumVARIANT> get__NewEnum() override { return m_store->get__NewEnum(); }
+    Variant get_Data() override { return m_store->get_Data(); }
+    void put_Data(const Variant& data) override { m_store->put_Data(data); }
+    void Clear() override { m_store->Clear(); }
+    Variant get_SectionData() override { return m_store->get_SectionData(); }
+    void put_SectionData(const Variant& data) override { m_store->put_SectionData(data); }
+    void ClearSection() override { m_store->ClearSection(); }
+    Variant get_CategoryData() override { return m_store->get_CategoryData(); }
+    void put_CategoryData(const Variant& data) override { m_store->put_CategoryData(data); }
+    void ClearCategory() override { m_store->ClearCategory(); }
+
+private:
+    void Check(const std::string& key) const
+    {
+        if (key == m_key)
+            platform::runtime::raise(5, "The store cannot take " + key);
+    }
+
+    platform::com::ComPtr<vellum::IVellumKeyedStore> m_store;
+    std::string m_key;
+};
 
 inline std::string UiText(TextResources id)
 {

@@ -1,6 +1,11 @@
 #include "module/preferences/frmPreferences.h"
 
+#include "module/core/CCurvePrefs.h"
 #include "module/core/ModuleHelp.h"
+#include "module/core/PaletteItemsFromCurves.h"
+#include "module/core/ListView.h"
+#include "module/panels/PaletteButton.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmPrefARTOptions.h"
 #include "module/preferences/frmPrefNotes.h"
 #include "module/preferences/frmPrefPureToneGraph.h"
@@ -8,6 +13,7 @@
 #include "module/preferences/frmPrefTestData.h"
 #include "module/preferences/frmPrefTympOptions.h"
 #include "module/preferences/tests/ProfileTestSupport.h"
+#include "module/views/CPaletteItems.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -21,6 +27,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace brisance {
@@ -280,6 +287,127 @@ TEST_F(frmPreferencesTest, WhatAPageWroteStaysWhenTheDialogIsCancelled)
     Click("cmdCancel");
     EXPECT_EQ(Described(Stored()),
               Described({{"TympPressure", false}, {"TympVolume", true}, {"TympGradient", false}}));
+}
+
+// The palette dialog's buttons and rows, as a user clicks them.
+void PressPaletteButton(frmPaletteConfig& palette, const std::string& caption)
+{
+    for (PaletteButton* button : palette.findChildren<PaletteButton*>())
+        if (button->isVisible() && button->Caption() == caption) {
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, button->height() / 2));
+            return;
+        }
+    FAIL() << "no palette button " << caption;
+}
+
+void ClickTestRow(frmPaletteConfig& palette, const std::string& label)
+{
+    ListView& tests = *child<ListView>(palette, "lvwTests");
+    const auto found = tests.findItems(QString::fromStdString(label), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << "no row " << label;
+    QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(found[0]).center());
+}
+
+std::vector<std::tuple<std::int32_t, std::string, bool, bool>> StateOf(const CPaletteItems& items)
+{
+    std::vector<std::tuple<std::int32_t, std::string, bool, bool>> state;
+    for (const auto& item : items)
+        state.emplace_back(item->ID, item->Key, item->Binaural, item->HasData);
+    return state;
+}
+
+TEST_F(frmPreferencesTest, ThePaletteButtonEditsTheEditedProfilesPaletteAndWritesItOnlyOnOk)
+{
+    CCurvePrefs& tests = *ModuleGlobals::CurvePrefs();
+    for (const char* key : {"1-1-1-", "1-2-1-", "1-3-1-"}) {
+        const auto test = tests.Add(key);
+        test->Label = std::string("Test ") + key;
+        test->TestType = 1;
+        test->Condition = 2;
+    }
+    // The open document's palette, with results of air conduction.
+    CPaletteItems& documentItems = *ModuleGlobals::PureTonePaletteItems();
+    AddPaletteItemForCurvePref(tests.Item("1-1-1-"), documentItems, false);
+    AddPaletteItemForCurvePref(tests.Item("1-3-1-"), documentItems, false);
+    documentItems.ItemByID(0)->HasData = true;
+    const auto documentBefore = StateOf(documentItems);
+    // The document's own profile, which is not the one edited.
+    {
+        StoreSelectionKeeper current(*store, 0, 1);
+        store->put_Value("PTPalButtons", "1-3-1-,");
+        store->put_Value("PTPalButtonsBinaural", "False,");
+    }
+    const Keys palette = {{"PTPalButtons", "1-1-1-,1-2-1-,"}, {"PTPalButtonsBinaural", "False,False,"}};
+    Open(palette);
+
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        EXPECT_EQ(dialog.CurveType(), PrefType_PureTone);
+        EXPECT_TRUE(dialog.ShowPalette());
+        PressPaletteButton(dialog, "Test 1-2-1-");
+        click(child<QPushButton>(dialog, "cmdRemove"));
+        click(child<QPushButton>(dialog, "cmdCancel"));
+    });
+    Click("cmdPalette");
+    EXPECT_EQ(Described(Stored()), Described(palette)) << "Cancel in the palette dialog wrote";
+
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        PressPaletteButton(dialog, "Test 1-1-1-");
+        click(child<QPushButton>(dialog, "cmdRemove"));
+        PressPaletteButton(dialog, "Test 1-2-1-");
+        click(child<QPushButton>(dialog, "cmdRemove"));
+        ClickTestRow(dialog, "Test 1-3-1-");
+        click(child<QPushButton>(dialog, "cmdAddToPalette0"));
+        click(child<QPushButton>(dialog, "cmdOK"));
+    });
+    Click("cmdPalette");
+    EXPECT_EQ(Described(Stored()),
+              Described({{"PTPalButtons", "1-1-1-,1-3-1-,"}, {"PTPalButtonsBinaural", "False,False,"}}));
+    ASSERT_EQ(responder.shown().size(), 1u);
+    EXPECT_EQ(responder.shown()[0].kind, DialogKind::MessageBox);
+    EXPECT_EQ(responder.shown()[0].text, UiText(TR_TEST_IN_USE)) << "a test with results was taken off";
+
+    EXPECT_EQ(Described(StoredIn(1)),
+              Described({{"PTPalButtons", "1-3-1-,"}, {"PTPalButtonsBinaural", "False,"}}));
+    EXPECT_EQ(StateOf(documentItems), documentBefore);
+    EXPECT_EQ(applied, 0);
+}
+
+TEST_F(frmPreferencesTest, TheSpeechPaletteIsAListInTableMode)
+{
+    Open({}, 2);
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        EXPECT_EQ(dialog.CurveType(), PrefType_Speech);
+        EXPECT_FALSE(dialog.ShowPalette());
+        click(child<QPushButton>(dialog, "cmdOK"));
+    });
+    Click("cmdPalette");
+    EXPECT_EQ(Described(Stored()), Described({{"SPPalButtons", ""}, {"SPPalButtonsBinaural", ""}}));
+}
+
+TEST_F(frmPreferencesTest, AStoreThatFailsIsReportedAndTheDialogStaysOpen)
+{
+    Store({{"PTPanels", Long(4)}});
+    form = std::make_unique<frmPreferences>();
+    QObject::connect(form.get(), &frmPreferences::ApplyButton, [this] { ++applied; });
+    form->Preferences(store);
+    form->LoadPreferences();
+    form->show();
+    // The store fails from now on.
+    form->Preferences(platform::com::make<StoreFailingOn>(store, "SPPanels"));
+
+    Click("cmdOK");
+    ASSERT_EQ(responder.shown().size(), 1u);
+    EXPECT_THAT(responder.shown()[0].text, ::testing::HasSubstr("The store cannot take SPPanels"));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(applied, 0);
+    EXPECT_EQ(Described(Stored()), Described({{"PTPanels", Long(4)}, {"SPShowGraph", false}}));
+
+    // A page that cannot load does not open.
+    form->Preferences(platform::com::make<StoreFailingOn>(store, "TympVolume"));
+    form->ShowTab(3);
+    Click("cmdTympanometry");
+    ASSERT_EQ(responder.shown().size(), 2u);
+    EXPECT_THAT(responder.shown()[1].text, ::testing::HasSubstr("The store cannot take TympVolume"));
 }
 
 }  // namespace

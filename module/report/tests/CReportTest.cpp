@@ -183,6 +183,7 @@ TEST_F(ReportFrame, ASecondReportOnTheSameObjectPrintsTheSamePageAgain)
 TEST_F(ReportFrame, OnAHostsPageTheReportStartsAndEndsNothingAndHandsTheMappingModeBackWhenReleased)
 {
     const fs::path file = platform::machine::root() / "host.pdf";
+    fs::remove(printedFile());  // an earlier test's job in the same process
     const gfx::DcHandle dc = builtInPrinterDc();
     ASSERT_GT(print::startDoc(dc, "Host", file.string()), 0);
     ASSERT_GT(print::startPage(dc), 0);

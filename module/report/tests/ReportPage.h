@@ -59,22 +59,31 @@ inline bool isGrid(QRgb pixel)
 
 // The solid grid lines across (rows) or up (columns) the picture: runs of
 // rows or columns whose grid pixels nearly span the longest one found.
-// Dashed lines, with their gaps, fall short of it.
+// Dashed lines, with their gaps, fall short of it. A grey row beside the
+// black frame is the frame's own edge as the page was sampled, not a line.
 inline std::vector<int> solidGridLines(const QImage& image, bool rows)
 {
     const int count = rows ? image.height() : image.width();
     const int along = rows ? image.width() : image.height();
     std::vector<int> coverage(count, 0);
+    std::vector<int> ink(count, 0);
     for (int i = 0; i < count; ++i)
-        for (int j = 0; j < along; ++j)
-            coverage[i] += isGrid(rows ? image.pixel(j, i) : image.pixel(i, j)) ? 1 : 0;
+        for (int j = 0; j < along; ++j) {
+            const QRgb pixel = rows ? image.pixel(j, i) : image.pixel(i, j);
+            coverage[i] += isGrid(pixel) ? 1 : 0;
+            ink[i] += qGray(pixel) < 60 ? 1 : 0;
+        }
     const int longest = *std::max_element(coverage.begin(), coverage.end());
+    const auto frame = [&](int i) { return i >= 0 && i < count && ink[i] >= longest * 9 / 10; };
     std::vector<int> lines;
-    for (int i = 0; i < count; ++i)
-        if (coverage[i] >= longest * 9 / 10 && (lines.empty() || lines.back() < i - 1))
+    for (int i = 0; i < count; ++i) {
+        if (coverage[i] < longest * 9 / 10 || frame(i - 1) || frame(i + 1))
+            continue;
+        if (lines.empty() || lines.back() < i - 1)
             lines.push_back(i);
-        else if (coverage[i] >= longest * 9 / 10)
+        else
             lines.back() = i;
+    }
     return lines;
 }
 

@@ -1,0 +1,195 @@
+#include "module/core/tests/DocumentEditing.h"
+#include "module/core/tests/DocumentTestSupport.h"
+
+#include "module/core/frmReadOnlyMsg.h"
+#include "module/core/TextResources.h"
+#include "module/views/CImpedance.h"
+#include "module/views/CSpeech.h"
+
+#include "platform/testing/ModalDialogs.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace brisance {
+namespace {
+
+using host::testing::ActionSpec;
+using platform::testing::ModalDialogs;
+using testing::kTodayDay;
+using testing::kYesterday;
+
+constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
+
+class DocumentReadOnlyTest : public testing::DocumentTest {
+protected:
+    void SetUp() override
+    {
+        testing::DocumentTest::SetUp();
+        host.setLanguage(1033);
+        host.setRunningModule(host::testing::kAudiogramModule);
+        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
+        SelectClientWithSession();
+    }
+
+    // An audiogram made yesterday, with its date of evaluation and a note.
+    docAudiogramModule& OpenYesterdays()
+    {
+        const auto notes = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+        notes->put_Category(0);
+        notes->put_Section(0);
+        notes->put_Value("DateOfEval", testing::DayText(kYesterday));
+        notes->put_Value("Comments", "Noisy room");
+        const host::Session past = host.addSession(*client, kYesterday);
+        host.showAction(host.addAction(past, {.code = 1, .publicData = testing::FullAudiogramData(),
+                                              .privateData = notes->get_Data().toBytes(),
+                                              .dateCreated = kYesterday, .timeStamp = kYesterday}));
+        return Open();
+    }
+
+    docAudiogramModule& Open()
+    {
+        OpenDocument();
+        frame.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        return *document;
+    }
+
+    // A real click on the left-ear chart, which a read-only document disables.
+    void ClickChart() { testing::ClickChart(document->oPureTone(), 0, testing::k1000Hz, 40); }
+
+    vellum::IVellumDataLayer& Data() const { return *document->oPureTone().DataLayer(); }
+
+    static void Choose(ModalDialogs& dialogs, int option)
+    {
+        dialogs.answer<frmReadOnlyMsg>([option](frmReadOnlyMsg& dialog) {
+            if (option >= 0)
+                platform::testing::click(dialog.optChoice[static_cast<std::size_t>(option)]);
+            QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        });
+    }
+
+    CLangLoader english;
+};
+
+TEST_F(DocumentReadOnlyTest, APressOnADisabledChartAsksWithTheQuestionSound)
+{
+    docAudiogramModule& document = OpenYesterdays();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeReadOnly);
+    ASSERT_FALSE(document.oPureTone().Enabled());
+    ModalDialogs dialogs;
+    dialogs.answer<frmReadOnlyMsg>([this](frmReadOnlyMsg& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), english.LoadResString(TR_READ_ONLY_MODE));
+        EXPECT_EQ(dialog.lblMsg->text().toStdString(), english.LoadResString(TR_READ_ONLY_ALERT));
+        EXPECT_TRUE(dialog.optChoice[0]->isChecked());
+        EXPECT_EQ(dialog.cmdOK->text().toStdString(), english.LoadResString(TR_OK));
+        EXPECT_FALSE(dialog.Image1->pixmap().isNull());
+        platform::testing::click(dialog.optChoice[2]);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    });
+
+    ClickChart();
+
+    ASSERT_FALSE(responder.shown().empty());
+    EXPECT_EQ(responder.shown().front().kind, platform::ui::DialogKind::Sound);
+    EXPECT_EQ(responder.shown().front().text, "SystemQuestion");
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeReadOnly) << "go on viewing";
+    EXPECT_TRUE(testing::PureTonePoints(Data()).size() > 0);
+}
+
+struct ChoiceCase {
+    const char* name;
+    int option;  // -1: OK without touching the options
+    std::int32_t mode;
+    bool keepsGroup;
+    bool keepsData;
+};
+
+class DocumentReadOnlyChoiceTest : public DocumentReadOnlyTest, public ::testing::WithParamInterface<ChoiceCase> {};
+
+TEST_P(DocumentReadOnlyChoiceTest, CarriesOutTheChoice)
+{
+    const ChoiceCase& c = GetParam();
+    docAudiogramModule& document = OpenYesterdays();
+    const auto points = testing::PureTonePoints(Data());
+    ModalDialogs dialogs;
+    Choose(dialogs, c.option);
+
+    ClickChart();
+
+    EXPECT_EQ(document.DocumentMode(), c.mode);
+    EXPECT_EQ(static_cast<bool>(document.GroupActions()[0]), c.keepsGroup);
+    EXPECT_EQ(testing::PureTonePoints(Data()) == points, c.keepsData);
+    EXPECT_EQ(document.oPureTone().Enabled(), c.mode != docAudiogramModule::kModeReadOnly);
+    EXPECT_FALSE(document.oPureTone().DataNeedsSaved());
+    EXPECT_FALSE(document.Menus().mnuEditUndo->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, DocumentReadOnlyChoiceTest,
+    ::testing::Values(ChoiceCase{"BasedOnThisOne", 0, docAudiogramModule::kModeNew, false, true},
+                      ChoiceCase{"OkUntouched", -1, docAudiogramModule::kModeNew, false, true},
+                      ChoiceCase{"NewEmpty", 1, docAudiogramModule::kModeNew, false, false},
+                      ChoiceCase{"GoOnViewing", 2, docAudiogramModule::kModeReadOnly, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DocumentReadOnlyTest, ANewActionBasedOnYesterdaysIsSavedAsATranscription)
+{
+    docAudiogramModule& document = OpenYesterdays();
+    {
+        ModalDialogs dialogs;
+        Choose(dialogs, 0);
+        ClickChart();
+    }
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew);
+    const std::size_t before = host.database().actions(session->id()).size();
+
+    document.Menus().mnuFileSave->trigger();
+
+    const auto stored = host.database().actions(session->id());
+    ASSERT_EQ(stored.size(), before + 3) << "the audiogram and both ears' impedance";
+    const std::string date = testing::DayText(kYesterday);
+    for (std::size_t i = before; i < stored.size(); ++i) {
+        EXPECT_NE(stored[i].description.find(date), std::string::npos) << stored[i].description;
+        if (stored[i].dataTypeCode == 1) {
+            EXPECT_EQ(std::floor(stored[i].dateCreated), kYesterday) << "the audiogram is dated as evaluated";
+        }
+    }
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+}
+
+TEST_F(DocumentReadOnlyTest, AnEditableOrNewDocumentAsksNothing)
+{
+    docAudiogramModule& document = Open();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew);
+    ClickChart();
+    document.Menus().mnuFileSave->trigger();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    ClickChart();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentReadOnlyTest, F1OpensItsHelpTopic)
+{
+    OpenYesterdays();
+    ModalDialogs dialogs;
+    dialogs.answer<frmReadOnlyMsg>([](frmReadOnlyMsg& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+    });
+
+    ClickChart();
+
+    bool helped = false;
+    for (const auto& shown : responder.shown())
+        if (shown.kind == platform::ui::DialogKind::Help)
+            helped = helped || shown.style == 124u;
+    EXPECT_TRUE(helped);
+}
+
+}  // namespace
+}  // namespace brisance

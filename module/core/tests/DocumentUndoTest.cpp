@@ -1,0 +1,154 @@
+#include "module/core/tests/DocumentEditing.h"
+#include "module/core/tests/DocumentTestSupport.h"
+
+#include "module/core/CCurvePrefs.h"
+#include "module/core/KeyedTabStrip.h"
+#include "module/core/KeyedToolBar.h"
+#include "module/core/ModuleGlobals.h"
+#include "module/core/TextResources.h"
+#include "module/views/CImpedance.h"
+#include "module/views/CPaletteItems.h"
+#include "module/views/CSpeech.h"
+
+#include <QAction>
+
+namespace brisance {
+namespace {
+
+using testing::k1000Hz;
+using testing::k2000Hz;
+
+constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
+
+class DocumentUndoTest : public testing::DocumentTest {
+protected:
+    void SetUp() override
+    {
+        testing::DocumentTest::SetUp();
+        host.setLanguage(1033);
+        host.setRunningModule(host::testing::kAudiogramModule);
+        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
+        SelectClientWithSession();
+        OpenDocument();
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeNew);
+    }
+
+    vellum::IVellumDataLayer& Data() const { return *document->oPureTone().DataLayer(); }
+    QAction& Undo() const { return *document->Menus().mnuEditUndo; }
+
+    void Plot(double x, double level)
+    {
+        testing::ClickChart(document->oPureTone(), 0, x, level);
+    }
+
+    bool UndoEnabled() const { return Undo().isEnabled() && document->tbrMain().Enabled("Undo"); }
+
+    CLangLoader english;
+};
+
+TEST_F(DocumentUndoTest, UndoTakesBackOnlyTheLastPlottedPoint)
+{
+    testing::SelectFirstTest(document->oPureTone());
+    Plot(k1000Hz, 40);
+    Plot(k2000Hz, 50);
+    ASSERT_EQ(testing::PureTonePoints(Data()).size(), 2u);
+    EXPECT_TRUE(UndoEnabled());
+    EXPECT_NE(Undo().text().toStdString(), english.LoadResString(TR_UNDO)) << "the edit's own undo caption";
+
+    Undo().trigger();
+
+    const auto points = testing::PureTonePoints(Data());
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_EQ(points[0], (std::pair<std::int32_t, std::int16_t>{1000, 400}));
+    EXPECT_FALSE(UndoEnabled());
+    EXPECT_EQ(Undo().text().toStdString(), english.LoadResString(TR_UNDO));
+    document->tabMain().Select("IMPEDANCE");
+    document->tabMain().Select("PURETONE");
+    EXPECT_FALSE(UndoEnabled()) << "nothing is left to undo on any tab";
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentUndoTest, ADeletedPointComesBack)
+{
+    testing::SelectFirstTest(document->oPureTone());
+    Plot(k1000Hz, 40);
+    QWidget& chart = *document->oPureTone().chtEar(0).widget();
+    QTest::keyClick(&chart, Qt::Key_Minus);
+    ASSERT_TRUE(testing::PureTonePoints(Data()).empty());
+
+    Undo().trigger();
+
+    EXPECT_EQ(testing::PureTonePoints(Data()).size(), 1u);
+}
+
+TEST_F(DocumentUndoTest, SpeechResultsEnteredAfterTheSnapshotAreKept)
+{
+    testing::SelectFirstTest(document->oPureTone());
+    Plot(k1000Hz, 40);
+    Data().get_SpeechCurves()->Add(19, 3, 2, 2)->get_Points()->Add(500)->put_Score(8000);
+
+    document->tabMain().Select("SPEECH");
+    EXPECT_FALSE(UndoEnabled()) << "speech edits are not undone";
+    document->tabMain().Select("PURETONE");
+    ASSERT_TRUE(UndoEnabled());
+    Undo().trigger();
+
+    EXPECT_TRUE(testing::PureTonePoints(Data()).empty());
+    vellum::ComPtr<vellum::IVellumSpeechCurve> curve;
+    ASSERT_TRUE(Data().get_SpeechCurves()->Find(19, 3, 2, 2, curve));
+    EXPECT_EQ(curve->get_Points()->Item(500)->get_Score(), 8000);
+}
+
+TEST_F(DocumentUndoTest, AnImpedanceEditIsUndoneInTheImpedanceView)
+{
+    document->tabMain().Select("IMPEDANCE");
+    emit document->oImpedance().SaveState("Undo tympanogram", "Redo tympanogram");
+    Data().get_Tympanograms()->Add(3)->put_StaticCompliance(75);
+    ASSERT_TRUE(UndoEnabled());
+    EXPECT_EQ(Undo().text().toStdString(), "Undo tympanogram");
+
+    Undo().trigger();
+
+    EXPECT_EQ(Data().get_Tympanograms()->get_Count(), 0);
+    EXPECT_FALSE(UndoEnabled());
+}
+
+TEST_F(DocumentUndoTest, ChangedTestSettingsAreStoredForTheUserAndEveryViewIsDrawnAgain)
+{
+    const auto prefs = ModuleGlobals::CurvePrefs();
+    const std::shared_ptr<CCurvePref> first = prefs->Item(std::int32_t{1});
+    ASSERT_TRUE(first);
+    first->LeftColor = 0x00FF00;
+
+    emit document->oPureTone().TestSettingsChanged();
+
+    const auto user = platform::com::create<host::IModuleServer>(host::kModuleServerClsid)->get_CurrentUser();
+    const auto stored = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
+    stored->put_Data(user->get_ModuleData());
+    CCurvePrefs reloaded;
+    reloaded.LoadFromPreferences(*stored);
+    ASSERT_TRUE(reloaded.Item(first->Key()));
+    EXPECT_EQ(reloaded.Item(first->Key())->LeftColor, 0x00FF00u);
+}
+
+TEST_F(DocumentUndoTest, StoppedEnablesTheInstrumentItemsAgain)
+{
+    document->Menus().mnuToolsSonvale->setEnabled(false);
+    for (std::int32_t i = 0; i < document->Menus().mnuSonvaleDevice->Count(); ++i)
+        document->Menus().mnuSonvaleDevice->Enabled(i, false);
+
+    emit document->oPureTone().Stopped();
+
+    EXPECT_TRUE(document->Menus().mnuToolsSonvale->isEnabled());
+    // An element that is not shown is never enabled.
+    for (std::int32_t i = 0; i < document->Menus().mnuSonvaleDevice->Count(); ++i) {
+        if (document->Menus().mnuSonvaleDevice->Visible(i)) {
+            EXPECT_TRUE(document->Menus().mnuSonvaleDevice->Enabled(i)) << i;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brisance
