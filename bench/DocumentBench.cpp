@@ -17,9 +17,14 @@
 //   view's undo snapshot taken, the point added), until the pure-tone and
 //   impedance views show the data again; the charts' deferred repaint is not
 //   part of it.
+// - SwitchProfile: a profile chosen in the profile box of that open group,
+//   alternately the first and the last of the shared default profile's: the
+//   profile applied to the three views, the panels laid out, the views' data
+//   shown again, and the frame's paint.
 
 #include "module/core/AudiogramDocumentObject.h"
 #include "module/core/docAudiogramModule.h"
+#include "module/core/ImageCombo.h"
 #include "module/views/CPureTone.h"
 
 #include "host/ModuleCatalog.h"
@@ -175,6 +180,24 @@ void UndoPlottedPoint(benchmark::State& state)
     window.closeModule();
 }
 BENCHMARK(UndoPlottedPoint)->Unit(benchmark::kMillisecond);
+
+void SwitchProfile(benchmark::State& state)
+{
+    host::HostWindow window;
+    brisance::docAudiogramModule* document = OpenEditable(window, state);
+    if (!document)
+        return;
+    brisance::ImageCombo& profiles = document->imcProfiles();
+    int next = 0;
+    for (auto _ : state) {
+        profiles.setCurrentIndex(next);
+        emit profiles.Click();
+        window.documentFrame()->repaint();
+        next = next == 0 ? profiles.count() - 1 : 0;
+    }
+    window.closeModule();
+}
+BENCHMARK(SwitchProfile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -28,4 +28,9 @@ QIcon DocumentIconOf(const char* key)
     return QIcon(QStringLiteral(":/brisance/toolbar/%1.xpm").arg(QString::fromLatin1(key)));
 }
 
+QIcon ProfileIcon()
+{
+    return QIcon(QStringLiteral(":/brisance/toolbar/Profile.xpm"));
+}
+
 }  // namespace brisance

@@ -20,4 +20,7 @@ const std::array<DocumentIcon, 12>& DocumentToolbarButtons();
 // The icon of a button's key.
 QIcon DocumentIconOf(const char* key);
 
+// The image beside each profile name in the profile box.
+QIcon ProfileIcon();
+
 }  // namespace brisance

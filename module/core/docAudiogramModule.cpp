@@ -114,8 +114,12 @@ void docAudiogramModule::ConnectControls()
             [this](std::int16_t value) { Guarded([this, value] { ScrollViewHorizontally(value); }); });
     connect(m_menus.mnuLanguage, &MenuControlArray::Click, this,
             [this](std::int32_t index) { Guarded([this, index] { mnuLanguage_Click(index); }); });
+    connect(m_imcProfiles, &ImageCombo::Click, this, [this] { Guarded([this] { imcProfiles_Click(); }); });
+    connect(m_menus.mnuProfileList, &MenuControlArray::Click, this,
+            [this](std::int32_t index) { Guarded([this, index] { mnuProfileList_Click(index); }); });
     connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
     ConnectViewEvents();
+    ConnectCommands();
     ConnectActionCommands();
 }
 
@@ -325,12 +329,5 @@ void docAudiogramModule::UpdateDatePanel()
 // them leaves its menu or the views as they are.
 
 void docAudiogramModule::FillInstrumentMenu() {}
-
-void docAudiogramModule::LoadProfileList(bool) {}
-
-void docAudiogramModule::ApplyGlobalOptions() {}
-
-void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore&) {}
-
 
 }  // namespace brisance

@@ -30,6 +30,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QKeyEvent;
@@ -45,6 +46,8 @@ class CSpeech;
 class FlatScrollBar;
 class INotes;
 class ImageCombo;
+class frmGeneralOptions;
+class frmPreferences;
 class KeyedStatusBar;
 class KeyedTabStrip;
 class KeyedToolBar;
@@ -149,11 +152,52 @@ private:
     // Routines of the later commands, called here at their places.
     // One instrument menu item per installed driver.
     void FillInstrumentMenu();
-    // The profile list in the profile box and the profile menu.
-    void LoadProfileList(bool selectCurrent);
-    // The global options and the profile's view settings applied to the views.
+    // Profiles. The list in the profile box and the profile menu; with
+    // selectDefault the default profile (else the first) becomes current.
+    void LoadProfileList(bool selectDefault);
+    // Ticks the profile's menu item alone and selects its box item.
+    void MarkCurrentProfile(std::int32_t profileNumber);
+    // Makes the profile current and applies it.
+    void SwitchProfile(std::int32_t profileNumber);
+    void imcProfiles_Click();
+    void mnuProfileList_Click(std::int32_t Index);
+    // The global options and the current profile's view settings applied to
+    // the views and to the document's graph and zoom commands.
     void ApplyGlobalOptions();
-    void ApplyProfilePreferences(vellum::IVellumKeyedStore& preferences);
+    void ApplyProfilePreferences(vellum::IVellumKeyedStore& store);
+
+    // Commands on the shown view (docAudiogramModuleCommands.cpp).
+    void ConnectCommands();
+    // Runs the command of the button's key; an unknown key is told so.
+    void tbrMain_ButtonClick(const std::string& Key);
+    void mnuEditTestConditions_Click();
+    void mnuViewGraphMode_Click();
+    // 0 both ears on one chart, 1 one chart per ear; the graph commands follow.
+    void SetGraphMode(std::int32_t mode);
+    void mnuViewZoomLeft_Click();
+    void mnuViewZoomRight_Click();
+    void mnuViewNormal_Click();
+    // Shows one pure-tone chart (display mode 0 the left-placed, 1 the
+    // right-placed), keeping the panel checks until the zoom ends.
+    void ZoomGraph(std::int32_t displayMode);
+    void RestoreNormalZoom();
+    void SetPanelCommandsEnabled(bool enabled);
+    void mnuViewTableViewer_Click();
+    void mnuViewNotes_Click();
+    void mnuViewAverage_Click();
+    void mnuViewIpsi_Click();
+    void mnuViewContra_Click();
+    void mnuViewTymp_Click();
+    void mnuShowHideTest_Click(std::int32_t Index);
+    void cmdTemp_Click(std::int32_t Index);
+
+    // The preference dialogs (docAudiogramModuleDialogs.cpp).
+    void mnuGeneralOptions_Click();
+    void frmGenOptions_ApplyButton(bool testsDeleted);
+    void mnuPreferences_Click();
+    void frmOptions_ApplyButton();
+    void mnuAudiometers_Click();
+    void mnuToolsProfileManager_Click();
 
     // Saving the action group (DocumentSave.cpp).
     void mnuFileSave_Click();
@@ -241,6 +285,17 @@ private:
     std::int32_t m_previousActionCount = 0;
     std::string m_strDescription;
     CLanguages m_languages;
+
+    // The open global-options and preferences dialogs; null while none is open.
+    frmGeneralOptions* m_frmGenOptions = nullptr;
+    frmPreferences* m_frmOptions = nullptr;
+    // The panel checks of the pure-tone view while it is zoomed.
+    struct PanelStates {
+        bool average;
+        bool tableViewer;
+        bool notes;
+    };
+    std::optional<PanelStates> m_savedPanelStates;
 
     bool m_globalsCreated = false;
     bool m_initialized = false;

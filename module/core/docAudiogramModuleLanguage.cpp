@@ -3,6 +3,7 @@
 
 #include "module/core/docAudiogramModule.h"
 
+#include "module/core/DocumentCaptions.h"
 #include "module/core/EnumerateLanguages.h"
 #include "module/core/KeyedTabStrip.h"
 #include "module/core/LanguageChoice.h"
@@ -98,8 +99,10 @@ void docAudiogramModule::LoadStringsIntoDisplay()
     m_tabMain->Caption(1, viewTexts.LoadResString(TR_SPEECH));
     m_tabMain->Caption(2, viewTexts.LoadResString(TR_IMPEDANCE));
 
-    // The menu captions and tool tips, read through the UI text loader,
-    // belong here, after the tabs.
+    // Menus and tool tips keep the language chosen at initialisation.
+    const CLangLoader& uiTexts = *ModuleGlobals::UiTextLoader();
+    LoadMenuCaptions(m_menus, uiTexts, m_oPureTone->Mode());
+    LoadToolTips(*m_tbrMain, uiTexts, m_oPureTone->RightOnLeft());
 
     LoadNotesLabels(*m_oPureTone->Notes());
     LoadNotesLabels(*m_oSpeech->Notes());

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brisance {
@@ -94,9 +95,12 @@ TEST_F(DocumentReadOnlyTest, APressOnADisabledChartAsksWithTheQuestionSound)
 
     ClickChart();
 
-    ASSERT_FALSE(responder.shown().empty());
-    EXPECT_EQ(responder.shown().front().kind, platform::ui::DialogKind::Sound);
-    EXPECT_EQ(responder.shown().front().text, "SystemQuestion");
+    const auto& shown = responder.shown();
+    const auto first = std::find_if(shown.begin(), shown.end(),
+                                    [](const platform::ui::ShownDialog& d) { return !IsSpeechPaletteNotice(d.text); });
+    ASSERT_NE(first, shown.end());
+    EXPECT_EQ(first->kind, platform::ui::DialogKind::Sound);
+    EXPECT_EQ(first->text, "SystemQuestion");
     EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeReadOnly) << "go on viewing";
     EXPECT_TRUE(testing::PureTonePoints(Data()).size() > 0);
 }

@@ -81,12 +81,22 @@ protected:
         return *document;
     }
 
+    // What the document showed, leaving out the speech view's notice that its
+    // palette lacks some of the audiogram's speech tests: the full test
+    // audiogram holds speech tests that the shared default profile's speech
+    // palette does not, so every opening of it brings that notice.
     std::vector<std::string> ShownTexts() const
     {
         std::vector<std::string> texts;
         for (const auto& shown : responder.shown())
-            texts.push_back(shown.text);
+            if (!IsSpeechPaletteNotice(shown.text))
+                texts.push_back(shown.text);
         return texts;
+    }
+
+    static bool IsSpeechPaletteNotice(const std::string& text)
+    {
+        return text.starts_with("No test(s) was found in the Speech Palette");
     }
 
     host::testing::HostFixture host;

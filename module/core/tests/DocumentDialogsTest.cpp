@@ -1,0 +1,211 @@
+#include "module/core/tests/DocumentProfileSupport.h"
+
+#include "module/core/CCurvePrefs.h"
+#include "module/core/KeyedTabStrip.h"
+#include "module/core/PreferenceValues.h"
+#include "module/core/TextResources.h"
+#include "module/preferences/frmAudiometers.h"
+#include "module/preferences/frmGeneralOptions.h"
+#include "module/preferences/frmPreferences.h"
+#include "module/preferences/frmProfileManager.h"
+#include "module/views/CImpedance.h"
+#include "module/views/CPureTone.h"
+#include "module/views/CSpeech.h"
+
+#include "platform/testing/ModalDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QTabBar>
+#include <QTreeWidget>
+
+namespace brisance {
+namespace {
+
+using namespace testing;
+using platform::runtime::Variant;
+using platform::testing::ModalDialogs;
+using platform::testing::child;
+using platform::testing::click;
+
+constexpr std::int16_t kClinic = 9;
+
+// True when every palette item's test is the module's test of its key.
+bool ItemsHoldTheModulesTests(const CPaletteItems& items)
+{
+    const CCurvePrefs& tests = *ModuleGlobals::CurvePrefs();
+    for (const auto& item : items)
+        if (!item->CurvePreferences || tests.Item(item->CurvePreferences->Key()) != item->CurvePreferences)
+            return false;
+    return true;
+}
+
+class DocumentDialogsTest : public DocumentProfileTest {
+protected:
+    docAudiogramModule& OpenClinic(const Keys& keys = {})
+    {
+        Keys all = StandardPalettes();
+        all.insert(all.end(), keys.begin(), keys.end());
+        StoreProfiles({{kClinic, "Clinic", true, all}});
+        docAudiogramModule& opened = OpenDocument();
+        EXPECT_TRUE(opened.Initialized());
+        return opened;
+    }
+
+    Variant UsersGlobalOption(const std::string& key)
+    {
+        const auto stored = UsersStore();
+        StoreSelectionKeeper globals(*stored, 100, 0);
+        return stored->get_Value(key);
+    }
+};
+
+TEST_F(DocumentDialogsTest, GlobalOptionsApplyWritesReloadsAndAppliesTheProfileOnlyAfterADeletion)
+{
+    for (const bool deleteATest : {false, true}) {
+        SCOPED_TRACE(deleteATest ? "a test deleted" : "nothing deleted");
+        docAudiogramModule& document = OpenClinic();
+        // Marks that only applying the profile again undoes.
+        document.oPureTone().Mode(0);
+        document.Menus().mnuFile->setTitle("placeholder");
+        {
+            ModalDialogs dialogs;
+            dialogs.answer<frmGeneralOptions>([&](frmGeneralOptions& dialog) {
+                click(child(dialog, "optOrientation1"));
+                if (deleteATest) {
+                    auto* tests = child<QTreeWidget>(dialog, "lvwTests");
+                    tests->setCurrentItem(tests->topLevelItem(0));
+                    click(child(dialog, "cmdDelete"));
+                }
+                click(child(dialog, "cmdOK"));
+            });
+            document.Menus().mnuGeneralOptions->trigger();
+        }
+        EXPECT_EQ(UsersGlobalOption("GENRightOnLeft"), Variant(false)) << "the options were not written to the user";
+        EXPECT_FALSE(document.oPureTone().RightOnLeft());
+        EXPECT_FALSE(document.oSpeech().RightOnLeft());
+        EXPECT_EQ(document.Menus().mnuFile->title().toStdString(), UiText(TR_MENU_AUDIOGRAM));
+        EXPECT_EQ(document.oPureTone().Mode(), deleteATest ? 1 : 0);
+        EXPECT_TRUE(ItemsHoldTheModulesTests(*document.oPureTone().PaletteItems()));
+        EXPECT_TRUE(PaletteShowsItems(*document.oPureTone().Palette(), *document.oPureTone().PaletteItems()));
+        CloseDocument();
+    }
+}
+
+TEST_F(DocumentDialogsTest, GlobalOptionsCancelledAfterADeletionBuildThePalettesOnTheReloadedTests)
+{
+    docAudiogramModule& document = OpenClinic({{"SPShowGraph", true}});
+    document.oPureTone().Mode(0);
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmGeneralOptions>([&](frmGeneralOptions& dialog) {
+            auto* tests = child<QTreeWidget>(dialog, "lvwTests");
+            tests->setCurrentItem(tests->topLevelItem(0));
+            click(child(dialog, "cmdDelete"));
+            click(child(dialog, "cmdCancel"));
+        });
+        document.Menus().mnuGeneralOptions->trigger();
+    }
+    EXPECT_EQ(document.oPureTone().Mode(), 1) << "the profile was not applied again";
+    EXPECT_TRUE(ItemsHoldTheModulesTests(*document.oPureTone().PaletteItems()));
+    EXPECT_TRUE(ItemsHoldTheModulesTests(*document.oSpeech().PaletteItems()));
+    EXPECT_GT(document.oPureTone().PaletteItems()->Count(), 0);
+}
+
+TEST_F(DocumentDialogsTest, PreferencesOpenOnTheShownTabAndAnAppliedPanelReachesTheView)
+{
+    docAudiogramModule& document = OpenClinic({{"SPPanels", std::int32_t{0}}, {"SPShowGraph", true}});
+    document.tabMain().Select("SPEECH");
+    document.Menus().mnuViewNotes->setChecked(false);
+    ASSERT_FALSE(document.oSpeech().ShowNotes());
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmPreferences>([&](frmPreferences& dialog) {
+            EXPECT_TRUE(dialog.windowTitle().contains("(Clinic)")) << dialog.windowTitle().toStdString();
+            EXPECT_EQ(child<QTabBar>(dialog, "tabMain")->currentIndex(), 1);
+            click(child(dialog, "chkSPShowNotes"));
+            click(child(dialog, "cmdApply"));
+            EXPECT_TRUE(document.oSpeech().ShowNotes());
+            click(child(dialog, "cmdCancel"));
+        });
+        document.Menus().mnuPreferences->trigger();
+    }
+    EXPECT_TRUE(document.oSpeech().ShowNotes());
+    EXPECT_TRUE(document.oSpeech().isVisibleTo(&document)) << "the layout did not show the view again";
+    EXPECT_TRUE(document.Menus().mnuViewNotes->isChecked());
+    const auto stored = UsersStore();
+    StoreSelectionKeeper clinic(*stored, 0, kClinic);
+    EXPECT_EQ(PreferenceNumber(*stored, "SPPanels") & 2, 2) << "the change was not written to the user";
+}
+
+TEST_F(DocumentDialogsTest, CalibrationDatesOkReloadsTheAudiometersOfAllThreeNotesPanels)
+{
+    docAudiogramModule& document = OpenClinic();
+    {
+        const auto store = ModuleGlobals::PreferenceStore();
+        StoreSelectionKeeper audiometers(*store, 1000, 0);
+        store->put_Value("Lab audiometer", "01/02/2026");
+    }
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmAudiometers>([](frmAudiometers& dialog) { click(child(dialog, "cmdOK")); });
+        document.Menus().mnuAudiometers->trigger();
+    }
+    for (INotes* notes : {document.oPureTone().Notes(), document.oSpeech().Notes(), document.oImpedance().Notes()})
+        EXPECT_GE(child<QComboBox>(*notes, "cboMake")->findText("Lab audiometer"), 0);
+    const auto stored = UsersStore();
+    StoreSelectionKeeper audiometers(*stored, 1000, 0);
+    EXPECT_FALSE(stored->get_Value("Lab audiometer").isNull()) << "the list was not written to the user";
+}
+
+TEST_F(DocumentDialogsTest, ProfileManagerResetAsksForARestartOnceAndAppliesTheDefault)
+{
+    docAudiogramModule& document = OpenClinic();
+    responder.queue(platform::ui::reply::Button{platform::ui::IDOK});
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmProfileManager>([](frmProfileManager& dialog) {
+            click(child(dialog, "cmdReset_to_HIMSA"));
+            click(child(dialog, "cmdOK"));
+        });
+        document.Menus().mnuToolsProfileManager->trigger();
+    }
+    std::vector<std::string> restarts;
+    for (const auto& shown : responder.shown())
+        if (shown.text == UiText(TR_RESTART)) {
+            restarts.push_back(shown.text);
+            EXPECT_EQ(shown.style & platform::ui::MB_ICONMASK, platform::ui::MB_ICONSTOP);
+        }
+    EXPECT_EQ(restarts.size(), 1u);
+    EXPECT_FALSE(ModuleGlobals::PreferencesReset());
+    // The clinic's profile is gone: the shared profile's default is current.
+    const std::int16_t current = ModuleGlobals::PreferenceStore()->get_Section();
+    EXPECT_NE(current, kClinic);
+    EXPECT_EQ(TickedTags(document), std::vector<std::string>{std::to_string(current)});
+    EXPECT_EQ(document.imcProfiles().ItemKey(document.imcProfiles().currentIndex()), std::to_string(current) + "K");
+}
+
+TEST_F(DocumentDialogsTest, ProfileManagerCancelRestoresTheStoreAndForgetsTheReset)
+{
+    docAudiogramModule& document = OpenClinic({{"PTOneGraph", true}});
+    responder.queue(platform::ui::reply::Button{platform::ui::IDOK});
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmProfileManager>([](frmProfileManager& dialog) {
+            click(child(dialog, "cmdReset_to_HIMSA"));
+            click(child(dialog, "cmdCancel"));
+        });
+        document.Menus().mnuToolsProfileManager->trigger();
+    }
+    EXPECT_FALSE(ModuleGlobals::PreferencesReset());
+    EXPECT_EQ(ModuleGlobals::PreferenceStore()->get_Section(), kClinic);
+    EXPECT_EQ(ListedTags(document), std::vector<std::string>{std::to_string(kClinic)});
+    EXPECT_EQ(TickedTags(document), std::vector<std::string>{std::to_string(kClinic)});
+    EXPECT_EQ(document.oPureTone().Mode(), 0);
+    for (const auto& shown : responder.shown())
+        EXPECT_NE(shown.text, UiText(TR_RESTART));
+}
+
+}  // namespace
+}  // namespace brisance
