@@ -98,7 +98,13 @@ host::ComPtr<host::IActions> docAudiogramModule::CurrentSessionActions() const
 
 void docAudiogramModule::SaveUserPreferences()
 {
-    brisance::SaveUserPreferences(ModServ(), *ModuleGlobals::PreferenceStore());
+    const auto refusal = brisance::SaveUserPreferences(ModServ(), *ModuleGlobals::PreferenceStore());
+    // The preferences stay in memory and every later write tries again; the
+    // user hears of a refusal once, not at every command that writes them.
+    if (refusal && !m_preferencesRefusalShown) {
+        m_preferencesRefusalShown = true;
+        ShowError(*refusal);
+    }
 }
 
 bool docAudiogramModule::SaveActionGroup()

@@ -85,18 +85,19 @@ void LoadUserPreferences(const platform::com::ComPtr<host::IModuleServer>& serve
     }
 }
 
-void SaveUserPreferences(const platform::com::ComPtr<host::IModuleServer>& server,
-                         vellum::IVellumKeyedStore& preferences)
+std::optional<RuntimeError> SaveUserPreferences(const platform::com::ComPtr<host::IModuleServer>& server,
+                                                vellum::IVellumKeyedStore& preferences)
 {
     if (!server)
-        return;
+        return std::nullopt;
     try {
         const auto user = server->get_CurrentUser();
         if (user)
             user->put_ModuleData(preferences.get_Data());
-    } catch (const RuntimeError&) {
-        // The preferences stay in memory; the next write tries again.
+    } catch (const RuntimeError& refusal) {
+        return refusal;
     }
+    return std::nullopt;
 }
 
 }  // namespace brisance

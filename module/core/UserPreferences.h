@@ -5,7 +5,10 @@
 #include "host/HostInterfaces.h"
 #include "vellum/IVellumKeyedStore.h"
 
+#include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/Variant.h"
+
+#include <optional>
 
 namespace brisance {
 
@@ -26,9 +29,10 @@ void LoadUserPreferences(const platform::com::ComPtr<host::IModuleServer>& serve
                          const platform::com::ComPtr<vellum::IVellumKeyedStore>& preferences);
 
 // Writes the whole preference store into the current user's module data.
-// Without a server or a current user nothing happens; a refusal of the host
-// leaves the preferences in memory only and never reaches the caller.
-void SaveUserPreferences(const platform::com::ComPtr<host::IModuleServer>& server,
-                         vellum::IVellumKeyedStore& preferences);
+// Without a server or a current user nothing happens. A refusal of the host
+// leaves the preferences in memory only (the next write tries again) and is
+// handed back, never raised.
+std::optional<platform::runtime::RuntimeError> SaveUserPreferences(
+    const platform::com::ComPtr<host::IModuleServer>& server, vellum::IVellumKeyedStore& preferences);
 
 }  // namespace brisance

@@ -300,6 +300,8 @@ private:
     bool m_globalsCreated = false;
     bool m_initialized = false;
     bool m_terminated = false;
+    // The host refused a write of the user's preferences and was told so.
+    bool m_preferencesRefusalShown = false;
 };
 
 }  // namespace brisance

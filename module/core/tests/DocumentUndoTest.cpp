@@ -133,6 +133,16 @@ TEST_F(DocumentUndoTest, ChangedTestSettingsAreStoredForTheUserAndEveryViewIsDra
     EXPECT_EQ(reloaded.Item(first->Key())->LeftColor, 0x00FF00u);
 }
 
+TEST_F(DocumentUndoTest, AHostThatRefusesThePreferencesIsReportedOnce)
+{
+    host.database().provokeWriteFailures(5, "refused", 2);
+
+    emit document->oPureTone().TestSettingsChanged();
+    emit document->oSpeech().TestSettingsChanged();
+
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{"An error has occurred: refused 5"});
+}
+
 TEST_F(DocumentUndoTest, StoppedEnablesTheInstrumentItemsAgain)
 {
     document->Menus().mnuToolsSonvale->setEnabled(false);
