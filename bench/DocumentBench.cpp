@@ -22,6 +22,7 @@
 //   profile applied to the three views, the panels laid out, the views' data
 //   shown again, and the frame's paint.
 
+#include "bench/BenchServers.h"
 #include "module/core/AudiogramDocumentObject.h"
 #include "module/core/docAudiogramModule.h"
 #include "module/core/ImageCombo.h"
@@ -52,14 +53,7 @@ namespace {
 
 namespace com = platform::com;
 
-void registerServer(const char* path)
-{
-    com::ServerEntryPoints server;
-    std::string error;
-    if (com::failed(com::loadServer(path, &server, &error)) || !server.registerServer ||
-        com::failed(server.registerServer()))
-        throw std::runtime_error(std::string("cannot register ") + path + ": " + error);
-}
+using bench::registerServer;
 
 host::testing::ActionSpec impedanceAction(std::int32_t code, std::int32_t ear, host::Date stamp)
 {

@@ -17,6 +17,7 @@
 //   audiogram as an earlier action behind the curves.
 // - RepaintChartsWithUnderlays: the two ear charts' share of that paint.
 
+#include "bench/BenchServers.h"
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/PaletteItemsFromCurves.h"
@@ -63,14 +64,7 @@ constexpr std::array<TestCodes, 6> kTests = {{
     {"1-1-1-", 1, 2}, {"1-2-1-", 2, 2}, {"1-3-1-", 3, 2}, {"2-1-1-", 4, 2}, {"3-1-1-", 6, 2}, {"1-1-2-", 1, 3},
 }};
 
-void registerServer(const char* path)
-{
-    com::ServerEntryPoints server;
-    std::string error;
-    if (com::failed(com::loadServer(path, &server, &error)) || !server.registerServer ||
-        com::failed(server.registerServer()))
-        throw std::runtime_error(std::string("cannot register ") + path + ": " + error);
-}
+using bench::registerServer;
 
 // The view as the document sets it up, showing the busy audiogram.
 struct BusyView {

@@ -4,6 +4,7 @@
 // both layouts has data: pure tone masked and unmasked, sound field, the
 // speech table's tests, both tympanograms, reflexes with decay).
 
+#include "bench/BenchServers.h"
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
 #include "module/core/ModuleGlobals.h"
@@ -31,14 +32,7 @@ namespace {
 
 namespace com = platform::com;
 
-void registerServer(const char* path)
-{
-    com::ServerEntryPoints server;
-    std::string error;
-    if (com::failed(com::loadServer(path, &server, &error)) || !server.registerServer ||
-        com::failed(server.registerServer()))
-        throw std::runtime_error(std::string("cannot register ") + path + ": " + error);
-}
+using bench::registerServer;
 
 // The machine, the module's objects and the audiogram; made once.
 struct Fixture {

@@ -14,6 +14,7 @@
 //   (the chart's PlotPoint event), up to the repainted window.
 // - PlotThroughChartViewOnly: the view's own share of it, without the paint.
 
+#include "bench/BenchServers.h"
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
 #include "module/core/ChartLineRoutines.h"
@@ -57,14 +58,7 @@ constexpr std::array<TestCodes, 8> kTests = {{
     {"4-1-1-1-", 18}, {"6-1-1-1-", 20}, {"5-1-1-1-", 23}, {"1-2-1-1-", 11},
 }};
 
-void registerServer(const char* path)
-{
-    com::ServerEntryPoints server;
-    std::string error;
-    if (com::failed(com::loadServer(path, &server, &error)) || !server.registerServer ||
-        com::failed(server.registerServer()))
-        throw std::runtime_error(std::string("cannot register ") + path + ": " + error);
-}
+using bench::registerServer;
 
 // The view as the document sets it up, showing the busy audiogram.
 struct BusyView {
