@@ -7,6 +7,7 @@
 #include "tools/demo/DemoAudiograms.h"
 #include "tools/demo/DemoClient.h"
 
+#include "module/core/MenuControlArray.h"
 #include "module/core/docAudiogramModule.h"
 #include "module/panels/IPTATable.h"
 #include "module/panels/TableView.h"
@@ -38,6 +39,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -189,6 +191,8 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
             EXPECT_EQ(data.get_SpeechCurves()->get_Count(), 6) << which;
             EXPECT_EQ(data.get_Tympanograms()->get_Count(), 2) << which;
 
+            EXPECT_EQ(document->Menus().mnuFilePastAction->Count(), 3) << which << ": every visit's audiogram";
+            EXPECT_EQ(document->Menus().mnuViewPrevAction->Count(), 3) << which << ": every visit's audiogram";
             for (int chart = 0; chart < 2; ++chart)
                 EXPECT_GE(lineIds(pureTone.chtEar(chart)).size(), 2u) << which << ": air and bone on chart " << chart;
             EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), averages[visit].first) << which;
@@ -209,12 +213,31 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
     }
 }
 
-TEST_F(MainJobTest, TheHeadlessPrintWritesTheCombinedReportOfADemoAction)
+// The arguments of the example of --help that prints a report.
+std::string printExample(const std::string& help)
 {
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        const auto at = line.find("brisance-host ");
+        if (at != std::string::npos && line.find("--print-action") != std::string::npos)
+            return line.substr(at + std::string("brisance-host ").size());
+    }
+    return {};
+}
+
+TEST_F(MainJobTest, TheHelpsPrintExampleWritesTheCombinedReportOfADemoActionWithoutAWindow)
+{
+    const fs::path host = fs::path(BRISANCE_PROGRAM_DIR) / "brisance-host";
+    const Finished help = run(quoted(host) + " --help");
+    std::string example = printExample(help.output);
+    const auto file = example.find("report.pdf");
+    ASSERT_NE(file, std::string::npos) << "--help shows how to print a report: " << help.output;
+
     const fs::path pdf = platform::machine::root() / "report.pdf";
-    const Finished print = run(quoted(fs::path(BRISANCE_PROGRAM_DIR) / "brisance-host") + " --client 1001 --print-action 2,1 --pdf " +
-                          quoted(pdf));
-    ASSERT_EQ(print.status, 0) << print.output;
+    example.replace(file, std::string("report.pdf").size(), quoted(pdf));
+    const Finished print = run("cd " + quoted(platform::machine::root()) + " && env -u QT_QPA_PLATFORM " + quoted(host) +
+                               " " + example);
+    ASSERT_EQ(print.status, 0) << example << ": " << print.output;
     EXPECT_NE(print.output.find(pdf.string()), std::string::npos) << "it says where the report is: " << print.output;
 
     const auto session = database().sessionAt(demoClient, 2);
