@@ -16,6 +16,7 @@ bin="$build/bin"
 root=${BRISANCE_MACHINE_ROOT:-${XDG_DATA_HOME:-$HOME/.local/share}/brisance/machine}
 mark="$root/.main-job-set-up"
 if [ ! -e "$mark" ]; then
+  echo "run: setting up the machine root $root (first run)"
   mkdir -p "$root"
   BRISANCE_MACHINE_ROOT=$root "$top/scripts/setup-machine.sh" "$bin"
   date -u +%FT%TZ >"$mark"

@@ -38,8 +38,9 @@ docAudiogramModule& startedDocument(host::HostWindow& window)
     return *document;
 }
 
-// Enters the visit into a new audiogram and saves it with File > Save.
-void recordVisit(docAudiogramModule& document, const Visit& visit)
+// Enters the visit into a new audiogram and saves it with File > Save; a
+// failure says what the module last showed.
+void recordVisit(docAudiogramModule& document, const Visit& visit, const platform::ui::TestResponder& responder)
 {
     if (document.DocumentMode() != docAudiogramModule::kModeNew) document.Menus().mnuFileNewAction->trigger();
     brisance::CPureTone& pureTone = document.oPureTone();
@@ -53,8 +54,11 @@ void recordVisit(docAudiogramModule& document, const Visit& visit)
     QCoreApplication::processEvents();
 
     document.Menus().mnuFileSave->trigger();
-    if (pureTone.DataNeedsSaved() || document.DocumentMode() == docAudiogramModule::kModeNew)
-        throw std::runtime_error("the audiogram of a demo visit could not be saved");
+    if (pureTone.DataNeedsSaved() || document.DocumentMode() == docAudiogramModule::kModeNew) {
+        const auto& shown = responder.shown();
+        throw std::runtime_error("the audiogram of a demo visit could not be saved" +
+                                 (shown.empty() ? std::string() : ": " + shown.back().text));
+    }
 }
 
 }  // namespace
@@ -82,7 +86,7 @@ std::vector<std::string> recordDemoVisits(host::HostWindow& window, host::RowId 
         const platform::runtime::ScopedClock clock(platform::runtime::Date{today - visit.daysAgo + kVisitTime});
         if (!window.selectClient(client)) throw std::runtime_error("the host window does not list the demo client");
         window.startModule();
-        recordVisit(startedDocument(window), visit);
+        recordVisit(startedDocument(window), visit, responder);
         window.closeModule();
     }
     std::vector<std::string> said;
