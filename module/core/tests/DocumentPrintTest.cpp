@@ -10,6 +10,7 @@
 #include "PelmTolvaneChart/ClassIds.h"
 
 #include "platform/com/Guid.h"
+#include "platform/gfx/DeviceContext.h"
 #include "platform/print/PrinterBlocks.h"
 #include "platform/print/Printers.h"
 #include "platform/registry/Key.h"
@@ -28,6 +29,7 @@ namespace brisance {
 namespace {
 
 namespace fs = std::filesystem;
+namespace gfx = platform::gfx;
 namespace print = platform::print;
 namespace registry = platform::registry;
 namespace ui = platform::ui;
@@ -126,9 +128,9 @@ protected:
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    // The text of the one PDF that the command printed; fails when it
-    // printed none or more than one.
-    std::string PrintedText(const std::function<void()>& command) const
+    // The one PDF that the command printed; fails when it printed none or
+    // more than one.
+    fs::path PrintedFile(const std::function<void()>& command) const
     {
         const std::vector<fs::path> before = PrintedFiles();
         command();
@@ -137,7 +139,12 @@ protected:
             if (std::find(before.begin(), before.end(), file) == before.end())
                 added.push_back(file);
         EXPECT_EQ(added.size(), 1u) << "one printed report";
-        return added.size() == 1 ? platform::testing::pdfText(added.front()) : std::string();
+        return added.size() == 1 ? added.front() : fs::path();
+    }
+
+    std::string PrintedText(const std::function<void()>& command) const
+    {
+        return platform::testing::pdfText(PrintedFile(command));
     }
 
     // What the responder recorded, without the speech view's notice about
@@ -221,6 +228,30 @@ TEST_F(DocumentPrintTest, TheLayoutFollowsTheSpeechViewsMode)
         const std::string text = PrintedText([&] { PrintFromFileMenu(); });
         EXPECT_EQ(Contains(text, tympanometry), mode == 0) << "speech view mode " << mode;
     }
+}
+
+TEST_F(DocumentPrintTest, TheReportStands1Point6CentimetresFromThePapersEdges)
+{
+    const gfx::DcHandle printer = print::createPrinterDc(print::builtInPrinterSettings().name);
+    ASSERT_NE(printer, 0);
+    const auto marginCm = [printer](int offset, int dotsPerInch) {
+        return gfx::getDeviceCaps(printer, offset) * 2.54 / gfx::getDeviceCaps(printer, dotsPerInch);
+    };
+    const double left = marginCm(gfx::PHYSICALOFFSETX, gfx::LOGPIXELSX);
+    const double top = marginCm(gfx::PHYSICALOFFSETY, gfx::LOGPIXELSY);
+    gfx::deleteDc(printer);
+
+    OpenDocument();
+    // The European layout's section title stands at the report's left edge,
+    // 1.7 cm below its top.
+    document->oSpeech().Mode(1);
+    const auto pages = platform::testing::pdfPages(PrintedFile([&] { PrintFromFileMenu(); }));
+    ASSERT_EQ(pages.size(), 1u);
+    const std::string title = UiText(TR_PURETONE);
+    const platform::testing::PdfWord* first = pages[0].find(title.substr(0, title.find(' ')));
+    ASSERT_NE(first, nullptr) << title;
+    EXPECT_NEAR(first->box.left(), std::max(1.6, left), 0.1);
+    EXPECT_NEAR(first->box.top(), std::max(1.6, top) + 1.7, 0.15);
 }
 
 TEST_F(DocumentPrintTest, ToolbarPrintGoesToTheDefaultPrinterWithoutADialog)
