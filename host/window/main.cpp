@@ -47,8 +47,6 @@ std::optional<RowId> clientWithNumber(HostDatabase& database, const std::string&
     return std::nullopt;
 }
 
-// Says why the host cannot start; on a screen also in a message box (never
-// offscreen, where nobody could answer it).
 // The action at "<session index>,<action index>" of the client.
 RowId actionAt(HostDatabase& database, RowId client, const QString& position)
 {
@@ -65,6 +63,8 @@ RowId actionAt(HostDatabase& database, RowId client, const QString& position)
     return action->id;
 }
 
+// Says why the host cannot start; on a screen also in a message box (never
+// offscreen, where nobody could answer it).
 int fail(const std::string& message)
 {
     std::cerr << "brisance-host: " << message << '\n';
