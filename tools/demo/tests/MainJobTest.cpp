@@ -20,9 +20,13 @@
 #include "host/window/HostWindow.h"
 #include "host/window/RecordView.h"
 
+#include "PelmSonvale/ClassIds.h"
+#include "PelmSonvale/ISonvaleController.h"
 #include "PelmTolvaneChart/IChart.h"
+#include "platform/com/Creation.h"
 #include "platform/com/HResult.h"
 #include "platform/machine/MachineRoot.h"
+#include "platform/registry/Profile.h"
 #include "platform/runtime/Dates.h"
 #include "platform/testing/PdfPages.h"
 #include "vellum/VellumValues.h"
@@ -210,6 +214,33 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
             EXPECT_EQ(levels[11 + 10], "NR") << which << ": left, 8 kHz, no response";
             window.closeModule();
         }
+    }
+}
+
+TEST_F(MainJobTest, TheLinkServerFindsTheDriverWhichNamesTheDemosTwoInstruments)
+{
+    const auto controller = platform::com::create<pelmsonvale::ISonvaleController>(pelmsonvale::kSonvaleControllerClsid);
+    ASSERT_EQ(controller->LoadInstalledDrivers(), platform::com::S_OK);
+    platform::com::ComPtr<pelmsonvale::ISonvaleDrivers> drivers;
+    ASSERT_EQ(controller->get_RegisteredDrivers(drivers.put()), platform::com::S_OK);
+    platform::com::ComPtr<pelmsonvale::ISonvaleDriver> marlet;
+    bool found = false;
+    ASSERT_EQ(drivers->FindByType("MRL", marlet.put(), &found), platform::com::S_OK);
+    ASSERT_TRUE(found);
+    std::string name;
+    marlet->get_Name(&name);
+    EXPECT_EQ(name, "Marlet") << "the document's instrument menu offers \"Start " << name << "\"";
+
+    // The ports that the simulator is started on.
+    const platform::registry::Profile settings("Pelmworks", "marlet");
+    const struct {
+        const char* modelEntry;
+        const char* model;
+        const char* port;
+    } instruments[] = {{"Model", "Tessil", "COM1"}, {"Model2", "Quorrel v2", "COM2"}};
+    for (const auto& instrument : instruments) {
+        EXPECT_EQ(settings.getString("Default", instrument.modelEntry, ""), instrument.model);
+        EXPECT_EQ(settings.getString(instrument.model, "Port", ""), instrument.port) << instrument.model;
     }
 }
 
