@@ -121,6 +121,8 @@ void docAudiogramModule::ConnectControls()
     ConnectViewEvents();
     ConnectCommands();
     ConnectActionCommands();
+    ConnectEvaluationCommands();
+    ConnectUnderlayCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -272,6 +274,7 @@ void docAudiogramModule::Terminate()
     m_terminated = true;
     if (m_globalsCreated)
         ReleaseModuleGlobals();
+    m_underlayFile.Remove();
     SetFrame(nullptr);
 }
 
