@@ -19,9 +19,13 @@ std::atomic<unsigned> g_filesNamed{0};
 
 const std::string& DocumentUnderlayFile::Path()
 {
-    if (m_path.empty())
-        m_path = GetModulePaths().userFolder + "/Underlay-" + std::to_string(getpid()) + "-" +
-                 std::to_string(++g_filesNamed) + ".emf";
+    if (m_path.empty()) {
+        // The module's underlay path, told apart by process and document.
+        const std::filesystem::path shared(GetModulePaths().underlayPath);
+        const std::string name = shared.stem().string() + "-" + std::to_string(getpid()) + "-" +
+                                 std::to_string(++g_filesNamed) + shared.extension().string();
+        m_path = (shared.parent_path() / name).generic_string();
+    }
     return m_path;
 }
 

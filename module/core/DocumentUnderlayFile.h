@@ -15,9 +15,9 @@ public:
     DocumentUnderlayFile(const DocumentUnderlayFile&) = delete;
     DocumentUnderlayFile& operator=(const DocumentUnderlayFile&) = delete;
 
-    // The file's path, named at the first call: "Underlay-<process>-<n>.emf"
-    // in the module's user folder. Raises what the module's start-up raises
-    // when that folder cannot be made.
+    // The file's path, named at the first call: the module's underlay path
+    // with "-<process>-<n>" added to its name ("Underlay-812-1.emf"). Raises
+    // what the module's start-up raises when its folder cannot be made.
     const std::string& Path();
     // Removes the file, if it was written; a later Path names a new one.
     void Remove();
