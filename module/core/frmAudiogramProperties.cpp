@@ -5,7 +5,9 @@
 #include "module/core/TextResources.h"
 #include "module/panels/TwipsGeometry.h"
 
+#include <QCloseEvent>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -79,6 +81,21 @@ frmAudiogramProperties::frmAudiogramProperties(QWidget* parent) : QDialog(parent
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmAudiogramProperties::reject() {}
+void frmAudiogramProperties::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void frmAudiogramProperties::closeEvent(QCloseEvent* event)
+{
+    // The user's close box; a close by the program goes through.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
 
 }  // namespace brisance

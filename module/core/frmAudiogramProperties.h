@@ -21,8 +21,6 @@ class frmAudiogramProperties : public QDialog {
 public:
     explicit frmAudiogramProperties(QWidget* parent = nullptr);
 
-    void reject() override;
-
     QLabel* lblDateCreated;
     QLabel* lblDateCreatedValue;
     QLabel* lblLastModified;
@@ -35,6 +33,10 @@ public:
     QDateEdit* dtpDateOfEval;
     QPushButton* cmdOK;
     QLabel* Picture1;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 };
 
 }  // namespace brisance
