@@ -122,6 +122,8 @@ void docAudiogramModule::ConnectControls()
     ConnectCommands();
     ConnectActionCommands();
     ConnectPrintCommands();
+    ConnectEvaluationCommands();
+    ConnectUnderlayCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -273,6 +275,7 @@ void docAudiogramModule::Terminate()
     m_terminated = true;
     if (m_globalsCreated)
         ReleaseModuleGlobals();
+    m_underlayFile.Remove();
     SetFrame(nullptr);
 }
 
