@@ -123,6 +123,7 @@ void docAudiogramModule::ConnectControls()
     ConnectCommands();
     ConnectInstrumentCommands();
     ConnectActionCommands();
+    ConnectPrintCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
