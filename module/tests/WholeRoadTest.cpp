@@ -1,0 +1,281 @@
+// The whole road, as a clinician meets the module: installed on a fresh
+// machine, started from the host window, an audiogram entered by mouse and
+// saved; the next day opened again read-only and printed, turned into a new
+// audiogram by a measurement on a simulated audiometer, and saved beside the
+// first one.
+
+#include "module/core/tests/DocumentEditing.h"
+
+#include "module/core/CLangLoader.h"
+#include "module/core/KeyedStatusBar.h"
+#include "module/core/KeyedToolBar.h"
+#include "module/core/PreferenceValues.h"
+#include "module/core/TextResources.h"
+#include "module/core/docAudiogramModule.h"
+#include "module/panels/TableView.h"
+#include "module/panels/TolvEditGrid.h"
+#include "module/testing/RegisterServer.h"
+#include "module/views/CImpedance.h"
+#include "module/views/CPureToneChartMaps.h"
+#include "module/views/CSpeech.h"
+#include "module/views/tests/MarletForTests.h"
+
+#include "Implementation/Components/PelmSonvale/testing/DriverRegistry.h"
+#include "host/testing/HostFixture.h"
+#include "host/window/HostWindow.h"
+#include "host/window/RecordView.h"
+#include "installer/BrisanceSetup.h"
+#include "tools/instrument-sim/Instrument.h"
+
+#include "platform/com/Creation.h"
+#include "platform/print/Printers.h"
+#include "platform/runtime/Dates.h"
+#include "platform/testing/PdfPages.h"
+#include "platform/ui/TestResponder.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brisance {
+namespace {
+
+namespace fs = std::filesystem;
+namespace sim = instrument_sim;
+using host::ActionRecord;
+using platform::runtime::Date;
+
+constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
+constexpr const char* kAirConduction = "1-1-1-";
+constexpr std::int32_t kAir = 1;
+constexpr std::int32_t kUnaided = 2;
+constexpr std::int32_t kLeft = vellum::kEarLeft;
+constexpr std::int32_t kRight = vellum::kEarRight;
+
+// Day D, Thursday 10 December 2026, at noon.
+const Date kDayD{46366.5};
+const Date kDayAfter{46367.5};
+
+// Thresholds in whole dB by frequency.
+using Thresholds = std::map<std::int32_t, std::int32_t>;
+const Thresholds kLeftEntered{{500, 20}, {1000, 25}, {2000, 30}, {4000, 40}};
+const Thresholds kRightEntered{{500, 10}, {1000, 15}, {2000, 25}, {4000, 35}};
+// The right ear's 1 kHz threshold, as the audiometer measures it.
+constexpr std::int32_t kRightMeasuredAt1000 = 45;
+
+// The test-data table's column of each frequency.
+const std::map<std::int32_t, int> kTableColumn{{500, 2}, {1000, 4}, {2000, 6}, {4000, 8}};
+
+// An ear's air-conduction thresholds in a data object.
+Thresholds AirThresholds(vellum::IVellumDataLayer& data, std::int32_t ear)
+{
+    Thresholds levels;
+    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+    if (!data.get_PureToneCurves()->Find(kAir, ear, kUnaided, curve))
+        return levels;
+    ForEachCurve<vellum::IVellumPureTonePoint>(curve->get_Points()->get__NewEnum(),
+                                               [&levels](vellum::IVellumPureTonePoint& point) {
+                                                   levels[point.get_Frequency()] = point.get_Level() / 10;
+                                               });
+    return levels;
+}
+
+Thresholds StoredThresholds(const ActionRecord& action, std::int32_t ear)
+{
+    const auto data = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+    if (action.publicData)
+        data->put_Data(platform::runtime::Variant::fromBytes(*action.publicData));
+    return AirThresholds(*data, ear);
+}
+
+// The ear that a chart of the pure-tone view shows, one chart per ear.
+std::int32_t EarOfChart(const CPureTone& view, int chart)
+{
+    return (chart == 0) == view.RightOnLeft() ? kRight : kLeft;
+}
+
+// An ear's thresholds as the test-data table shows them, for the entered frequencies.
+Thresholds TableThresholds(const CPureTone& view, int grid)
+{
+    const auto* table = view.TestDataPanel()->findChild<TolvEditGrid*>(QStringLiteral("grdEar%1").arg(grid));
+    Thresholds shown;
+    if (!table)
+        return shown;
+    for (const auto& [frequency, column] : kTableColumn) {
+        const std::string text = table->GetCellText(column, 0);
+        if (!text.empty())
+            shown[frequency] = std::stoi(text);
+    }
+    return shown;
+}
+
+class WholeRoadTest : public ::testing::Test {
+protected:
+    // A fresh machine as the installers leave it, and the office's records.
+    void SetUp() override
+    {
+        for (const char* library : {VELLUM_LIBRARY_PATH, LUMENPLOT_LIBRARY_PATH, PELMSONVALE_LIBRARY_PATH,
+                                    BRISANCE_LIBRARY_PATH})
+            ASSERT_NO_FATAL_FAILURE(testing::registerServer(library));
+        ASSERT_EQ(installer::runSetup("brisance-setup"), 0) << "the module was not registered with the host";
+        ASSERT_NO_FATAL_FAILURE(pelmsonvale::testing::registerDriver("Marlet", MARLET_LIBRARY_PATH));
+        // The tympanometer is None: an idle tympanometer port would slow every read.
+        testing::setUpMarlet(marlet::ModelTessil, marlet::ModelNone);
+        audiometer.emplace(marlet::ModelTessil, "COM3");
+        ASSERT_TRUE(host.placeDefaultProfile());
+        host.setLanguage(1033);
+        user = host.addUser("JD", "Jane Doe");
+        client = host.addClient({.firstName = "Ann",
+                                 .middleName = "Marie",
+                                 .lastName = "Smith",
+                                 .clientNo = "4711",
+                                 .birthDate = kBirthDay});
+        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
+    }
+
+    docAudiogramModule* Framed() const { return window->documentFrame()->findChild<docAudiogramModule*>(); }
+
+    // Every action of the client, session by session.
+    std::vector<ActionRecord> ClientActions()
+    {
+        std::vector<ActionRecord> actions;
+        for (const host::SessionRecord& session : host.database().sessions(client->id()))
+            for (const ActionRecord& action : host.database().actions(session.id))
+                actions.push_back(action);
+        return actions;
+    }
+
+    // The air-conduction test chosen on the palette, and a threshold clicked
+    // on each ear's chart at each frequency.
+    void EnterAudiogram(CPureTone& view)
+    {
+        PaletteButton* air = nullptr;
+        for (PaletteButton* shown : view.Palette()->findChildren<PaletteButton*>("butPal"))
+            if (shown->isVisible() && shown->InternalObject()) {
+                const auto item = view.PaletteItems()->ItemByID(
+                    static_cast<std::int32_t>(shown->InternalObject()->ItemData().toLong()));
+                if (item && item->CurvePreferences->Key() == kAirConduction && !item->Binaural)
+                    air = shown;
+            }
+        ASSERT_NE(air, nullptr) << "the palette offers no air-conduction test";
+        QTest::mouseClick(air, Qt::LeftButton, {}, QPoint(air->width() / 4, air->height() / 2));
+
+        CPureToneChartMaps positions;
+        vellum::IVellumKeyedStore& profile = *ModuleGlobals::PreferenceStore();
+        SetChartMapsFromGraphOptions(positions, PreferenceNumber(profile, "PTGraphOptions"));
+        positions.Initialize();
+        for (const int chart : {0, 1})
+            for (const auto& [frequency, level] : EarOfChart(view, chart) == kLeft ? kLeftEntered : kRightEntered)
+                testing::ClickChart(view, chart, positions.ConvertAudioXToChartX(frequency), level);
+    }
+
+    // Double-clicks the action's row in the host window's record view.
+    void OpenFromRecord(host::RowId action)
+    {
+        host::RecordView& record = *window->recordView();
+        QTreeWidgetItem* row = nullptr;
+        for (int s = 0; s < record.topLevelItemCount() && !row; ++s)
+            for (int a = 0; a < record.topLevelItem(s)->childCount() && !row; ++a) {
+                record.setCurrentItem(record.topLevelItem(s)->child(a));
+                if (record.currentAction() == action)
+                    row = record.topLevelItem(s)->child(a);
+            }
+        ASSERT_NE(row, nullptr) << "the record view does not list the action";
+        const QPoint at = record.visualItemRect(row).center();
+        // A double-click: the press and release of the first click, then the second.
+        QTest::mouseClick(record.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(record.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(record.viewport(), Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+    }
+
+    // The message boxes that the responder answered.
+    std::vector<std::string> MessageBoxes() const
+    {
+        std::vector<std::string> texts;
+        for (const platform::ui::ShownDialog& shown : responder.shown())
+            if (shown.kind == platform::ui::DialogKind::MessageBox)
+                texts.push_back(shown.text);
+        return texts;
+    }
+
+    static inline const host::Date kBirthDay = 22000.0;  // 25 March 1960
+
+    host::testing::HostFixture host;
+    platform::ui::TestResponder responder;
+    platform::runtime::ScopedClock clock{kDayD};
+    std::optional<sim::Instrument> audiometer;
+    std::optional<host::User> user;
+    std::optional<host::Client> client;
+    CLangLoader english;
+    std::optional<host::HostWindow> window;
+};
+
+TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgain)
+{
+    // Started from the host window for the client.
+    window.emplace();
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&*window));
+    ASSERT_TRUE(window->selectUser(user->id()));
+    ASSERT_TRUE(window->selectClient(client->id()));
+    window->startModule();
+    // The document is drawn before the clinician reaches for it.
+    QCoreApplication::processEvents();
+    docAudiogramModule* document = Framed();
+    ASSERT_NE(document, nullptr) << "the host framed no document";
+    ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeNew);
+
+    // An audiogram entered by mouse.
+    CPureTone& pureTone = document->oPureTone();
+    ASSERT_NO_FATAL_FAILURE(EnterAudiogram(pureTone));
+    EXPECT_EQ(AirThresholds(*pureTone.DataLayer(), kLeft), kLeftEntered);
+    EXPECT_EQ(AirThresholds(*pureTone.DataLayer(), kRight), kRightEntered);
+    for (const int grid : {0, 1})
+        EXPECT_EQ(TableThresholds(pureTone, grid), EarOfChart(pureTone, grid) == kLeft ? kLeftEntered : kRightEntered)
+            << "table " << grid;
+
+    // Saved with Ctrl+S, and closed without a question.
+    QTest::keyClick(&*window, Qt::Key_S, Qt::ControlModifier);
+    std::vector<ActionRecord> stored = ClientActions();
+    ASSERT_EQ(stored.size(), 1u) << "Ctrl+S saved no audiogram";
+    const ActionRecord first = stored[0];
+    EXPECT_EQ(first.dataTypeCode, 1);
+    EXPECT_EQ(first.dataFormat, 200);
+    EXPECT_EQ(std::floor(first.dateCreated), std::floor(kDayD.days));
+    EXPECT_EQ(first.description, english.LoadResString2(TR_NEW_AUDIOGRAM));
+    EXPECT_EQ(StoredThresholds(first, kRight), kRightEntered);
+    window->closeModule();
+    EXPECT_EQ(MessageBoxes(), std::vector<std::string>{}) << "closing a saved document asks nothing";
+
+    // The next day, the saved audiogram opens read-only from the record.
+    clock.set(kDayAfter);
+    ASSERT_NO_FATAL_FAILURE(OpenFromRecord(first.id));
+    document = Framed();
+    ASSERT_NE(document, nullptr) << "the double-click opened no document";
+    ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeReadOnly);
+    EXPECT_EQ(document->sbrMain().PanelText("MODE"), english.LoadResString(TR_READ_ONLY_MODE));
+    EXPECT_FALSE(document->oPureTone().Enabled());
+    EXPECT_FALSE(document->oSpeech().Enabled());
+    EXPECT_FALSE(document->oImpedance().Enabled());
+    EXPECT_FALSE(document->Menus().mnuFileSave->isEnabled());
+    EXPECT_FALSE(document->tbrMain().Enabled("Save"));
+    EXPECT_EQ(AirThresholds(*document->oPureTone().DataLayer(), kLeft), kLeftEntered);
+    EXPECT_EQ(AirThresholds(*document->oPureTone().DataLayer(), kRight), kRightEntered);
+
+    window->closeModule();
+    EXPECT_EQ(MessageBoxes(), std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace brisance
