@@ -121,6 +121,7 @@ void docAudiogramModule::ConnectControls()
     ConnectViewEvents();
     ConnectCommands();
     ConnectActionCommands();
+    ConnectPrintCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)

@@ -245,6 +245,16 @@ private:
     void StartNewAction();
     void mnuEditCopyEar_Click();
 
+    // Printing the report (docAudiogramModulePrint.cpp).
+    void ConnectPrintCommands();
+    void mnuFilePrint_Click();
+    // Prints the report of the shown group: with the print dialog on the
+    // printer chosen there, else on the default printer. Cancel ends it
+    // silently; no printer, or a failure while printing, is shown in one
+    // message. Reads the document and changes nothing in it.
+    void PrintAudiogram(bool ShowDialog);
+    void ShowNoPrinterMessage();
+
     // Read-only mode (DocumentReadOnly.cpp): asks whether to make a new action
     // of the shown data, a new empty one, or go on viewing. Only in mode 2.
     void picViewPort_MouseDown();

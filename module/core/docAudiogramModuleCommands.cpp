@@ -78,6 +78,7 @@ void docAudiogramModule::tbrMain_ButtonClick(const std::string& Key)
     const std::pair<const char*, std::function<void()>> commands[] = {
         {"New", [this] { mnuFileNewAction_Click(); }},
         {"Save", [this] { mnuFileSave_Click(); }},
+        {"Print", [this] { PrintAudiogram(false); }},
         {"Undo", [this] { mnuEditUndo_Click(); }},
         {"TestConditions", [this] { mnuEditTestConditions_Click(); }},
         // Each zoom button shows the same ear's chart wherever it is placed.

@@ -14,6 +14,7 @@
 #include "module/core/UserPreferences.h"
 #include "module/panels/CSymbols.h"
 #include "module/report/CReport.h"
+#include "module/report/ReportClientFields.h"
 #include "module/report/ReportPrintArea.h"
 
 #include "vellum/IVellumDataLayer.h"
@@ -21,7 +22,6 @@
 
 #include "platform/com/Creation.h"
 #include "platform/gfx/DeviceContext.h"
-#include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 
 #include <memory>
@@ -95,32 +95,6 @@ void openLanguage(CLangLoader& loader, host::IModuleServer& server)
         runtime::raise(runtime::errors::FileNotFound, folder + file + " is not found!", kSource);
 }
 
-// The client's fields, each left unset when the host cannot give it.
-void setClientFields(CReport& report, host::IModuleServer& server)
-{
-    host::ComPtr<host::IClient> client;
-    const auto ignoringErrors = [](auto step) {
-        try {
-            step();
-        } catch (const runtime::RuntimeError&) {
-            // The field stays empty on the page.
-        }
-    };
-    ignoringErrors([&] { client = server.get_CurrentClient(); });
-    if (!client) return;
-    ignoringErrors([&] {
-        report.ClientName(client->get_LastName() + ", " + client->get_FirstName() + " " + client->get_MiddleName());
-    });
-    ignoringErrors([&] {
-        const std::optional<double> number = runtime::parseNumber(client->get_ClientNo());
-        if (number) report.ClientID(runtime::CLng(*number));
-    });
-    ignoringErrors([&] {
-        const runtime::Variant birthDate = client->get_BirthDate();
-        if (!birthDate.isNull()) report.ClientBDay(birthDate.toDate());
-    });
-}
-
 // Selects the user's default profile: the one marked "DftProfile", else the
 // first of sections 0 to 20 that is a profile.
 void selectDefaultProfile(vellum::IVellumKeyedStore& preferences)
@@ -186,7 +160,7 @@ void CCombinedReportHandler::Print(com::IDispatch* pDispNoahPrint)
     report.CurvePrefs(curvePrefs);
     report.DataLayer(data);
     report.LanguageLoader(texts);
-    setClientFields(report, *server);
+    SetReportClientFields(report, *server);
     if (actions[0]) report.DateOfEval(GetDateOfEvaluation(*notes));
     notes->put_Category(kCommentsCategory);
     notes->put_Section(kCommentsSection);

@@ -35,6 +35,7 @@ struct DocumentTestAccess {
         document.m_previousActionCount = count;
     }
     static void UpdateCommandStates(docAudiogramModule& document) { document.UpdateCommandStates(); }
+    static vellum::IVellumKeyedStore& Notes(docAudiogramModule& document) { return *document.m_notes; }
 };
 
 namespace testing {
