@@ -72,6 +72,36 @@ const Thresholds kRightEntered{{500, 10}, {1000, 15}, {2000, 25}, {4000, 35}};
 // The right ear's 1 kHz threshold, as the audiometer measures it.
 constexpr std::int32_t kRightMeasuredAt1000 = 45;
 
+// Whether the report's pure-tone charts (below their "Frequency" headings,
+// above the masking table and left of the legend) hold red and blue marks,
+// the right and left ears' symbols.
+bool ChartsHoldBothEarsMarks(const fs::path& pdf)
+{
+    const std::vector<platform::testing::PdfPage> pages = platform::testing::pdfPages(pdf);
+    if (pages.empty())
+        return false;
+    const platform::testing::PdfPage& page = pages.front();
+    const platform::testing::PdfWord* heading = page.find("Frequency");
+    const platform::testing::PdfWord* below = page.find("Effective");
+    const platform::testing::PdfWord* legend = page.find("Legend");
+    if (!heading || !below || !legend)
+        return false;
+    constexpr int kDotsPerInch = 100;
+    const auto pixels = [](double centimetres) { return static_cast<int>(centimetres / 2.54 * kDotsPerInch); };
+    const QRect charts(QPoint(0, pixels(heading->box.bottom())),
+                       QPoint(pixels(legend->box.left()) - 1, pixels(below->box.top()) - 1));
+    const QImage image = platform::testing::pdfPageImage(pdf, kDotsPerInch, 1, charts);
+    int red = 0;
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            red += colour.red() > 160 && colour.green() < 96 && colour.blue() < 96;
+            blue += colour.blue() > 160 && colour.red() < 96 && colour.green() < 96;
+        }
+    return red > 20 && blue > 20;
+}
+
 // The test-data table's column of each frequency.
 const std::map<std::int32_t, int> kTableColumn{{500, 2}, {1000, 4}, {2000, 6}, {4000, 8}};
 
@@ -198,6 +228,26 @@ protected:
         QCoreApplication::processEvents();
     }
 
+    // File > Print, the print dialog answered with the built-in PDF printer:
+    // the one file it printed, or none.
+    fs::path PrintedByFileMenu(docAudiogramModule& document)
+    {
+        const fs::path folder = platform::print::builtInPrinterSettings().folder;
+        const auto files = [&folder] {
+            std::vector<fs::path> found;
+            if (fs::exists(folder))
+                for (const auto& entry : fs::directory_iterator(folder))
+                    found.push_back(entry.path());
+            return found;
+        };
+        const std::size_t before = files().size();
+        responder.queue(platform::ui::reply::Printer{platform::print::builtInPrinterSettings().name});
+        document.Menus().mnuFilePrint->trigger();
+        const std::vector<fs::path> after = files();
+        EXPECT_EQ(after.size(), before + 1) << "one printed report";
+        return after.size() == before + 1 ? after.back() : fs::path();
+    }
+
     // The message boxes that the responder answered.
     std::vector<std::string> MessageBoxes() const
     {
@@ -272,6 +322,15 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
     EXPECT_FALSE(document->tbrMain().Enabled("Save"));
     EXPECT_EQ(AirThresholds(*document->oPureTone().DataLayer(), kLeft), kLeftEntered);
     EXPECT_EQ(AirThresholds(*document->oPureTone().DataLayer(), kRight), kRightEntered);
+
+    // Printed on the built-in PDF printer.
+    const fs::path printed = PrintedByFileMenu(*document);
+    ASSERT_FALSE(printed.empty()) << "File > Print printed no report";
+    const std::string text = platform::testing::pdfText(printed);
+    for (const std::string& part : {std::string("Smith, Ann Marie"), testing::DayText(std::floor(kDayD.days)),
+                                    english.LoadResString2(TR_HEARING_EVALUATION), english.LoadResString2(TR_PURETONE)})
+        EXPECT_NE(text.find(part), std::string::npos) << "the report lacks \"" << part << "\":\n" << text;
+    EXPECT_TRUE(ChartsHoldBothEarsMarks(printed)) << "the report's pure-tone charts show no thresholds";
 
     window->closeModule();
     EXPECT_EQ(MessageBoxes(), std::vector<std::string>{});
