@@ -9,6 +9,7 @@
 #include "module/core/CLangLoader.h"
 #include "module/core/KeyedStatusBar.h"
 #include "module/core/KeyedToolBar.h"
+#include "module/core/MenuControlArray.h"
 #include "module/core/PreferenceValues.h"
 #include "module/core/TextResources.h"
 #include "module/core/docAudiogramModule.h"
@@ -26,6 +27,7 @@
 #include "host/window/HostWindow.h"
 #include "host/window/RecordView.h"
 #include "installer/BrisanceSetup.h"
+#include "tools/instrument-sim/AudiometerRecords.h"
 #include "tools/instrument-sim/Instrument.h"
 
 #include "platform/com/Creation.h"
@@ -49,6 +51,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace brisance {
@@ -147,6 +150,37 @@ std::string Transcription(const CLangLoader& texts, double dayOfEvaluation)
     return text.left(64).toStdString();
 }
 
+// The chart position of a frequency in the current profile's pure-tone charts.
+double ChartPosition(std::int32_t frequency)
+{
+    CPureToneChartMaps positions;
+    SetChartMapsFromGraphOptions(positions, PreferenceNumber(*ModuleGlobals::PreferenceStore(), "PTGraphOptions"));
+    positions.Initialize();
+    return positions.ConvertAudioXToChartX(frequency);
+}
+
+bool Interactive(CPureTone& view, int chart)
+{
+    lumenplot::VARIANT_BOOL value = lumenplot::VARIANT_FALSE;
+    view.chtEar(chart).chart().get_InteractiveMode(&value);
+    return value != lumenplot::VARIANT_FALSE;
+}
+
+// Whether the chart shows red, the right ear's colour, around a threshold.
+bool ChartShowsMarkAt(CPureTone& view, int chart, std::int32_t frequency, std::int32_t level)
+{
+    QCoreApplication::processEvents();
+    const QImage image = view.chtEar(chart).widget()->grab().toImage();
+    const QPoint at = testing::ChartPixel(view, chart, ChartPosition(frequency), level);
+    int red = 0;
+    for (int y = at.y() - 5; y <= at.y() + 5; ++y)
+        for (int x = at.x() - 5; x <= at.x() + 5; ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            red += colour.red() > 160 && colour.green() < 96 && colour.blue() < 96;
+        }
+    return red > 5;
+}
+
 // The ear that a chart of the pure-tone view shows, one chart per ear.
 std::int32_t EarOfChart(const CPureTone& view, int chart)
 {
@@ -234,13 +268,9 @@ protected:
         ASSERT_NE(air, nullptr) << "the palette offers no air-conduction test";
         QTest::mouseClick(air, Qt::LeftButton, {}, QPoint(air->width() / 4, air->height() / 2));
 
-        CPureToneChartMaps positions;
-        vellum::IVellumKeyedStore& profile = *ModuleGlobals::PreferenceStore();
-        SetChartMapsFromGraphOptions(positions, PreferenceNumber(profile, "PTGraphOptions"));
-        positions.Initialize();
         for (const int chart : {0, 1})
             for (const auto& [frequency, level] : EarOfChart(view, chart) == kLeft ? kLeftEntered : kRightEntered)
-                testing::ClickChart(view, chart, positions.ConvertAudioXToChartX(frequency), level);
+                testing::ClickChart(view, chart, ChartPosition(frequency), level);
     }
 
     // Double-clicks the action's row in the host window's record view.
@@ -283,14 +313,13 @@ protected:
         return after.size() == before + 1 ? after.back() : fs::path();
     }
 
-    // The message boxes that the responder answered.
-    std::vector<std::string> MessageBoxes() const
+    // What the responder recorded: each dialog's kind and its text.
+    std::vector<std::pair<platform::ui::DialogKind, std::string>> Shown() const
     {
-        std::vector<std::string> texts;
-        for (const platform::ui::ShownDialog& shown : responder.shown())
-            if (shown.kind == platform::ui::DialogKind::MessageBox)
-                texts.push_back(shown.text);
-        return texts;
+        std::vector<std::pair<platform::ui::DialogKind, std::string>> shown;
+        for (const platform::ui::ShownDialog& dialog : responder.shown())
+            shown.emplace_back(dialog.kind, dialog.text);
+        return shown;
     }
 
     static inline const host::Date kBirthDay = 22000.0;  // 25 March 1960
@@ -340,7 +369,7 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
     EXPECT_EQ(first.description, english.LoadResString2(TR_NEW_AUDIOGRAM));
     EXPECT_EQ(StoredThresholds(first, kRight), kRightEntered);
     window->closeModule();
-    EXPECT_EQ(MessageBoxes(), std::vector<std::string>{}) << "closing a saved document asks nothing";
+    EXPECT_TRUE(Shown().empty()) << "closing a saved document asks nothing";
 
     // The next day, the saved audiogram opens read-only from the record.
     clock.set(kDayAfter);
@@ -366,18 +395,47 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
         EXPECT_NE(text.find(part), std::string::npos) << "the report lacks \"" << part << "\":\n" << text;
     EXPECT_TRUE(ChartsHoldBothEarsMarks(printed)) << "the report's pure-tone charts show no thresholds";
 
-    // A new audiogram based on the read-only one: the prompt that a press on
-    // its chart brings.
+    // A measurement started from the Audiometer menu: the read-only prompt
+    // comes first, and a new audiogram based on this one goes on to start it.
+    MenuControlArray& instruments = *document->Menus().mnuSonvaleDevice;
+    // The driver's name as its registration gives it.
+    const std::string startMarlet = english.LoadResString(TR_START) + " Marlet driver";
+    ASSERT_EQ(instruments.Caption(0), startMarlet);
     {
         platform::testing::ModalDialogs dialogs;
         dialogs.answer<frmReadOnlyMsg>([](frmReadOnlyMsg& prompt) {
             platform::testing::click(prompt.optChoice[0]);
             QTest::mouseClick(prompt.cmdOK, Qt::LeftButton);
         });
-        testing::ClickChart(document->oPureTone(), 0, testing::k1000Hz, 40);
+        instruments.Action(0).trigger();
     }
     ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeNew);
     ASSERT_NO_FATAL_FAILURE(Activate());
+    CPureTone& measuring = document->oPureTone();
+    EXPECT_FALSE(Interactive(measuring, 0) || Interactive(measuring, 1)) << "the charts still take the mouse";
+    EXPECT_TRUE(instruments.Enabled(0)) << "the running driver's item stops it";
+    EXPECT_FALSE(document->Menus().mnuToolsSonvale->isEnabled());
+
+    // The audiometer measures the right ear at 1 kHz anew.
+    audiometer->send(sim::tonePoint({.routingPair = 2, .levelA = kRightMeasuredAt1000 * 10}));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return AirThresholds(*measuring.DataLayer(), kRight)[1000] == kRightMeasuredAt1000; }, 10000))
+        << "the measured threshold did not reach the data";
+    Thresholds measured = kRightEntered;
+    measured[1000] = kRightMeasuredAt1000;
+    EXPECT_EQ(AirThresholds(*measuring.DataLayer(), kRight), measured);
+    const int rightChart = EarOfChart(measuring, 0) == kRight ? 0 : 1;
+    EXPECT_EQ(TableThresholds(measuring, rightChart), measured);
+    EXPECT_TRUE(ChartShowsMarkAt(measuring, rightChart, 1000, kRightMeasuredAt1000));
+    EXPECT_FALSE(ChartShowsMarkAt(measuring, rightChart, 1000, kRightEntered.at(1000))) << "the entered mark stays";
+    EXPECT_TRUE(document->Menus().mnuEditUndo->isEnabled()) << "the measured point cannot be undone";
+    EXPECT_TRUE(document->tbrMain().Enabled("Undo"));
+
+    // A second click on the item stops the measurement.
+    instruments.Action(0).trigger();
+    EXPECT_TRUE(Interactive(measuring, 0) && Interactive(measuring, 1));
+    EXPECT_TRUE(instruments.Enabled(0));
+    EXPECT_TRUE(document->Menus().mnuToolsSonvale->isEnabled());
 
     // Saved beside the first audiogram, as a transcription of day D.
     QTest::keyClick(&*window, Qt::Key_S, Qt::ControlModifier);
@@ -389,10 +447,14 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
     EXPECT_EQ(std::floor(second.dateCreated), std::floor(kDayD.days));
     EXPECT_EQ(second.description, Transcription(english, std::floor(kDayD.days)));
     EXPECT_EQ(StoredThresholds(second, kLeft), kLeftEntered);
-    EXPECT_EQ(StoredThresholds(second, kRight), kRightEntered);
+    EXPECT_EQ(StoredThresholds(second, kRight), measured);
 
     window->closeModule();
-    EXPECT_EQ(MessageBoxes(), std::vector<std::string>{}) << "no message along the road";
+    // Along the road no message: only the print dialog and the prompt's sound.
+    const std::vector<std::pair<platform::ui::DialogKind, std::string>> expected{
+        {platform::ui::DialogKind::Print, platform::print::builtInPrinterSettings().name},
+        {platform::ui::DialogKind::Sound, "SystemQuestion"}};
+    EXPECT_EQ(Shown(), expected);
 }
 
 }  // namespace
