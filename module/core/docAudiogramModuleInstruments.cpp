@@ -129,6 +129,9 @@ void docAudiogramModule::EnableOtherInstrumentCommands(std::int32_t Index, bool 
 
 void docAudiogramModule::mnuToolsSonvale_Click()
 {
+    // An initialisation that failed before the link was made leaves nothing to set up.
+    if (!m_sonvale)
+        return;
     {
         frmSonvaleSelection dialog(this);
         dialog.AudiController(m_sonvale);
