@@ -124,6 +124,8 @@ void docAudiogramModule::ConnectControls()
     ConnectInstrumentCommands();
     ConnectActionCommands();
     ConnectPrintCommands();
+    ConnectEvaluationCommands();
+    ConnectUnderlayCommands();
 }
 
 void docAudiogramModule::SetFrame(const platform::com::DocumentFrame* frame)
@@ -277,6 +279,7 @@ void docAudiogramModule::Terminate()
     m_terminated = true;
     if (m_globalsCreated)
         ReleaseModuleGlobals();
+    m_underlayFile.Remove();
     SetFrame(nullptr);
 }
 

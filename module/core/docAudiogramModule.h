@@ -17,6 +17,7 @@
 #include "module/core/ActionGroup.h"
 #include "module/core/CLanguages.h"
 #include "module/core/DocumentMenus.h"
+#include "module/core/DocumentUnderlayFile.h"
 #include "PelmSonvale/ISonvaleController.h"
 #include "host/HostInterfaces.h"
 #include "vellum/IVellumDataLayer.h"
@@ -283,6 +284,40 @@ private:
     std::unique_ptr<SonvaleEvents> m_instrumentLink;
     friend struct InstrumentTestAccess;
 
+    // Date of evaluation, properties and report comments
+    // (docAudiogramModuleEvaluation.cpp); underlays, palette configuration and
+    // help (docAudiogramModuleUnderlays.cpp).
+    void ConnectEvaluationCommands();
+    void EditDateOfEvaluation();
+    void mnuFileProperties_Click();
+    void mnuReportComments_Click();
+    // The "DATE" panel edits the date of evaluation, unless the document is
+    // read-only.
+    void sbrMain_PanelDblClick(const std::string& Key);
+    // The chosen day as the stored date of evaluation, shown in the date panel.
+    void StoreDateOfEvaluation(platform::runtime::Date stored, platform::runtime::Date chosen);
+    // An accepted change of the notes store's date, description or comments:
+    // in a document that can be saved, a change that closing asks to save.
+    void MarkNotesChanged();
+    void ConnectUnderlayCommands();
+    void mnuViewUnderlay_Click(std::int32_t Index);
+    // Underlay Index (0 severity of loss, 1 speech spectrum, 2 audibility
+    // index) on the pure-tone charts, its element alone ticked; without Force
+    // the ticked element's underlay is taken away instead.
+    void ShowPureToneUnderlay(std::int32_t Index, bool Force);
+    // Ticks the underlay element alone; -1 ticks none.
+    void CheckPureToneUnderlay(std::int32_t Index);
+    // The underlays that a profile's "PTGraphOptions" and "SPGraphOptions" choose.
+    void ShowProfilePureToneUnderlay(std::int32_t graphOptions);
+    void ShowProfileSpeechUnderlay(std::int32_t graphOptions);
+    // Index 0 to 3 the speech chart's underlays 1 to 4, any other none;
+    // without Show the speech chart's picture is taken away.
+    void SetSpeechUnderlay(std::int32_t Index, bool Show);
+    // The palette dialog of the shown view; nothing on the impedance tab.
+    void ConfigureCurrentTestPalette();
+    // The help of the chosen language at its default topic.
+    void ShowHelpTopics();
+
     // The server is reached through this pair only.
     const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }
     void ModServ(host::ComPtr<host::IModuleServer> server) { m_oModServ = std::move(server); }
@@ -336,6 +371,8 @@ private:
     bool m_terminated = false;
     // The host refused a write of the user's preferences and was told so.
     bool m_preferencesRefusalShown = false;
+    // The picture under this document's pure-tone charts.
+    DocumentUnderlayFile m_underlayFile;
 };
 
 }  // namespace brisance

@@ -87,6 +87,8 @@ void docAudiogramModule::tbrMain_ButtonClick(const std::string& Key)
         {"ZoomNormal", [this] { RestoreNormalZoom(); }},
         {"SingleGraph", [this] { SetGraphMode(0); }},
         {"DualGraph", [this] { SetGraphMode(1); }},
+        {"AddRemoveTest", [this] { ConfigureCurrentTestPalette(); }},
+        {"Help", [this] { ShowHelpTopics(); }},
     };
     for (const auto& [key, command] : commands)
         if (Key == key) {

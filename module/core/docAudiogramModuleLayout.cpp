@@ -190,7 +190,10 @@ bool docAudiogramModule::KeyDown(const QKeyEvent& event)
         if (shift == Qt::ControlModifier && key == Qt::Key_F4)
             return true;
     }
-    // F1 belongs to the help command.
+    if (key == Qt::Key_F1) {
+        ShowHelpTopics();
+        return true;
+    }
     if (shift == (Qt::ControlModifier | Qt::AltModifier) && key == Qt::Key_M) {
         for (QPushButton* button : m_cmdTemp)
             button->setVisible(true);

@@ -97,7 +97,7 @@ void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore& stor
     table.UnMeasurableText(viewTexts->LoadResString(TR_UNM));
     const std::int32_t graphOptions = PreferenceNumber(store, "PTGraphOptions");
     table.ShowFullRange((graphOptions & 32) == 0);
-    // The pure-tone underlay that the graph options choose is shown here.
+    ShowProfilePureToneUnderlay(graphOptions);
     const std::int32_t rows = PreferenceNumber(store, "PTTestDataRows");
     table.ConfigureAsPureToneTable(rows & 1, rows & 2, rows & 4);
 
@@ -122,8 +122,9 @@ void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore& stor
     // buttons of the profile before.
     FillCurvePalette(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems(), true);
     if (m_oSpeech->Mode() == 1) {
-        // The speech underlay that the graph options choose is shown here.
-        m_oSpeech->InitializeSpeechChart(PreferenceNumber(store, "SPGraphOptions"));
+        const std::int32_t speechOptions = PreferenceNumber(store, "SPGraphOptions");
+        ShowProfileSpeechUnderlay(speechOptions);
+        m_oSpeech->InitializeSpeechChart(speechOptions);
     } else {
         m_oSpeech->InitializeSpeechTables();
     }
