@@ -260,30 +260,6 @@ private:
     // of the shown data, a new empty one, or go on viewing. Only in mode 2.
     void picViewPort_MouseDown();
 
-    // The instrument menu and the link's set-up dialog
-    // (docAudiogramModuleInstruments.cpp). Whether a driver runs is asked of
-    // the link at every click; the menu keeps no state of its own.
-    void ConnectInstrumentCommands();
-    // Subscribes to the link controller's events that the document takes.
-    void ListenToInstrumentLink();
-    // One item "Start" + name per registered driver, its Tag the driver's
-    // Index; with none, element 0 alone, disabled.
-    void FillInstrumentMenu();
-    // Starts a measurement with the item's driver, or stops it when it runs.
-    void mnuSonvaleDevice_Click(std::int32_t Index);
-    void StartMeasurement(std::int32_t Index);
-    void StopMeasurement(std::int32_t Index);
-    // The driver whose Index the item's Tag holds.
-    platform::com::ComPtr<pelmsonvale::ISonvaleDriver> DriverOfInstrumentItem(std::int32_t Index) const;
-    // Every instrument item but the one of Index, and the set-up item.
-    void EnableOtherInstrumentCommands(std::int32_t Index, bool enabled);
-    void mnuToolsSonvale_Click();
-    // The controller read its list again for a new driver: the indexes the
-    // items' Tags hold may have changed.
-    void m_oAudi_SetupDone();
-    std::unique_ptr<SonvaleEvents> m_instrumentLink;
-    friend struct InstrumentTestAccess;
-
     // Date of evaluation, properties and report comments
     // (docAudiogramModuleEvaluation.cpp); underlays, palette configuration and
     // help (docAudiogramModuleUnderlays.cpp).
@@ -317,6 +293,30 @@ private:
     void ConfigureCurrentTestPalette();
     // The help of the chosen language at its default topic.
     void ShowHelpTopics();
+
+    // The instrument menu and the link's set-up dialog
+    // (docAudiogramModuleInstruments.cpp). Whether a driver runs is asked of
+    // the link at every click; the menu keeps no state of its own.
+    void ConnectInstrumentCommands();
+    // Subscribes to the link controller's events that the document takes.
+    void ListenToInstrumentLink();
+    // One item "Start" + name per registered driver, its Tag the driver's
+    // Index; with none, element 0 alone, disabled.
+    void FillInstrumentMenu();
+    // Starts a measurement with the item's driver, or stops it when it runs.
+    void mnuSonvaleDevice_Click(std::int32_t Index);
+    void StartMeasurement(std::int32_t Index);
+    void StopMeasurement(std::int32_t Index);
+    // The driver whose Index the item's Tag holds.
+    platform::com::ComPtr<pelmsonvale::ISonvaleDriver> DriverOfInstrumentItem(std::int32_t Index) const;
+    // Every instrument item but the one of Index, and the set-up item.
+    void EnableOtherInstrumentCommands(std::int32_t Index, bool enabled);
+    void mnuToolsSonvale_Click();
+    // The controller read its list again for a new driver: the indexes the
+    // items' Tags hold may have changed.
+    void m_oAudi_SetupDone();
+    std::unique_ptr<SonvaleEvents> m_instrumentLink;
+    friend struct InstrumentTestAccess;
 
     // The server is reached through this pair only.
     const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }
