@@ -6,7 +6,6 @@
 #include "host/HostContext.h"
 #include "host/HostErrors.h"
 #include "host/HostServer.h"
-#include "host/window/DemoData.h"
 #include "host/window/HostWindow.h"
 
 #include "platform/print/Printers.h"
@@ -23,6 +22,16 @@ namespace {
 
 using namespace host;
 
+// On the demo client that the main job makes (scripts/run.sh, brisance-demo).
+constexpr const char* kExamples = R"(
+Examples:
+  brisance-host --client 1001
+      Opens the window on the demo client.
+  brisance-host --client 1001 --print-action 2,1 --pdf report.pdf
+      Prints the combined report of the first action of the demo client's
+      second session to report.pdf, without a window.
+)";
+
 // The user with these initials, added when missing.
 RowId userWithInitials(HostDatabase& database, const std::string& initials)
 {
@@ -38,8 +47,6 @@ std::optional<RowId> clientWithNumber(HostDatabase& database, const std::string&
     return std::nullopt;
 }
 
-// Says why the host cannot start; on a screen also in a message box (never
-// offscreen, where nobody could answer it).
 // The action at "<session index>,<action index>" of the client.
 RowId actionAt(HostDatabase& database, RowId client, const QString& position)
 {
@@ -56,6 +63,8 @@ RowId actionAt(HostDatabase& database, RowId client, const QString& position)
     return action->id;
 }
 
+// Says why the host cannot start; on a screen also in a message box (never
+// offscreen, where nobody could answer it).
 int fail(const std::string& message)
 {
     std::cerr << "brisance-host: " << message << '\n';
@@ -86,11 +95,9 @@ int main(int argc, char** argv)
     const QCommandLineOption user({QStringLiteral("u"), QStringLiteral("user")},
                                   QStringLiteral("Work as the user with these initials (added when missing)."),
                                   QStringLiteral("initials"));
-    const QCommandLineOption demo(QStringLiteral("seed-demo"),
-                                  QStringLiteral("Add the demo client with a few sessions (once) and select it."));
     const QCommandLineOption printAction(
         QStringLiteral("print-action"),
-        QStringLiteral("Print the combined report of the selected client's action (session and action index, "
+        QStringLiteral("Print the combined report of the selected client's action (session and action number, "
                        "\"2,1\") and exit."),
         QStringLiteral("session,action"));
     const QCommandLineOption pdf(QStringLiteral("pdf"),
@@ -98,16 +105,20 @@ int main(int argc, char** argv)
                                  QStringLiteral("file"));
     const QCommandLineOption platform(QStringLiteral("platform"), QStringLiteral("The Qt platform plugin to use."),
                                       QStringLiteral("name"));
-    parser.addOptions({help, database, client, user, demo, printAction, pdf, platform});
+    parser.addOptions({help, database, client, user, printAction, pdf, platform});
     if (!parser.parse(arguments)) {
         std::cerr << "brisance-host: " << parser.errorText().toStdString() << "\n";
         return 2;
     }
     if (parser.isSet(help)) {
-        std::cout << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("brisance-host")).toStdString();
+        std::cout << parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("brisance-host")).toStdString()
+                  << kExamples;
         return 0;
     }
 
+    // Printing needs no display: without a platform chosen it runs offscreen.
+    if (parser.isSet(printAction) && !parser.isSet(platform) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
     try {
@@ -124,17 +135,19 @@ int main(int argc, char** argv)
             context.setDatabase(std::make_shared<HostDatabase>(parser.value(database).toStdString()));
         HostDatabase& db = *context.database();
         if (parser.isSet(user)) context.user = userWithInitials(db, parser.value(user).toStdString());
-        if (db.users().empty()) context.user = userWithInitials(db, "ADM");
+        // As in the window, the first user works unless another is named: a
+        // report printed without a user would have none of the user's tests.
+        if (!context.user)
+            context.user = db.users().empty() ? userWithInitials(db, "ADM") : db.users().front().id;
 
         std::optional<RowId> selected;
-        if (parser.isSet(demo)) selected = seedDemoClient(db);
         if (parser.isSet(client)) {
             selected = clientWithNumber(db, parser.value(client).toStdString());
             if (!selected) return fail("no client has the number " + parser.value(client).toStdString());
         }
 
         if (parser.isSet(printAction)) {
-            if (!selected) return fail("--print-action needs a client (--client or --seed-demo)");
+            if (!selected) return fail("--print-action needs a client (--client)");
             const std::string printer = parser.isSet(pdf) ? platform::print::builtInPrinterSettings().name : "";
             const std::string written = printCombinedReport(actionAt(db, *selected, parser.value(printAction)), printer,
                                                             parser.value(pdf).toStdString());

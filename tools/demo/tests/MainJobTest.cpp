@@ -1,0 +1,307 @@
+// The main job as a new user meets it: a fresh machine root set up by the
+// main job's own script (servers registered, driver entered, module installed
+// by BrisanceSetup, demo client recorded through the module), the host window
+// opened on the demo client with the module started on each of its actions,
+// and the headless print of the combined report.
+
+#include "tools/demo/DemoAudiograms.h"
+#include "tools/demo/DemoClient.h"
+
+#include "module/core/MenuControlArray.h"
+#include "module/core/docAudiogramModule.h"
+#include "module/panels/IPTATable.h"
+#include "module/panels/TableView.h"
+#include "module/panels/TolvEditGrid.h"
+#include "module/views/CPureTone.h"
+#include "module/views/SitedChart.h"
+
+#include "host/HostContext.h"
+#include "host/HostDatabase.h"
+#include "host/window/HostWindow.h"
+#include "host/window/RecordView.h"
+
+#include "PelmSonvale/ClassIds.h"
+#include "PelmSonvale/ISonvaleController.h"
+#include "PelmTolvaneChart/IChart.h"
+#include "platform/com/Creation.h"
+#include "platform/com/HResult.h"
+#include "platform/machine/MachineRoot.h"
+#include "platform/registry/Profile.h"
+#include "platform/runtime/Dates.h"
+#include "platform/testing/PdfPages.h"
+#include "vellum/VellumValues.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+using brisance::docAudiogramModule;
+namespace fs = std::filesystem;
+
+struct Finished {
+    int status;
+    std::string output;
+};
+
+// Runs a shell command, its standard error with its output.
+Finished run(const std::string& command)
+{
+    Finished result{-1, {}};
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return result;
+    std::array<char, 4096> buffer{};
+    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
+        result.output.append(buffer.data(), read);
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+class MainJobTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const Finished setUp = run(quoted(MAIN_JOB_SETUP) + " " + quoted(BRISANCE_PROGRAM_DIR));
+        ASSERT_EQ(setUp.status, 0) << "the main job's set-up failed:\n" << setUp.output;
+        for (const host::ClientRecord& client : database().clients())
+            if (client.clientNo == demo::kDemoClientNo) demoClient = client.id;
+        ASSERT_NE(demoClient, 0) << "no demo client after the set-up:\n" << setUp.output;
+    }
+
+    static host::HostDatabase& database() { return *host::HostContext::current().database(); }
+
+    host::RowId demoClient = 0;
+};
+
+// The ids of the lines on a chart.
+std::vector<std::int32_t> lineIds(brisance::SitedChart& chart)
+{
+    platform::com::ComPtr<lumenplot::ILines> lines;
+    chart.chart().get_Lines(lines.put());
+    platform::com::ComPtr<platform::com::IUnknown> walk;
+    lines->get__NewEnum(walk.put());
+    std::vector<std::int32_t> ids;
+    platform::runtime::Variant line;
+    while (walk.as<platform::com::IEnumVARIANT>()->Next(1, &line, nullptr) == platform::com::S_OK) {
+        std::int32_t id = 0;
+        line.toObject().as<lumenplot::ILine>()->get_LineID(&id);
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+// The texts of one row of the pure-tone table's grids, both ears in turn.
+std::vector<std::string> tableRow(brisance::CPureTone& view, std::int32_t row)
+{
+    std::vector<std::string> cells;
+    for (const brisance::TolvEditGrid* grid : view.TestDataPanel()->findChildren<brisance::TolvEditGrid*>())
+        for (std::int32_t column = 0; column < 11; ++column) cells.push_back(grid->GetCellText(column, row));
+    return cells;
+}
+
+constexpr int kDotsPerInch = 100;
+
+QPoint toPixels(const QPointF& centimetres)
+{
+    return (centimetres / 2.54 * kDotsPerInch).toPoint();
+}
+
+// The printed audiograms, left to right: from below each title "Frequency in
+// Hertz (Hz)" down to the masking table, 3.3 cm to each side of the title's
+// middle (the charts stand 6.75 cm apart).
+std::vector<QRect> chartAreas(const platform::testing::PdfPage& page)
+{
+    const platform::testing::PdfWord* table = page.find("Effective");
+    std::vector<QRect> areas;
+    for (const platform::testing::PdfWord& word : page.words) {
+        if (word.text != "Frequency" || !table) continue;
+        const double middle = word.box.left() + 2.0;
+        areas.push_back(QRect(toPixels({middle - 3.3, word.box.bottom()}), toPixels({middle + 3.3, table->box.top()})));
+    }
+    std::sort(areas.begin(), areas.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
+    return areas;
+}
+
+// Pixels in the area that are plainly red (ink > 0) or plainly blue (ink < 0).
+int pixelsOfInk(const QImage& image, const QRect& area, int ink)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.valid(x, y) ? image.pixel(x, y) : qRgb(255, 255, 255);
+            const int strong = ink > 0 ? qRed(pixel) : qBlue(pixel);
+            const int weak = ink > 0 ? std::max(qGreen(pixel), qBlue(pixel)) : std::max(qRed(pixel), qGreen(pixel));
+            if (strong > 200 && weak < 90) ++count;
+        }
+    }
+    return count;
+}
+
+// The rows of the area that a line crosses over two fifths of its width: the grid.
+int gridLines(const QImage& image, const QRect& area)
+{
+    int lines = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        int dark = 0;
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.valid(x, y) && qGray(image.pixel(x, y)) < 240) ++dark;
+        if (dark > area.width() * 2 / 5) ++lines;
+    }
+    return lines;
+}
+
+TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActions)
+{
+    host::HostWindow window;
+    ASSERT_TRUE(window.selectClient(demoClient));
+    const QTreeWidget& record = *window.recordView();
+    ASSERT_EQ(record.topLevelItemCount(), static_cast<int>(std::size(demo::kVisits)));
+
+    // The averages of 500 Hz to 2 kHz, right and left, as the visits' loss grows.
+    const std::pair<const char*, const char*> averages[] = {{"28", "18"}, {"30", "20"}, {"32", "22"}};
+    const auto sessions = database().sessions(demoClient);
+    for (std::size_t visit = 0; visit < sessions.size(); ++visit) {
+        const auto actions = database().actions(sessions[visit].id);
+        ASSERT_EQ(actions.size(), 3u) << "an audiogram and each ear's impedance, visit " << visit + 1;
+        EXPECT_EQ(record.topLevelItem(static_cast<int>(visit))->childCount(), 3);
+        for (const host::ActionRecord& action : actions) {
+            const std::string which = "visit " + std::to_string(visit + 1) + ", " + action.description;
+            EXPECT_EQ(std::floor(action.dateCreated), std::floor(sessions[visit].date)) << which;
+            window.startModule(action.id);
+            auto* document = window.findChild<docAudiogramModule*>();
+            ASSERT_NE(document, nullptr) << which << ": " << window.moduleArea()->text().toStdString();
+            brisance::CPureTone& pureTone = document->oPureTone();
+            vellum::IVellumDataLayer& data = *pureTone.DataLayer();
+            EXPECT_EQ(data.get_PureToneCurves()->get_Count(), 8) << which << ": air, bone and reflexes of both ears";
+            EXPECT_EQ(data.get_SpeechCurves()->get_Count(), 6) << which;
+            EXPECT_EQ(data.get_Tympanograms()->get_Count(), 2) << which;
+
+            EXPECT_EQ(document->Menus().mnuFilePastAction->Count(), 3) << which << ": every visit's audiogram";
+            EXPECT_EQ(document->Menus().mnuViewPrevAction->Count(), 3) << which << ": every visit's audiogram";
+            for (int chart = 0; chart < 2; ++chart)
+                EXPECT_GE(lineIds(pureTone.chtEar(chart)).size(), 2u) << which << ": air and bone on chart " << chart;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), averages[visit].first) << which;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACLeftAverage(), averages[visit].second) << which;
+            // The table: the right ear's grid, then the left's, 250 Hz in column 1.
+            const std::vector<std::string> levels = tableRow(pureTone, 0);
+            const std::vector<std::string> masking = tableRow(pureTone, 1);
+            ASSERT_EQ(levels.size(), 22u) << which;
+            const int shift = demo::kVisits[visit].highFrequencyDb;
+            EXPECT_EQ(levels[1], "15") << which;
+            EXPECT_EQ(levels[6], std::to_string(40 + shift)) << which << ": right, 2 kHz";
+            EXPECT_EQ(masking[6], "60") << which << ": right, 2 kHz, masked";
+            EXPECT_EQ(masking[4], "") << which << ": right, 1 kHz, unmasked";
+            EXPECT_EQ(levels[11 + 6], std::to_string(25 + shift)) << which << ": left, 2 kHz";
+            EXPECT_EQ(levels[11 + 10], "NR") << which << ": left, 8 kHz, no response";
+            window.closeModule();
+        }
+    }
+}
+
+TEST_F(MainJobTest, TheLinkServerFindsTheDriverWhichNamesTheDemosTwoInstruments)
+{
+    const auto controller = platform::com::create<pelmsonvale::ISonvaleController>(pelmsonvale::kSonvaleControllerClsid);
+    ASSERT_EQ(controller->LoadInstalledDrivers(), platform::com::S_OK);
+    platform::com::ComPtr<pelmsonvale::ISonvaleDrivers> drivers;
+    ASSERT_EQ(controller->get_RegisteredDrivers(drivers.put()), platform::com::S_OK);
+    platform::com::ComPtr<pelmsonvale::ISonvaleDriver> marlet;
+    bool found = false;
+    ASSERT_EQ(drivers->FindByType("MRL", marlet.put(), &found), platform::com::S_OK);
+    ASSERT_TRUE(found);
+    std::string name;
+    marlet->get_Name(&name);
+    EXPECT_EQ(name, "Marlet") << "the document's instrument menu offers \"Start " << name << "\"";
+
+    // The ports that the simulator is started on.
+    const platform::registry::Profile settings("Pelmworks", "marlet");
+    const struct {
+        const char* modelEntry;
+        const char* model;
+        const char* port;
+    } instruments[] = {{"Model", "Tessil", "COM1"}, {"Model2", "Quorrel v2", "COM2"}};
+    for (const auto& instrument : instruments) {
+        EXPECT_EQ(settings.getString("Default", instrument.modelEntry, ""), instrument.model);
+        EXPECT_EQ(settings.getString(instrument.model, "Port", ""), instrument.port) << instrument.model;
+    }
+}
+
+// The arguments of the example of --help that prints a report.
+std::string printExample(const std::string& help)
+{
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        const auto at = line.find("brisance-host ");
+        if (at != std::string::npos && line.find("--print-action") != std::string::npos)
+            return line.substr(at + std::string("brisance-host ").size());
+    }
+    return {};
+}
+
+TEST_F(MainJobTest, TheHelpsPrintExampleWritesTheCombinedReportOfADemoActionWithoutAWindow)
+{
+    const fs::path host = fs::path(BRISANCE_PROGRAM_DIR) / "brisance-host";
+    const Finished help = run(quoted(host) + " --help");
+    std::string example = printExample(help.output);
+    const auto file = example.find("report.pdf");
+    ASSERT_NE(file, std::string::npos) << "--help shows how to print a report: " << help.output;
+
+    const fs::path pdf = platform::machine::root() / "report.pdf";
+    example.replace(file, std::string("report.pdf").size(), quoted(pdf));
+    const Finished print = run("cd " + quoted(platform::machine::root()) + " && env -u QT_QPA_PLATFORM " + quoted(host) +
+                               " " + example);
+    ASSERT_EQ(print.status, 0) << example << ": " << print.output;
+    EXPECT_NE(print.output.find(pdf.string()), std::string::npos) << "it says where the report is: " << print.output;
+
+    const auto session = database().sessionAt(demoClient, 2);
+    const auto action = database().actionAt(session->id, 1);
+    const std::string text = platform::testing::pdfText(pdf);
+    const std::string date = platform::runtime::shortDateText(platform::runtime::Date{action->dateCreated});
+    EXPECT_NE(text.find("Combined report: Demo, Alex (1001), " + date), std::string::npos) << text;
+    EXPECT_NE(text.find("Client Name: Demo, Alex J"), std::string::npos) << text;
+    EXPECT_NE(text.find("Date of Evaluation: " + platform::runtime::dateText(platform::runtime::Date{action->dateCreated})),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("60     60      60     60     60"), std::string::npos) << "the right ear's masking levels: " << text;
+
+    // The right ear's chart stands left of the left ear's: each has its grid
+    // and the symbols of its own ear alone, red for the right, blue for the left.
+    const auto pages = platform::testing::pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    const QImage page = platform::testing::pdfPageImage(pdf, kDotsPerInch);
+    const std::vector<QRect> charts = chartAreas(pages[0]);
+    ASSERT_EQ(charts.size(), 2u) << text;
+    constexpr int kRed = 1;
+    constexpr int kBlue = -1;
+    EXPECT_GE(gridLines(page, charts[0]), 10);
+    EXPECT_GE(gridLines(page, charts[1]), 10);
+    EXPECT_GE(pixelsOfInk(page, charts[0], kRed), 50) << "the right ear's symbols";
+    EXPECT_EQ(pixelsOfInk(page, charts[0], kBlue), 0);
+    EXPECT_GE(pixelsOfInk(page, charts[1], kBlue), 50) << "the left ear's symbols";
+    EXPECT_EQ(pixelsOfInk(page, charts[1], kRed), 0);
+
+    const Finished again = run(quoted(fs::path(BRISANCE_PROGRAM_DIR) / "brisance-demo"));
+    EXPECT_EQ(again.status, 0) << again.output;
+    EXPECT_NE(again.output.find("was there already"), std::string::npos) << again.output;
+    EXPECT_EQ(database().sessions(demoClient).size(), std::size(demo::kVisits)) << "a second run adds nothing";
+}
+
+}  // namespace
