@@ -40,17 +40,11 @@ using platform::testing::ModalDialogs;
 using testing::kTodayDay;
 using testing::kYesterday;
 
-constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
-
-class DocumentInstrumentsTest : public testing::DocumentTest {
+class DocumentInstrumentsTest : public testing::EnglishDocumentTest {
 protected:
     void SetUp() override
     {
-        testing::DocumentTest::SetUp();
-        host.setLanguage(1033);
-        host.setRunningModule(host::testing::kAudiogramModule);
-        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
-        SelectClientWithSession();
+        testing::EnglishDocumentTest::SetUp();
         fake.script("ConnectResult", 1);
     }
 
@@ -150,7 +144,6 @@ protected:
         });
     }
 
-    CLangLoader english;
     FakeDriverControl fake{FAKE_DRIVER_PATH};
 };
 

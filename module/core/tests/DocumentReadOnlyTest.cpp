@@ -24,19 +24,8 @@ using platform::testing::ModalDialogs;
 using testing::kTodayDay;
 using testing::kYesterday;
 
-constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
-
-class DocumentReadOnlyTest : public testing::DocumentTest {
+class DocumentReadOnlyTest : public testing::EnglishDocumentTest {
 protected:
-    void SetUp() override
-    {
-        testing::DocumentTest::SetUp();
-        host.setLanguage(1033);
-        host.setRunningModule(host::testing::kAudiogramModule);
-        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
-        SelectClientWithSession();
-    }
-
     // An audiogram made yesterday, with its date of evaluation and a note.
     docAudiogramModule& OpenYesterdays()
     {
@@ -74,7 +63,6 @@ protected:
         });
     }
 
-    CLangLoader english;
 };
 
 TEST_F(DocumentReadOnlyTest, APressOnADisabledChartAsksWithTheQuestionSound)

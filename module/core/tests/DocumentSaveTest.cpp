@@ -23,7 +23,6 @@ using host::testing::ActionSpec;
 using testing::kTodayDay;
 using testing::kYesterday;
 
-constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
 constexpr const char* kSaveFailed = "There was a problem saving to the NOAH System";
 const host::Date kStamp = kTodayDay + 0.25;
 
@@ -43,17 +42,8 @@ ActionSpec Impedance(std::int32_t ear)
             .privateData = impedance.data2, .dateCreated = kTodayDay, .timeStamp = kStamp};
 }
 
-class DocumentSaveTest : public testing::DocumentTest {
+class DocumentSaveTest : public testing::EnglishDocumentTest {
 protected:
-    void SetUp() override
-    {
-        testing::DocumentTest::SetUp();
-        host.setLanguage(1033);
-        host.setRunningModule(host::testing::kAudiogramModule);
-        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
-        SelectClientWithSession();
-    }
-
     // Opens the document on these actions of today's session, the first one shown.
     docAudiogramModule& OpenOn(const std::vector<ActionSpec>& specs)
     {
@@ -104,7 +94,6 @@ protected:
         return replaced.left(64).toStdString();
     }
 
-    CLangLoader english;
     std::vector<host::Action> shown;
 };
 

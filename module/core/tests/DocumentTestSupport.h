@@ -6,6 +6,7 @@
 
 #include "module/core/docAudiogramModule.h"
 #include "module/core/tests/ActionData.h"
+#include "module/core/tests/TextsTestSupport.h"
 #include "module/testing/RegisterServer.h"
 
 #include "host/testing/HostFixture.h"
@@ -107,6 +108,22 @@ protected:
     std::optional<host::Session> session;
     QWidget frame;
     std::unique_ptr<docAudiogramModule> document;
+};
+
+// The running audiogram module in English, the English texts at hand for the
+// test, and a client with today's session selected.
+class EnglishDocumentTest : public DocumentTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(DocumentTest::SetUp());
+        host.setLanguage(1033);
+        host.setRunningModule(host::testing::kAudiogramModule);
+        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
+        SelectClientWithSession();
+    }
+
+    CLangLoader english;
 };
 
 }  // namespace testing

@@ -18,17 +18,11 @@ namespace {
 using testing::k1000Hz;
 using testing::k2000Hz;
 
-constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
-
-class DocumentUndoTest : public testing::DocumentTest {
+class DocumentUndoTest : public testing::EnglishDocumentTest {
 protected:
     void SetUp() override
     {
-        testing::DocumentTest::SetUp();
-        host.setLanguage(1033);
-        host.setRunningModule(host::testing::kAudiogramModule);
-        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
-        SelectClientWithSession();
+        testing::EnglishDocumentTest::SetUp();
         OpenDocument();
         frame.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
@@ -45,7 +39,6 @@ protected:
 
     bool UndoEnabled() const { return Undo().isEnabled() && document->tbrMain().Enabled("Undo"); }
 
-    CLangLoader english;
 };
 
 TEST_F(DocumentUndoTest, UndoTakesBackOnlyTheLastPlottedPoint)

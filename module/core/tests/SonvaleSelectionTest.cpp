@@ -34,20 +34,10 @@ using pelmsonvale::testing::registerDriver;
 using platform::testing::ModalDialogs;
 using platform::ui::DialogKind;
 
-constexpr const char* kEnglishLibrary = BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so";
 constexpr const char* kNote = "Press OK after installation to update the driver list.";
 
-class SonvaleSelectionTest : public testing::DocumentTest {
+class SonvaleSelectionTest : public testing::EnglishDocumentTest {
 protected:
-    void SetUp() override
-    {
-        testing::DocumentTest::SetUp();
-        host.setLanguage(1033);
-        host.setRunningModule(host::testing::kAudiogramModule);
-        ASSERT_TRUE(english.OpenResourceLibrary(kEnglishLibrary));
-        SelectClientWithSession();
-    }
-
     // Opens the set-up dialog from the Tools menu and hands it to the test
     // while it is open; OK ends it. The dialogs that it opens in turn are
     // answered as `more` queues them.
@@ -91,7 +81,6 @@ protected:
         return found;
     }
 
-    CLangLoader english;
     FakeDriverControl fake{FAKE_DRIVER_PATH};
 };
 
