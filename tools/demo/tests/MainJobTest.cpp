@@ -39,12 +39,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 
 namespace {
@@ -118,6 +120,9 @@ std::vector<std::string> tableRow(brisance::CPureTone& view, std::int32_t row)
     return cells;
 }
 
+// The averages of 500 Hz to 2 kHz of each visit, right and left, as the loss grows.
+constexpr std::pair<const char*, const char*> kAverages[] = {{"28", "18"}, {"30", "20"}, {"32", "22"}};
+
 constexpr int kDotsPerInch = 100;
 
 QPoint toPixels(const QPointF& centimetres)
@@ -125,20 +130,41 @@ QPoint toPixels(const QPointF& centimetres)
     return (centimetres / 2.54 * kDotsPerInch).toPoint();
 }
 
-// The printed audiograms, left to right: from below each title "Frequency in
-// Hertz (Hz)" down to the masking table, 3.3 cm to each side of the title's
-// middle (the charts stand 6.75 cm apart).
-std::vector<QRect> chartAreas(const platform::testing::PdfPage& page)
+// The printed audiogram: from below its title "Frequency in Hertz (Hz)" down
+// to the masking table, and from the page's left edge to the legend.
+QRect chartArea(const platform::testing::PdfPage& page)
 {
+    const platform::testing::PdfWord* title = page.find("Frequency");
     const platform::testing::PdfWord* table = page.find("Effective");
-    std::vector<QRect> areas;
+    const platform::testing::PdfWord* legend = page.find("Legend");
+    if (!title || !table || !legend) return {};
+    return QRect(toPixels({0, title->box.bottom()}), toPixels({legend->box.left() - 0.5, table->box.top()}));
+}
+
+// The text with each run of spaces made one space.
+std::string spacesSqueezed(const std::string& text)
+{
+    std::string squeezed;
+    for (const char c : text)
+        if (c != ' ' || squeezed.empty() || squeezed.back() != ' ') squeezed.push_back(c);
+    return squeezed;
+}
+
+// The numbers that stand below the heading, within the depth and within the
+// half width to each side of the heading's middle (cm), in reading order.
+std::vector<std::string> numbersBelow(const platform::testing::PdfPage& page, std::string_view heading,
+                                      double halfWidth, double depth)
+{
+    std::vector<std::string> words;
+    const platform::testing::PdfWord* top = page.find(heading);
+    if (!top) return words;
     for (const platform::testing::PdfWord& word : page.words) {
-        if (word.text != "Frequency" || !table) continue;
-        const double middle = word.box.left() + 2.0;
-        areas.push_back(QRect(toPixels({middle - 3.3, word.box.bottom()}), toPixels({middle + 3.3, table->box.top()})));
+        if (!word.text.empty() && std::isdigit(static_cast<unsigned char>(word.text.front())) &&
+            word.box.top() >= top->box.bottom() && word.box.top() <= top->box.bottom() + depth &&
+            std::abs(word.box.center().x() - top->box.center().x()) <= halfWidth)
+            words.push_back(word.text);
     }
-    std::sort(areas.begin(), areas.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
-    return areas;
+    return words;
 }
 
 // Pixels in the area that are plainly red (ink > 0) or plainly blue (ink < 0).
@@ -176,8 +202,6 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
     const QTreeWidget& record = *window.recordView();
     ASSERT_EQ(record.topLevelItemCount(), static_cast<int>(std::size(demo::kVisits)));
 
-    // The averages of 500 Hz to 2 kHz, right and left, as the visits' loss grows.
-    const std::pair<const char*, const char*> averages[] = {{"28", "18"}, {"30", "20"}, {"32", "22"}};
     const auto sessions = database().sessions(demoClient);
     for (std::size_t visit = 0; visit < sessions.size(); ++visit) {
         const auto actions = database().actions(sessions[visit].id);
@@ -199,8 +223,8 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
             EXPECT_EQ(document->Menus().mnuViewPrevAction->Count(), 3) << which << ": every visit's audiogram";
             for (int chart = 0; chart < 2; ++chart)
                 EXPECT_GE(lineIds(pureTone.chtEar(chart)).size(), 2u) << which << ": air and bone on chart " << chart;
-            EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), averages[visit].first) << which;
-            EXPECT_EQ(pureTone.PureToneAverage()->ACLeftAverage(), averages[visit].second) << which;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), kAverages[visit].first) << which;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACLeftAverage(), kAverages[visit].second) << which;
             // The table: the right ear's grid, then the left's, 250 Hz in column 1.
             const std::vector<std::string> levels = tableRow(pureTone, 0);
             const std::vector<std::string> masking = tableRow(pureTone, 1);
@@ -280,23 +304,29 @@ TEST_F(MainJobTest, TheHelpsPrintExampleWritesTheCombinedReportOfADemoActionWith
     EXPECT_NE(text.find("Date of Evaluation: " + platform::runtime::dateText(platform::runtime::Date{action->dateCreated})),
               std::string::npos)
         << text;
-    EXPECT_NE(text.find("60     60      60     60     60"), std::string::npos) << "the right ear's masking levels: " << text;
+    EXPECT_NE(spacesSqueezed(text).find(" R 60 60 60 60 60\n"), std::string::npos)
+        << "the right ear's masking levels: " << text;
 
-    // The right ear's chart stands left of the left ear's: each has its grid
-    // and the symbols of its own ear alone, red for the right, blue for the left.
+    // The demo user's speech view is the table, so the report has the layout
+    // with the averages, the reflexes and the tympanograms.
     const auto pages = platform::testing::pdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(numbersBelow(pages[0], "Average", 1.5, 1.5),
+              (std::vector<std::string>{kAverages[1].first, kAverages[1].second}))
+        << text;
+    for (const char* heading : {"Ipsilateral", "Contralateral", "Tympanometry"})
+        EXPECT_NE(pages[0].find(heading), nullptr) << heading << ": " << text;
+
+    // The audiogram has its grid and both ears' symbols, red for the right
+    // and blue for the left.
     const QImage page = platform::testing::pdfPageImage(pdf, kDotsPerInch);
-    const std::vector<QRect> charts = chartAreas(pages[0]);
-    ASSERT_EQ(charts.size(), 2u) << text;
+    const QRect chart = chartArea(pages[0]);
+    ASSERT_FALSE(chart.isEmpty()) << text;
     constexpr int kRed = 1;
     constexpr int kBlue = -1;
-    EXPECT_GE(gridLines(page, charts[0]), 10);
-    EXPECT_GE(gridLines(page, charts[1]), 10);
-    EXPECT_GE(pixelsOfInk(page, charts[0], kRed), 50) << "the right ear's symbols";
-    EXPECT_EQ(pixelsOfInk(page, charts[0], kBlue), 0);
-    EXPECT_GE(pixelsOfInk(page, charts[1], kBlue), 50) << "the left ear's symbols";
-    EXPECT_EQ(pixelsOfInk(page, charts[1], kRed), 0);
+    EXPECT_GE(gridLines(page, chart), 10);
+    EXPECT_GE(pixelsOfInk(page, chart, kRed), 50) << "the right ear's symbols";
+    EXPECT_GE(pixelsOfInk(page, chart, kBlue), 50) << "the left ear's symbols";
 
     const Finished again = run(quoted(fs::path(BRISANCE_PROGRAM_DIR) / "brisance-demo"));
     EXPECT_EQ(again.status, 0) << again.output;
