@@ -18,6 +18,7 @@
 #include "module/views/CImpedance.h"
 #include "module/views/CPureTone.h"
 #include "module/views/CSpeech.h"
+#include "module/views/SonvaleEvents.h"
 
 #include "PelmSonvale/ClassIds.h"
 
@@ -120,6 +121,7 @@ void docAudiogramModule::ConnectControls()
     connect(m_menus.mnuFileSave, &QAction::triggered, this, [this] { Guarded([this] { mnuFileSave_Click(); }); });
     ConnectViewEvents();
     ConnectCommands();
+    ConnectInstrumentCommands();
     ConnectActionCommands();
     ConnectPrintCommands();
     ConnectEvaluationCommands();
@@ -176,13 +178,12 @@ void docAudiogramModule::Initialize()
         m_sonvale = platform::com::create<pelmsonvale::ISonvaleController>(pelmsonvale::kSonvaleControllerClsid);
         m_oPureTone->Sonvale(m_sonvale);
         m_oImpedance->Sonvale(m_sonvale);
+        ListenToInstrumentLink();
 
         m_notes = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
         m_oPureTone->NotesLayer(m_notes);
         m_oSpeech->NotesLayer(m_notes);
         m_oImpedance->NotesLayer(m_notes);
-
-        FillInstrumentMenu();
 
         ModServ(platform::com::create<host::IModuleServer>(host::kModuleServerClsid));
         host::ComPtr<host::IAction> action;
@@ -231,6 +232,8 @@ void docAudiogramModule::Initialize()
         m_oImpedance->Prefs(preferences);
         for (std::size_t section = 0; section < notesPanels.size(); ++section)
             notesPanels[section]->LoadMRUList(kRecentEntriesCategory, static_cast<std::int32_t>(section));
+        // After the language step, so that the items read "Start" in the user's language.
+        FillInstrumentMenu();
 
         for (UserControl* view : std::array<UserControl*, 3>{m_oPureTone, m_oSpeech, m_oImpedance}) {
             view->Left(0);
@@ -268,6 +271,7 @@ void docAudiogramModule::Terminate()
     if (m_terminated)
         return;
     Guarded([this] {
+        m_instrumentLink.reset();
         m_sonvale.reset();
         if (m_initialized)
             OfferToSaveChanges();
@@ -328,10 +332,5 @@ void docAudiogramModule::UpdateDatePanel()
     const std::string label = ModuleGlobals::UiTextLoader()->LoadResString2(TR_DATE_OF_EVALUATION);
     m_sbrMain->PanelText("DATE", label + ": " + platform::runtime::dateText(GetDateOfEvaluation(*m_notes)));
 }
-
-// The places of the later commands' routines. Until they are built, each of
-// them leaves its menu or the views as they are.
-
-void docAudiogramModule::FillInstrumentMenu() {}
 
 }  // namespace brisance

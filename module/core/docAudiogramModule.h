@@ -31,6 +31,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -47,6 +48,7 @@ class CSpeech;
 class FlatScrollBar;
 class INotes;
 class ImageCombo;
+class SonvaleEvents;
 class frmGeneralOptions;
 class frmPreferences;
 class KeyedStatusBar;
@@ -151,8 +153,6 @@ private:
     void mnuLanguage_Click(std::int32_t Index);
 
     // Routines of the later commands, called here at their places.
-    // One instrument menu item per installed driver.
-    void FillInstrumentMenu();
     // Profiles. The list in the profile box and the profile menu; with
     // selectDefault the default profile (else the first) becomes current.
     void LoadProfileList(bool selectDefault);
@@ -293,6 +293,30 @@ private:
     void ConfigureCurrentTestPalette();
     // The help of the chosen language at its default topic.
     void ShowHelpTopics();
+
+    // The instrument menu and the link's set-up dialog
+    // (docAudiogramModuleInstruments.cpp). Whether a driver runs is asked of
+    // the link at every click; the menu keeps no state of its own.
+    void ConnectInstrumentCommands();
+    // Subscribes to the link controller's events that the document takes.
+    void ListenToInstrumentLink();
+    // One item "Start" + name per registered driver, its Tag the driver's
+    // Index; with none, element 0 alone, disabled.
+    void FillInstrumentMenu();
+    // Starts a measurement with the item's driver, or stops it when it runs.
+    void mnuSonvaleDevice_Click(std::int32_t Index);
+    void StartMeasurement(std::int32_t Index);
+    void StopMeasurement(std::int32_t Index);
+    // The driver whose Index the item's Tag holds.
+    platform::com::ComPtr<pelmsonvale::ISonvaleDriver> DriverOfInstrumentItem(std::int32_t Index) const;
+    // Every instrument item but the one of Index, and the set-up item.
+    void EnableOtherInstrumentCommands(std::int32_t Index, bool enabled);
+    void mnuToolsSonvale_Click();
+    // The controller read its list again for a new driver: the indexes the
+    // items' Tags hold may have changed.
+    void m_oAudi_SetupDone();
+    std::unique_ptr<SonvaleEvents> m_instrumentLink;
+    friend struct InstrumentTestAccess;
 
     // The server is reached through this pair only.
     const host::ComPtr<host::IModuleServer>& ModServ() const { return m_oModServ; }

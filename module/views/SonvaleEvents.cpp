@@ -29,6 +29,7 @@ std::size_t argumentCount(com::DISPID event)
     case link::DeletePoint: return 3;
     case link::DeleteCurve: return 2;
     case link::SonvaleError: return 1;
+    case link::SetupDone: return 1;
     case link::ImpedancePoint: return 20;
     case link::ReflexPoint: return 9;
     case link::DecayPoint: return 6;
@@ -107,6 +108,7 @@ struct SonvaleEvents::Sink {
         case link::MeasurementComplete: return [=] { emit events->MeasurementComplete(); };
         case link::SonvaleError: return [=, result = a[0].toLong()] { emit events->SonvaleError(result); };
         case link::ShutdownComplete: return [=] { emit events->ShutdownComplete(); };
+        case link::SetupDone: return [=, id = a[0].toString()] { emit events->SetupDone(id); };
         case link::ImpedancePoint: return [=, args = impedancePoint(a)] { emit events->ImpedancePoint(args); };
         case link::ReflexPoint: return [=, args = reflexPoint(a)] { emit events->ReflexPoint(args); };
         case link::DecayPoint: return [=, args = decayPoint(a)] { emit events->DecayPoint(args); };

@@ -33,6 +33,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace brisance {
 
@@ -103,6 +104,9 @@ signals:
     // has ended) or -15 for a record the link could not use.
     void SonvaleError(std::int32_t frError);
     void ShutdownComplete();
+    // A newly installed driver joined the controller's list, which has been
+    // read again: the drivers' indexes may have changed.
+    void SetupDone(const std::string& strManufacturerID);
     void ImpedancePoint(const brisance::ImpedancePointArgs& args);
     void ReflexPoint(const brisance::ReflexPointArgs& args);
     void DecayPoint(const brisance::DecayPointArgs& args);
