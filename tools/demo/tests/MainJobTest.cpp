@@ -9,6 +9,7 @@
 
 #include "module/core/MenuControlArray.h"
 #include "module/core/docAudiogramModule.h"
+#include "module/core/frmReadOnlyMsg.h"
 #include "module/panels/IPTATable.h"
 #include "module/panels/TableView.h"
 #include "module/panels/TolvEditGrid.h"
@@ -20,6 +21,8 @@
 #include "host/window/HostWindow.h"
 #include "host/window/RecordView.h"
 
+#include "tools/instrument-sim/Instrument.h"
+
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/ISonvaleController.h"
 #include "PelmTolvaneChart/IChart.h"
@@ -28,13 +31,19 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/Profile.h"
 #include "platform/runtime/Dates.h"
+#include "platform/ui/TestResponder.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/testing/PdfPages.h"
 #include "vellum/VellumValues.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -43,7 +52,9 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -332,6 +343,82 @@ TEST_F(MainJobTest, TheHelpsPrintExampleWritesTheCombinedReportOfADemoActionWith
     EXPECT_EQ(again.status, 0) << again.output;
     EXPECT_NE(again.output.find("was there already"), std::string::npos) << again.output;
     EXPECT_EQ(database().sessions(demoClient).size(), std::size(demo::kVisits)) << "a second run adds nothing";
+}
+
+// What the README says to measure without hardware: each simulator's model
+// and port, and the record line to type into the audiometer's.
+struct MeasuringLines {
+    std::vector<std::pair<std::string, std::string>> simulators;
+    std::string record;
+};
+
+MeasuringLines readmeMeasuringLines()
+{
+    MeasuringLines lines;
+    std::ifstream readme(MAIN_JOB_README);
+    const std::string command = "build/bin/instrument-sim ";
+    for (std::string line; std::getline(readme, line);) {
+        const auto at = line.find(command);
+        if (line.rfind("    :", 0) == 0) lines.record = line.substr(4);
+        if (at == std::string::npos) continue;
+        std::string rest = line.substr(at + command.size());
+        std::string model;
+        if (rest.front() == '"') {
+            const auto end = rest.find('"', 1);
+            model = rest.substr(1, end - 1);
+            rest = rest.substr(end + 1);
+        } else {
+            model = rest.substr(0, rest.find(' '));
+            rest = rest.substr(model.size());
+        }
+        lines.simulators.emplace_back(model, rest.substr(rest.find_first_not_of(' ')));
+    }
+    return lines;
+}
+
+TEST_F(MainJobTest, TheReadmesSimulatedAudiometerMeasuresIntoTheDocumentStartedFromItsAudiometerMenu)
+{
+    const MeasuringLines readme = readmeMeasuringLines();
+    ASSERT_EQ(readme.simulators.size(), 2u) << "an audiometer and a tympanometer";
+    ASSERT_FALSE(readme.record.empty());
+    std::vector<std::unique_ptr<instrument_sim::Instrument>> simulators;
+    for (const auto& [model, port] : readme.simulators) {
+        const instrument_sim::Persona* persona = instrument_sim::personaNamed(model);
+        ASSERT_NE(persona, nullptr) << model;
+        simulators.push_back(std::make_unique<instrument_sim::Instrument>(persona->model, port));
+    }
+    instrument_sim::Instrument& audiometer = *simulators.front();
+
+    platform::ui::TestResponder responder;
+    host::HostWindow window;
+    ASSERT_TRUE(window.selectClient(demoClient));
+    window.startModule();
+    auto* document = window.findChild<docAudiogramModule*>();
+    ASSERT_NE(document, nullptr) << window.moduleArea()->text().toStdString();
+    QAction* start = nullptr;
+    for (QAction* item : document->Menus().mnuAudiometerMain->actions())
+        if (item->text().remove('&') == "Start Marlet") start = item;
+    ASSERT_NE(start, nullptr) << "the Audiometer menu offers the demo's driver";
+    {
+        // The module opens on the last visit, read-only: a start asks first.
+        platform::testing::ModalDialogs dialogs;
+        dialogs.answer<brisance::frmReadOnlyMsg>([](brisance::frmReadOnlyMsg& dialog) {
+            platform::testing::click(dialog.optChoice[1]);
+            platform::testing::click(dialog.cmdOK);
+        });
+        start->trigger();
+    }
+
+    audiometer.send(instrument_sim::withChecksum(readme.record, audiometer.persona().checksum));
+    // The left ear's grid, 1 kHz: what the README says the line measures.
+    brisance::CPureTone& pureTone = document->oPureTone();
+    EXPECT_TRUE(platform::testing::processUntil([&] { return tableRow(pureTone, 0).at(11 + 4) == "30"; },
+                                                std::chrono::seconds(5)))
+        << "the left ear's levels: " << ::testing::PrintToString(tableRow(pureTone, 0))
+        << "; what the module said: " << (responder.shown().empty() ? "" : responder.shown().back().text);
+    EXPECT_GE(lineIds(pureTone.chtEar(0)).size() + lineIds(pureTone.chtEar(1)).size(), 1u) << "the point is charted";
+
+    start->trigger();
 }
 
 }  // namespace
