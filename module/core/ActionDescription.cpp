@@ -30,10 +30,11 @@ std::string FirstCharacters(const std::string& text, qsizetype count)
     return QString::fromStdString(text).left(count).toStdString();
 }
 
-std::string StoredDateText(vellum::IVellumKeyedStore& notes)
+// The date of evaluation as the reader of a description expects it, in the
+// locale's short form, whichever form the notes store keeps.
+std::string EvaluationDateText(vellum::IVellumKeyedStore& notes)
 {
-    const platform::runtime::Variant stored = notes.get_Value("DateOfEval");
-    return stored.isNull() ? std::string() : stored.toString();
+    return platform::runtime::shortDateText(GetDateOfEvaluation(notes));
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ std::string TranscriptionDescription(std::int32_t textId, vellum::IVellumKeyedSt
     notes.put_Category(0);
     notes.put_Section(0);
     return FirstCharacters(
-        ReplaceAll(ModuleGlobals::TextLoader(false)->LoadResString(textId), kDatePlaceholder, StoredDateText(notes)),
+        ReplaceAll(ModuleGlobals::TextLoader(false)->LoadResString(textId), kDatePlaceholder, EvaluationDateText(notes)),
         kDescriptionLength);
 }
 

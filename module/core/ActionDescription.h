@@ -14,7 +14,7 @@ namespace brisance {
 // - "CustomDescription" set in the notes store: customDescription when it is
 //   not empty, else the description of the audiogram action (none: "");
 // - a date of evaluation that is not today: the transcription text with
-//   "xx/xx/xxxx" replaced by the stored "DateOfEval" text, cut to 64
+//   "xx/xx/xxxx" replaced by that date in the locale's short form, cut to 64
 //   characters;
 // - else the changed-audiogram text, or in mode 0 (new) the new-audiogram
 //   text without its "&".
@@ -23,8 +23,9 @@ std::string BuildActionDescription(std::int32_t mode, vellum::IVellumKeyedStore&
                                    const std::string& customDescription, host::IAction* audiogram);
 
 // The UI text of a transcription description with every "xx/xx/xxxx"
-// replaced by the stored "DateOfEval" text, cut to 64 characters. Leaves
-// category 0, section 0 of the notes store selected.
+// replaced by the date of evaluation in the locale's short form (the store
+// may keep it as an ISO text), cut to 64 characters. Leaves category 0,
+// section 0 of the notes store selected.
 std::string TranscriptionDescription(std::int32_t textId, vellum::IVellumKeyedStore& notes);
 
 // Marks the notes store's description as the user's own ("CustomDescription"

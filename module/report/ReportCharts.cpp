@@ -68,13 +68,16 @@ void CReport::PrintChart(float X, float Y, float W, float H, std::optional<std::
         if (ear == *Ear || ear == vellum::kEarBinaural) manager.AddPureToneCurveToChart(cht, curve, true, false);
     });
 
+    renderChart(cht, m_hdc, X + 0.3f, Y + 0.3f, W, H);
+
+    // The axis titles stand in the 0.3 cm beside the chart, but a line of
+    // text is taller than that: written after the chart, whose picture is
+    // opaque, their letters keep their lower edge.
     CPrinter& out = printer();
     const CLangLoader& texts = languageLoader();
     out.SetFont("Arial", 10, false);
     out.PrintVerticalText(texts.LoadResString(TR_HEARING_LEVEL_IN_DECIBELS_DB), X, Y + H / 2, true);
     out.PrintTextCenteredOnPoint(texts.LoadResString(TR_FREQUENCY_IN_HERTZ_HZ), X + W / 2 + 0.5f, Y, false);
-
-    renderChart(cht, m_hdc, X + 0.3f, Y + 0.3f, W, H);
 }
 
 bool CReport::HasPointsAbove8000Hz() const

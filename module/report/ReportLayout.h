@@ -6,19 +6,26 @@
 
 #include "module/report/CReport.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace brisance {
 
 struct ReportArea {
     float X = 0, Y = 0, W = 0, H = 0;
 };
 
-// One value of a section's area.
+// One value of a section's area, never above its limit.
 struct LayoutMeasure {
     enum class From { Page, X, Y, W, H, XPlusW };
     From from = From::Page;
     float offset = 0;
+    float limit = std::numeric_limits<float>::infinity();
 
-    float in(const ReportArea& area) const
+    float in(const ReportArea& area) const { return std::min(unlimited(area), limit); }
+
+private:
+    float unlimited(const ReportArea& area) const
     {
         switch (from) {
         case From::Page: return offset;
@@ -38,6 +45,11 @@ constexpr LayoutMeasure fromY(float cm) { return {LayoutMeasure::From::Y, cm}; }
 constexpr LayoutMeasure fromW(float cm) { return {LayoutMeasure::From::W, cm}; }
 constexpr LayoutMeasure fromH(float cm) { return {LayoutMeasure::From::H, cm}; }
 constexpr LayoutMeasure fromRight(float cm) { return {LayoutMeasure::From::XPlusW, cm}; }
+constexpr LayoutMeasure atMost(float cm, LayoutMeasure measure)
+{
+    measure.limit = cm;
+    return measure;
+}
 
 struct CReport::LayoutRow {
     using Painter = void (*)(CReport&, float X, float Y, float W, float H);

@@ -70,10 +70,18 @@ constexpr std::array<SpeechTableRow, 4> kSpeechTableRows = {{
     {"2-1-10-1-", "13", "14"},
 }};
 
-// The column centres of a legend: right, binaural, left.
+// The columns are 1 cm apart; each column's rule runs along its left edge,
+// so that the symbols, centred in their columns, stand between the rules.
+constexpr float kHalfColumn = 0.5f;
+
+// The column centres of a legend: right, binaural, left; and the middle of
+// the space left of the columns, where the row texts stand.
 struct LegendColumns {
-    float right, binaural, left;
-    explicit LegendColumns(float X, float W) : right(X + W - 2.4f), binaural(X + W - 1.4f), left(X + W - 0.4f) {}
+    float right, binaural, left, rowTexts;
+    explicit LegendColumns(float X, float W)
+        : right(X + W - 2.4f), binaural(X + W - 1.4f), left(X + W - 0.4f), rowTexts(X + (right - kHalfColumn - X) / 2)
+    {
+    }
 };
 
 }  // namespace
@@ -99,7 +107,7 @@ void CReport::PrintLegendLines(float X, float Y, float W, float H)
     const LegendColumns columns(X, W);
     out.PrintLine(X, Y + kHeadLineOffset, X + W, Y + kHeadLineOffset);
     for (const float centre : {columns.right, columns.left, columns.binaural})
-        out.PrintLine(centre, Y + kHeadLineOffset, centre, Y + H);
+        out.PrintLine(centre - kHalfColumn, Y + kHeadLineOffset, centre - kHalfColumn, Y + H);
 }
 
 void CReport::PrintSymbolLegend(float X, float Y, float W, float H)
@@ -107,7 +115,7 @@ void CReport::PrintSymbolLegend(float X, float Y, float W, float H)
     CPrinter& out = printer();
     const CLangLoader& texts = languageLoader();
     const LegendColumns columns(X, W);
-    const float textCentre = X + (columns.right - X) / 2;
+    const float textCentre = columns.rowTexts;
 
     PrintLegendFrame(X, Y, W, H);
     float top = Y + kFirstRowOffset;
@@ -131,7 +139,7 @@ void CReport::PrintSpeechLegend(float X, float Y, float W, float H)
 {
     CPrinter& out = printer();
     const LegendColumns columns(X, W);
-    const float textCentre = X + (columns.right - X) / 2;
+    const float textCentre = columns.rowTexts;
 
     PrintLegendFrame(X, Y, W, H);
     const auto curves = dataLayer().get_SpeechCurves()->get__NewEnum();

@@ -1,6 +1,5 @@
 #include "module/report/frmPrintHelper.h"
 
-#include "module/core/ChartLineRoutines.h"
 #include "module/views/CPureToneChartMaps.h"
 
 #include "PelmTolvaneChart/ClassIds.h"
@@ -24,6 +23,9 @@ constexpr lumenplot::OLE_COLOR kWhite = 0xFFFFFF;
 constexpr auto kGridGrey = static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(180, 180, 180));
 constexpr lumenplot::OLE_COLOR kBlack = 0;
 constexpr int kSpeechXMax = 135;
+// Room beside the plot for the widest score label, "100 ", with a little
+// space left at the picture's edge (twips).
+constexpr double kSpeechSideMargin = 400;
 
 VARIANT_BOOL variantBool(bool value)
 {
@@ -106,8 +108,8 @@ void frmPrintHelper::InitSpeechChart()
     raiseOnFailure(cht.put_BackgroundColor(kWhite), kSource);
     raiseOnFailure(cht.put_GridLineColor(kGridGrey), kSource);
 
-    raiseOnFailure(cht.put_LeftMargin(300), kSource);
-    raiseOnFailure(cht.put_RightMargin(300), kSource);
+    raiseOnFailure(cht.put_LeftMargin(kSpeechSideMargin), kSource);
+    raiseOnFailure(cht.put_RightMargin(kSpeechSideMargin), kSource);
     raiseOnFailure(cht.put_TopMargin(0), kSource);
     raiseOnFailure(cht.put_BottomMargin(300), kSource);
     raiseOnFailure(cht.put_XMin(-5), kSource);
@@ -134,8 +136,9 @@ void frmPrintHelper::InitSpeechChart()
         const bool labelled = x % 10 == 0;
         addXGridLine(x, labelled ? std::to_string(x) : std::string(), true, !labelled);
     }
+    // The level labels stand below the plot only: the screen's optional row
+    // of them across the middle of the chart would print over the curves.
     raiseOnFailure(cht.put_UseSymbolToLineBuffer(lumenplot::VARIANT_TRUE), kSource);
-    AddXAxisLabelLine(cht);
     redraw();
 }
 

@@ -1,11 +1,15 @@
+#include "module/core/tests/DocumentEditing.h"
 #include "module/core/tests/DocumentProfileSupport.h"
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/KeyedTabStrip.h"
 #include "module/core/KeyedToolBar.h"
+#include "module/core/ListView.h"
 #include "module/core/TextResources.h"
+#include "module/panels/PaletteButton.h"
 #include "module/preferences/frmAudiometers.h"
 #include "module/preferences/frmGeneralOptions.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmPreferences.h"
 #include "module/preferences/frmProfileManager.h"
 #include "module/preferences/frmTestProperties.h"
@@ -18,10 +22,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace brisance {
 namespace {
@@ -44,6 +53,44 @@ std::vector<int> ShownCharts(docAudiogramModule& document)
         if (!document.oPureTone().chtEar(index).widget()->isHidden())
             shown.push_back(index);
     return shown;
+}
+
+// Each element of the show/hide-test list: caption, tag and check.
+std::vector<std::tuple<std::string, std::string, bool>> ShowHideList(docAudiogramModule& document)
+{
+    const MenuControlArray& items = *document.Menus().mnuShowHideTest;
+    std::vector<std::tuple<std::string, std::string, bool>> list;
+    for (std::int32_t index = 0; index <= items.UBound(); ++index)
+        if (items.Exists(index) && items.Visible(index))
+            list.emplace_back(items.Caption(index), items.Tag(index), items.Checked(index));
+    return list;
+}
+
+// Hides the first test shown on a palette as a user does, by a right click on
+// its button and the pop-up menu's hide item; the test's palette-item ID.
+std::int32_t HideFirstTestOnThePalette(CurvePalette& palette)
+{
+    for (PaletteButton* shown : palette.findChildren<PaletteButton*>("butPal")) {
+        if (!shown->isVisible() || !shown->InternalObject())
+            continue;
+        const auto id = static_cast<std::int32_t>(shown->InternalObject()->ItemData().toLong());
+        QTest::mouseClick(shown, Qt::RightButton, {}, QPoint(shown->width() / 4, shown->height() / 2));
+        QMenu* menu = palette.findChild<QMenu*>("popupMenu");
+        if (!menu || !QTest::qWaitForWindowExposed(menu)) {
+            ADD_FAILURE() << "the right click opened no menu";
+            return id;
+        }
+        QAction* hide = menu->findChild<QAction*>("mnuHideCurve");
+        if (!hide) {
+            ADD_FAILURE() << "the menu offers no hide item";
+            return id;
+        }
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(hide).center());
+        QCoreApplication::processEvents();
+        return id;
+    }
+    ADD_FAILURE() << "no palette button is shown";
+    return 0;
 }
 
 class DocumentCommandsTest : public DocumentProfileTest {
@@ -92,6 +139,26 @@ TEST_F(DocumentCommandsTest, ToolbarButtonsReachTheirCommands)
     EXPECT_EQ(responder.shown().back().text, "Button not yet implemented");
     EXPECT_EQ(responder.shown().back().style & platform::ui::MB_ICONMASK, platform::ui::MB_ICONINFORMATION);
     EXPECT_EQ(responder.shown().back().title, UiText(TR_PROGRAM_TITLE));
+}
+
+TEST_F(DocumentCommandsTest, TheUndoButtonTakesBackAPlottedPointAndIsEnabledOnlyWithSomethingToUndo)
+{
+    docAudiogramModule& document = OpenWith({});
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    const QWidget& undo = *document.tbrMain().widgetForAction(&document.tbrMain().Button("Undo"));
+    EXPECT_FALSE(undo.isEnabled()) << "nothing to undo yet";
+
+    SelectFirstTest(document.oPureTone());
+    ClickChart(document.oPureTone(), 0, k1000Hz, 40);
+    ASSERT_EQ(PureTonePoints(*document.oPureTone().DataLayer()).size(), 1u);
+    EXPECT_TRUE(undo.isEnabled());
+
+    ClickButton(document, "Undo");
+
+    EXPECT_TRUE(PureTonePoints(*document.oPureTone().DataLayer()).empty());
+    EXPECT_FALSE(undo.isEnabled());
+    EXPECT_FALSE(document.Menus().mnuEditUndo->isEnabled());
 }
 
 TEST_F(DocumentCommandsTest, GraphModeTogglesAndZoomExistsOnlyWithOneChartPerEar)
@@ -215,6 +282,58 @@ TEST_F(DocumentCommandsTest, HidingATestHidesItsCurvesAndFlipsTheCheck)
     tests.Action(0).trigger();
     EXPECT_TRUE(tests.Checked(0));
     EXPECT_TRUE(item->HideInGraph) << "on the impedance tab only the check flips";
+}
+
+TEST_F(DocumentCommandsTest, ATestHiddenOnAPaletteIsUncheckedInTheShowHideList)
+{
+    for (const char* tab : {"PURETONE", "SPEECH"}) {
+        SCOPED_TRACE(tab);
+        docAudiogramModule& document = OpenWith({{"SPShowGraph", true}});
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        document.tabMain().Select(tab);
+        const bool speech = std::string(tab) == "SPEECH";
+        CurvePalette& palette = speech ? *document.oSpeech().Palette() : *document.oPureTone().Palette();
+        const CPaletteItems& items = speech ? *document.oSpeech().PaletteItems() : *document.oPureTone().PaletteItems();
+        auto expected = ShowHideList(document);
+        ASSERT_FALSE(expected.empty());
+
+        const std::int32_t hidden = HideFirstTestOnThePalette(palette);
+
+        ASSERT_NE(items.ItemByID(hidden), nullptr);
+        ASSERT_TRUE(items.ItemByID(hidden)->HideInGraph) << "the palette hid nothing";
+        for (auto& [caption, tag, checked] : expected)
+            if (tag == std::to_string(hidden))
+                checked = false;
+        EXPECT_EQ(ShowHideList(document), expected);
+        CloseDocument();
+    }
+}
+
+TEST_F(DocumentCommandsTest, ATestAddedToTheSpeechTablesLeavesTheShowHideListToThePureToneTests)
+{
+    // An empty speech palette shown as tables offers its link to add tests.
+    docAudiogramModule& document = OpenWith({{"SPShowGraph", false}, {"SPPalButtons", ""}});
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    document.tabMain().Select("SPEECH");
+    const auto before = ShowHideList(document);
+    ASSERT_FALSE(before.empty());
+    QLabel& link = *document.oSpeech().findChild<QLabel*>("lblAddTests");
+    ASSERT_TRUE(link.isVisible());
+
+    ModalDialogs dialogs;
+    dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
+        ListView& tests = *platform::testing::child<ListView>(dialog, "lvwTests");
+        ASSERT_GT(tests.topLevelItemCount(), 0);
+        QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(tests.topLevelItem(0)).center());
+        platform::testing::click(platform::testing::child<QPushButton>(dialog, "cmdAddToPalette0"));
+        platform::testing::click(platform::testing::child<QPushButton>(dialog, "cmdOK"));
+    });
+    QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(5, link.height() / 2));
+
+    ASSERT_EQ(document.oSpeech().PaletteItems()->Count(), 1) << "no test was added";
+    EXPECT_EQ(ShowHideList(document), before);
 }
 
 TEST_F(DocumentCommandsTest, TheHiddenButtonsPopUpTheirMenus)

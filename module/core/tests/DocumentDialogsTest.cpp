@@ -2,12 +2,14 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/KeyedTabStrip.h"
+#include "module/core/ListView.h"
 #include "module/core/PreferenceValues.h"
 #include "module/core/TextResources.h"
 #include "module/preferences/frmAudiometers.h"
 #include "module/preferences/frmGeneralOptions.h"
 #include "module/preferences/frmPreferences.h"
 #include "module/preferences/frmProfileManager.h"
+#include "module/preferences/ProfileExportFile.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPureTone.h"
 #include "module/views/CSpeech.h"
@@ -16,9 +18,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTabBar>
+#include <QTest>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <filesystem>
 
 namespace brisance {
 namespace {
@@ -205,6 +212,73 @@ TEST_F(DocumentDialogsTest, ProfileManagerCancelRestoresTheStoreAndForgetsTheRes
     EXPECT_EQ(document.oPureTone().Mode(), 0);
     for (const auto& shown : responder.shown())
         EXPECT_NE(shown.text, UiText(TR_RESTART));
+}
+
+TEST_F(DocumentDialogsTest, ProfileManagerImportOfAProfileWithANewTestBringsTheTestToItsPalette)
+{
+    docAudiogramModule& document = OpenClinic();
+    const std::string key = "1-1-9-";
+    ASSERT_FALSE(ModuleGlobals::CurvePrefs()->ItemExist(key));
+
+    // An export from another machine: its tests hold one more, which its
+    // profile's pure-tone palette shows.
+    const auto other = NewStore();
+    other->put_Data(ModuleGlobals::PreferenceStore()->get_Data());
+    CCurvePrefs tests;
+    tests.LoadFromPreferences(*other);
+    const auto added = tests.Add(key);
+    added->Label = "Field test";
+    added->TestType = 1;
+    added->Condition = 2;
+    tests.SaveToPreferences(*other);
+    Variant profile;
+    {
+        StoreSelectionKeeper clinic(*other, 0, kClinic);
+        other->put_Value("Profile", "Imported");
+        other->put_Value("PTPalButtons", key + ",");
+        other->put_Value("PTPalButtonsBinaural", "False,");
+        profile = other->get_SectionData();
+    }
+    Variant globalOptions;
+    {
+        StoreSelectionKeeper globals(*other, CCurvePrefs::kCategory, 0);
+        globalOptions = other->get_CategoryData();
+    }
+    const std::filesystem::path file = platform::machine::root() / "exports" / "Imported.profile";
+    WriteFile(file, ProfileExportBytes(profile, globalOptions));
+
+    responder.queue(platform::ui::reply::File{file.string()});
+    responder.queue(platform::ui::reply::Button{platform::ui::IDYES});  // the global options too
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmProfileManager>([](frmProfileManager& dialog) {
+            // More offers its menu once a profile is clicked.
+            auto& profiles = *child<ListView>(dialog, "lvwProfiles");
+            QTreeWidgetItem* clinic = profiles.FindItem(std::to_string(kClinic) + "K");
+            ASSERT_NE(clinic, nullptr);
+            profiles.clearSelection();
+            QTest::mouseClick(profiles.viewport(), Qt::LeftButton, {}, profiles.visualItemRect(clinic).center());
+            click(child(dialog, "cmdMore"));
+            QMenu* menu = dialog.findChild<QMenu*>("popupMenu");
+            ASSERT_NE(menu, nullptr);
+            menu->findChild<QAction*>("mnuImportFromFile")->trigger();
+            menu->hide();
+            click(child(dialog, "cmdOK"));
+        });
+        document.Menus().mnuToolsProfileManager->trigger();
+    }
+    ASSERT_TRUE(ModuleGlobals::CurvePrefs()->ItemExist(key)) << "the imported tests were not loaded";
+    const std::vector<std::string> listed = ListedTags(document);
+    const auto imported = std::find(listed.begin(), listed.end(), "0");
+    ASSERT_NE(imported, listed.end()) << "the imported profile is not listed";
+
+    document.Menus().mnuProfileList->Action(static_cast<std::int32_t>(imported - listed.begin())).trigger();
+
+    const CPaletteItems& items = *document.oPureTone().PaletteItems();
+    ASSERT_EQ(items.Count(), 1);
+    const auto item = *items.begin();
+    EXPECT_EQ(item->CurvePreferences->Label, "Field test");
+    EXPECT_TRUE(PaletteShowsItems(*document.oPureTone().Palette(), items));
 }
 
 }  // namespace

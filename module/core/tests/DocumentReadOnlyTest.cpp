@@ -141,6 +141,22 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"GoOnViewing", 2, docAudiogramModule::kModeReadOnly, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(DocumentReadOnlyTest, AfterGoingOnViewingTheNextPressAsksAgain)
+{
+    docAudiogramModule& document = OpenYesterdays();
+    ModalDialogs dialogs;
+    Choose(dialogs, 2);
+    Choose(dialogs, 1);
+
+    ClickChart();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeReadOnly);
+    ASSERT_FALSE(document.oPureTone().Enabled()) << "the chart still takes no plot";
+    ClickChart();
+
+    EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew) << "the second press did not ask again";
+    EXPECT_TRUE(testing::PureTonePoints(Data()).empty());
+}
+
 TEST_F(DocumentReadOnlyTest, ANewActionBasedOnYesterdaysIsSavedAsATranscription)
 {
     docAudiogramModule& document = OpenYesterdays();

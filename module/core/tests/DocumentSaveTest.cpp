@@ -188,6 +188,20 @@ TEST_F(DocumentSaveTest, AnEarlierDateOfEvaluationGivesTranscriptionTexts)
     EXPECT_NE(stored[0].description.find(yesterday), std::string::npos) << stored[0].description;
 }
 
+TEST_F(DocumentSaveTest, ADateOfEvaluationKeptAsAnIsoTextIsDescribedInTheLocalesShortDate)
+{
+    OpenOn({Audiogram(kTodayDay, testing::NotesData("DateOfEval", "2026-12-09"))});
+    PlotPureTonePoint();
+
+    Save();
+
+    const std::vector<ActionRecord> stored = Stored();
+    ASSERT_FALSE(stored.empty());
+    EXPECT_EQ(stored[0].description,
+              Transcription(english.LoadResString(TR_TRANSCRIPTION_OF_AUDIOGRAM_DATA_INITIALLY_RECORDED),
+                            testing::DayText(kYesterday)));
+}
+
 TEST_F(DocumentSaveTest, ADescriptionOfTheUsersOwnIsKept)
 {
     docAudiogramModule& document =

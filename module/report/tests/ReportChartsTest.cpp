@@ -103,6 +103,47 @@ TEST_F(ReportCharts, AnEmptyAudiogramStillPrintsTheGridAndBothAxisTitles)
     ASSERT_NE(level, nullptr);
 }
 
+TEST_F(ReportCharts, TheAxisTitlesKeepTheLowerEdgeOfTheirLetters)
+{
+    const PdfPage words = print(ReportVersion_US);
+    const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi);
+    const platform::testing::PdfWord* frequency = words.find(word(TR_FREQUENCY_IN_HERTZ_HZ));
+    ASSERT_NE(frequency, nullptr);
+    // The title's line is taller than the 0.3 cm between its top and the
+    // chart's picture: the descenders of "q" and "y" reach below the
+    // picture's top edge.
+    const QRectF box = frequency->box;
+    const double pictureTop = 1.0 + 1.75 + 0.3;
+    ASSERT_GT(box.bottom(), pictureTop + 0.03);
+    EXPECT_GT(testing::inkCount(page, area(box.left(), pictureTop + 0.01, box.width(), box.bottom() - pictureTop - 0.01)), 0)
+        << "the chart's picture covers the bottom of the title";
+}
+
+// A page only 17 cm wide, narrower than the European layout's charts and
+// legends need side by side.
+TEST_F(ReportCharts, OnANarrowEuropeanPageTheChartsStopShortOfTheLegends)
+{
+    print(ReportVersion_Europe);
+    const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi);
+    const double legendLeft = 1.0 + 17.0 - 4.1;
+    const auto borderGaps = [&](double top, double height) {
+        int gaps = 0;
+        for (int y = at(top) + 2; y < at(top + height) - 2; ++y)
+            gaps += testing::inkCount(page, QRect(at(legendLeft) - 2, y, 5, 1)) == 0 ? 1 : 0;
+        return gaps;
+    };
+    EXPECT_EQ(borderGaps(1.0 + 3.5, 6.0), 0) << "the left ear's chart over the symbol legend";
+    EXPECT_EQ(borderGaps(1.0 + 15.0, 5.0), 0) << "the speech chart over the speech legend";
+}
+
+TEST_F(ReportCharts, TheSpeechChartShowsItsScoreScalesWhole)
+{
+    print(ReportVersion_Europe);
+    const double chartLeft = 1.2, chartTop = 16.0;
+    const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi, 1, area(chartLeft, chartTop, 1.0, 6.0));
+    EXPECT_GT(testing::inkBox(page).left(), 1) << "the left scale's \"100\" cut at the chart's edge";
+}
+
 TEST_F(ReportCharts, TheSpeechChartShowsTheSpeechCurves)
 {
     addSpeech(10, 2, 10, {{30, 40}, {50, 80}, {70, 100}});

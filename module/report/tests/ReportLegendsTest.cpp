@@ -55,19 +55,19 @@ TEST_F(ReportLegends, WithoutBoneConductionRowsThreeAndFourStayBlankAndRowFiveKe
 TEST_F(ReportLegends, ASymbolOfImageZeroOrBeyondTheListIsNotDrawn)
 {
     const auto air = tests->Item(std::string("1-1-1-"));
+    air->Binaural0Unmasked = air->Right0Unmasked;
     air->Right0Unmasked = 0;
     air->Left0Unmasked = symbols.SymbolImages()->count() + 1;
     print(ReportVersion_US);
     const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
-    // The half-centimetre squares of row 1, left of each column's line.
+    // The half-centimetre squares of row 1, centred in their columns.
     const auto symbolSquare = [&](double centre) {
         return QRect(at(centre - 0.25) + 1, at(rowTop(1)) + 1, at(0.5) - 3, at(0.5) - 3);
     };
     const double right = kLegendRightColumn, binaural = right + 1.0, left = right + 2.0;
-    EXPECT_EQ(testing::inkCount(image, symbolSquare(right).adjusted(0, 0, -at(0.25), 0)), 0) << "image 0";
-    EXPECT_EQ(testing::inkCount(image, symbolSquare(left).adjusted(0, 0, -at(0.25), 0)), 0) << "beyond the list";
-    EXPECT_GT(testing::inkCount(image, QRect(at(binaural - 0.25), at(rowTop(1)), at(0.5), at(0.5))), 0)
-        << "the binaural symbol of the same row";
+    EXPECT_EQ(testing::inkCount(image, symbolSquare(right)), 0) << "image 0";
+    EXPECT_EQ(testing::inkCount(image, symbolSquare(left)), 0) << "beyond the list";
+    EXPECT_GT(testing::inkCount(image, symbolSquare(binaural)), 0) << "the binaural symbol of the same row";
 }
 
 TEST_F(ReportLegends, EachSpeechNotationOfTheDataGetsOneRowAndAnUndefinedTestNone)

@@ -26,8 +26,9 @@ using testing::kDpi;
 using testing::LocaleScope;
 using ReportTables = testing::ReportTableTest;
 
-// Masking table: at (1, 13.2), 11.7 wide; the rows left air, right air, left
+// Masking table: at (1, 13.5), 11.7 wide; the rows left air, right air, left
 // bone, right bone.
+constexpr double kMaskingTop = 13.5;
 double maskingColumn(int column)
 {
     return 1.0 + 1.5 + column * (11.7 - 1.6) / 11;
@@ -35,7 +36,7 @@ double maskingColumn(int column)
 constexpr double kMaskingWidth = (11.7 - 1.6) / 11;
 double maskingRow(int row)
 {
-    return 13.2 + 1.3 + 0.5 * row;
+    return kMaskingTop + 1.3 + 0.5 * row;
 }
 enum MaskingRow { kLeftAir, kRightAir, kLeftBone, kRightBone };
 constexpr int kFrequencies[] = {125, 250, 500, 750, 1000, 1500, 2000, 3000, 4000, 6000, 8000};
@@ -60,7 +61,7 @@ TEST_F(ReportTables, MaskingLevelsPrintAsWholeNumbersAndNoMaskingOrBoneAt125And6
     const PdfPage page = print(ReportVersion_US);
 
     for (int column = 0; column < 11; ++column)
-        EXPECT_EQ(cellText(page, maskingColumn(column), 13.2 + 0.8, kMaskingWidth, 0.5),
+        EXPECT_EQ(cellText(page, maskingColumn(column), kMaskingTop + 0.8, kMaskingWidth, 0.5),
                   std::to_string(kFrequencies[column]));
 
     const struct {

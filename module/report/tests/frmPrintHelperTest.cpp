@@ -139,6 +139,12 @@ TEST_F(PrintChartForm, ASpeechChartShowsElevenScoreLinesAndFourteenSolidLevelLin
         EXPECT_TRUE(labelled(image, frame, y, true)) << "no axis label at row " << y;
         EXPECT_TRUE(labelled(image, frame, y, false)) << "no grid-line label at row " << y;
     }
+
+    const QRect plot(QPoint(frame.first + 2, scores.front() + 2), QPoint(frame.second - 2, scores.back() - 2));
+    EXPECT_FALSE(testing::inkBox(image, plot).isValid()) << "text inside the plot: the levels belong below it";
+    const QRect labels = testing::inkBox(image, QRect(0, scores.front() - 10, image.width(), scores.back() - scores.front() + 20));
+    EXPECT_GT(labels.left(), 0) << "the left scale's widest label cut at the picture's edge";
+    EXPECT_LT(labels.right(), image.width() - 1) << "the right scale's widest label cut at the picture's edge";
 }
 
 }  // namespace
