@@ -2,7 +2,9 @@
 
 #include "tools/demo/DemoAudiograms.h"
 
+#include "module/core/KeyedTabStrip.h"
 #include "module/core/docAudiogramModule.h"
+#include "module/preferences/frmPreferences.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPureTone.h"
 #include "module/views/CSpeech.h"
@@ -15,9 +17,12 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/TestResponder.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -61,6 +66,41 @@ void recordVisit(docAudiogramModule& document, const Visit& visit, const platfor
     }
 }
 
+// Chooses the speech table instead of the graph in the document's profile
+// options, as a clinician does (Speech tab, Tools > Profile Options, "Table",
+// OK), which the document saves to the user. The host's printed report then
+// takes the layout with the averages, tympanometry and reflex tables.
+void chooseSpeechTable(docAudiogramModule& document)
+{
+    document.tabMain().Select("SPEECH");
+    bool chosen = false;
+    // The options open modally: they are answered from inside their own loop.
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown) return;
+        answer.stop();
+        auto* options = dynamic_cast<brisance::frmPreferences*>(shown);
+        auto* table = options ? options->findChild<QAbstractButton*>("optSpeechGraph1") : nullptr;
+        auto* ok = options ? options->findChild<QAbstractButton*>("cmdOK") : nullptr;
+        if (!table || !ok) {
+            shown->close();
+            return;
+        }
+        table->click();
+        ok->click();
+        chosen = options->isHidden() && table->isChecked();
+        // An options dialog that its OK left open (a store that failed) ends as its close box would.
+        if (!options->isHidden()) options->close();
+    });
+    answer.start();
+    document.Menus().mnuPreferences->trigger();
+    answer.stop();
+    if (!chosen || document.oSpeech().Mode() != 0)
+        throw std::runtime_error("the demo user's speech view could not be set to the table");
+}
+
 }  // namespace
 
 std::optional<host::RowId> addDemoClient(host::HostDatabase& database)
@@ -86,6 +126,7 @@ std::vector<std::string> recordDemoVisits(host::HostWindow& window, host::RowId 
         const platform::runtime::ScopedClock clock(platform::runtime::Date{today - visit.daysAgo + kVisitTime});
         if (!window.selectClient(client)) throw std::runtime_error("the host window does not list the demo client");
         window.startModule();
+        if (&visit == &kVisits[0]) chooseSpeechTable(startedDocument(window));
         recordVisit(startedDocument(window), visit, responder);
         window.closeModule();
     }

@@ -24,8 +24,10 @@ inline constexpr const char* kDemoClientNo = "1001";
 std::optional<host::RowId> addDemoClient(host::HostDatabase& database);
 
 // Records the demo client's visits in the window, which must list the client
-// and be the only one driving the host; gives the texts of the message boxes
-// that the module showed. Throws std::runtime_error when the module cannot be
+// and be the only one driving the host; at the first visit the user's speech
+// view becomes the table, so that the printed report holds the averages,
+// tympanometry and reflex tables. Gives the texts of the message boxes that
+// the module showed. Throws std::runtime_error when the module cannot be
 // started or a visit cannot be saved, and passes on the host's raised errors.
 std::vector<std::string> recordDemoVisits(host::HostWindow& window, host::RowId client);
 

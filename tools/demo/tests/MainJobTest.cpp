@@ -9,6 +9,7 @@
 
 #include "module/core/MenuControlArray.h"
 #include "module/core/docAudiogramModule.h"
+#include "module/core/frmReadOnlyMsg.h"
 #include "module/panels/IPTATable.h"
 #include "module/panels/TableView.h"
 #include "module/panels/TolvEditGrid.h"
@@ -20,6 +21,8 @@
 #include "host/window/HostWindow.h"
 #include "host/window/RecordView.h"
 
+#include "tools/instrument-sim/Instrument.h"
+
 #include "PelmSonvale/ClassIds.h"
 #include "PelmSonvale/ISonvaleController.h"
 #include "PelmTolvaneChart/IChart.h"
@@ -28,24 +31,34 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/Profile.h"
 #include "platform/runtime/Dates.h"
+#include "platform/ui/TestResponder.h"
+#include "platform/testing/ModalDialogs.h"
 #include "platform/testing/PdfPages.h"
 #include "vellum/VellumValues.h"
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 
 namespace {
@@ -119,6 +132,9 @@ std::vector<std::string> tableRow(brisance::CPureTone& view, std::int32_t row)
     return cells;
 }
 
+// The averages of 500 Hz to 2 kHz of each visit, right and left, as the loss grows.
+constexpr std::pair<const char*, const char*> kAverages[] = {{"28", "18"}, {"30", "20"}, {"32", "22"}};
+
 constexpr int kDotsPerInch = 100;
 
 QPoint toPixels(const QPointF& centimetres)
@@ -126,20 +142,32 @@ QPoint toPixels(const QPointF& centimetres)
     return (centimetres / 2.54 * kDotsPerInch).toPoint();
 }
 
-// The printed audiograms, left to right: from below each title "Frequency in
-// Hertz (Hz)" down to the masking table, 3.3 cm to each side of the title's
-// middle (the charts stand 6.75 cm apart).
-std::vector<QRect> chartAreas(const platform::testing::PdfPage& page)
+// The printed audiogram: from below its title "Frequency in Hertz (Hz)" down
+// to the masking table, and from the page's left edge to the legend.
+QRect chartArea(const platform::testing::PdfPage& page)
 {
+    const platform::testing::PdfWord* title = page.find("Frequency");
     const platform::testing::PdfWord* table = page.find("Effective");
-    std::vector<QRect> areas;
+    const platform::testing::PdfWord* legend = page.find("Legend");
+    if (!title || !table || !legend) return {};
+    return QRect(toPixels({0, title->box.bottom()}), toPixels({legend->box.left() - 0.5, table->box.top()}));
+}
+
+// The numbers that stand below the heading, within the depth and within the
+// half width to each side of the heading's middle (cm), in reading order.
+std::vector<std::string> numbersBelow(const platform::testing::PdfPage& page, std::string_view heading,
+                                      double halfWidth, double depth)
+{
+    std::vector<std::string> words;
+    const platform::testing::PdfWord* top = page.find(heading);
+    if (!top) return words;
     for (const platform::testing::PdfWord& word : page.words) {
-        if (word.text != "Frequency" || !table) continue;
-        const double middle = word.box.left() + 2.0;
-        areas.push_back(QRect(toPixels({middle - 3.3, word.box.bottom()}), toPixels({middle + 3.3, table->box.top()})));
+        if (!word.text.empty() && std::isdigit(static_cast<unsigned char>(word.text.front())) &&
+            word.box.top() >= top->box.bottom() && word.box.top() <= top->box.bottom() + depth &&
+            std::abs(word.box.center().x() - top->box.center().x()) <= halfWidth)
+            words.push_back(word.text);
     }
-    std::sort(areas.begin(), areas.end(), [](const QRect& a, const QRect& b) { return a.left() < b.left(); });
-    return areas;
+    return words;
 }
 
 // Pixels in the area that are plainly red (ink > 0) or plainly blue (ink < 0).
@@ -177,8 +205,6 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
     const QTreeWidget& record = *window.recordView();
     ASSERT_EQ(record.topLevelItemCount(), static_cast<int>(std::size(demo::kVisits)));
 
-    // The averages of 500 Hz to 2 kHz, right and left, as the visits' loss grows.
-    const std::pair<const char*, const char*> averages[] = {{"28", "18"}, {"30", "20"}, {"32", "22"}};
     const auto sessions = database().sessions(demoClient);
     for (std::size_t visit = 0; visit < sessions.size(); ++visit) {
         const auto actions = database().actions(sessions[visit].id);
@@ -200,8 +226,8 @@ TEST_F(MainJobTest, TheHostOpensTheDemoClientAndTheModuleShowsEveryOneOfItsActio
             EXPECT_EQ(document->Menus().mnuViewPrevAction->Count(), 3) << which << ": every visit's audiogram";
             for (int chart = 0; chart < 2; ++chart)
                 EXPECT_GE(lineIds(pureTone.chtEar(chart)).size(), 2u) << which << ": air and bone on chart " << chart;
-            EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), averages[visit].first) << which;
-            EXPECT_EQ(pureTone.PureToneAverage()->ACLeftAverage(), averages[visit].second) << which;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACRightAverage(), kAverages[visit].first) << which;
+            EXPECT_EQ(pureTone.PureToneAverage()->ACLeftAverage(), kAverages[visit].second) << which;
             // The table: the right ear's grid, then the left's, 250 Hz in column 1.
             const std::vector<std::string> levels = tableRow(pureTone, 0);
             const std::vector<std::string> masking = tableRow(pureTone, 1);
@@ -286,26 +312,107 @@ TEST_F(MainJobTest, TheHelpsPrintExampleWritesTheCombinedReportOfADemoActionWith
     EXPECT_TRUE(QRegularExpression(R"(R\s+60\s+60\s+60\s+60\s+60)").match(QString::fromStdString(text)).hasMatch())
         << "the right ear's masking levels: " << text;
 
-    // The right ear's chart stands left of the left ear's: each has its grid
-    // and the symbols of its own ear alone, red for the right, blue for the left.
+    // The demo user's speech view is the table, so the report has the layout
+    // with the averages, the reflexes and the tympanograms.
     const auto pages = platform::testing::pdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(numbersBelow(pages[0], "Average", 1.5, 1.5),
+              (std::vector<std::string>{kAverages[1].first, kAverages[1].second}))
+        << text;
+    for (const char* heading : {"Ipsilateral", "Contralateral", "Tympanometry"})
+        EXPECT_NE(pages[0].find(heading), nullptr) << heading << ": " << text;
+
+    // The audiogram has its grid and both ears' symbols, red for the right
+    // and blue for the left.
     const QImage page = platform::testing::pdfPageImage(pdf, kDotsPerInch);
-    const std::vector<QRect> charts = chartAreas(pages[0]);
-    ASSERT_EQ(charts.size(), 2u) << text;
+    const QRect chart = chartArea(pages[0]);
+    ASSERT_FALSE(chart.isEmpty()) << text;
     constexpr int kRed = 1;
     constexpr int kBlue = -1;
-    EXPECT_GE(gridLines(page, charts[0]), 10);
-    EXPECT_GE(gridLines(page, charts[1]), 10);
-    EXPECT_GE(pixelsOfInk(page, charts[0], kRed), 50) << "the right ear's symbols";
-    EXPECT_EQ(pixelsOfInk(page, charts[0], kBlue), 0);
-    EXPECT_GE(pixelsOfInk(page, charts[1], kBlue), 50) << "the left ear's symbols";
-    EXPECT_EQ(pixelsOfInk(page, charts[1], kRed), 0);
+    EXPECT_GE(gridLines(page, chart), 10);
+    EXPECT_GE(pixelsOfInk(page, chart, kRed), 50) << "the right ear's symbols";
+    EXPECT_GE(pixelsOfInk(page, chart, kBlue), 50) << "the left ear's symbols";
 
     const Finished again = run(quoted(fs::path(BRISANCE_PROGRAM_DIR) / "brisance-demo"));
     EXPECT_EQ(again.status, 0) << again.output;
     EXPECT_NE(again.output.find("was there already"), std::string::npos) << again.output;
     EXPECT_EQ(database().sessions(demoClient).size(), std::size(demo::kVisits)) << "a second run adds nothing";
+}
+
+// What the README says to measure without hardware: each simulator's model
+// and port, and the record line to type into the audiometer's.
+struct MeasuringLines {
+    std::vector<std::pair<std::string, std::string>> simulators;
+    std::string record;
+};
+
+MeasuringLines readmeMeasuringLines()
+{
+    MeasuringLines lines;
+    std::ifstream readme(MAIN_JOB_README);
+    const std::string command = "build/bin/instrument-sim ";
+    for (std::string line; std::getline(readme, line);) {
+        const auto at = line.find(command);
+        if (line.rfind("    :", 0) == 0) lines.record = line.substr(4);
+        if (at == std::string::npos) continue;
+        std::string rest = line.substr(at + command.size());
+        std::string model;
+        if (rest.front() == '"') {
+            const auto end = rest.find('"', 1);
+            model = rest.substr(1, end - 1);
+            rest = rest.substr(end + 1);
+        } else {
+            model = rest.substr(0, rest.find(' '));
+            rest = rest.substr(model.size());
+        }
+        lines.simulators.emplace_back(model, rest.substr(rest.find_first_not_of(' ')));
+    }
+    return lines;
+}
+
+TEST_F(MainJobTest, TheReadmesSimulatedAudiometerMeasuresIntoTheDocumentStartedFromItsAudiometerMenu)
+{
+    const MeasuringLines readme = readmeMeasuringLines();
+    ASSERT_EQ(readme.simulators.size(), 2u) << "an audiometer and a tympanometer";
+    ASSERT_FALSE(readme.record.empty());
+    std::vector<std::unique_ptr<instrument_sim::Instrument>> simulators;
+    for (const auto& [model, port] : readme.simulators) {
+        const instrument_sim::Persona* persona = instrument_sim::personaNamed(model);
+        ASSERT_NE(persona, nullptr) << model;
+        simulators.push_back(std::make_unique<instrument_sim::Instrument>(persona->model, port));
+    }
+    instrument_sim::Instrument& audiometer = *simulators.front();
+
+    platform::ui::TestResponder responder;
+    host::HostWindow window;
+    ASSERT_TRUE(window.selectClient(demoClient));
+    window.startModule();
+    auto* document = window.findChild<docAudiogramModule*>();
+    ASSERT_NE(document, nullptr) << window.moduleArea()->text().toStdString();
+    QAction* start = nullptr;
+    for (QAction* item : document->Menus().mnuAudiometerMain->actions())
+        if (item->text().remove('&') == "Start Marlet") start = item;
+    ASSERT_NE(start, nullptr) << "the Audiometer menu offers the demo's driver";
+    {
+        // The module opens on the last visit, read-only: a start asks first.
+        platform::testing::ModalDialogs dialogs;
+        dialogs.answer<brisance::frmReadOnlyMsg>([](brisance::frmReadOnlyMsg& dialog) {
+            platform::testing::click(dialog.optChoice[1]);
+            platform::testing::click(dialog.cmdOK);
+        });
+        start->trigger();
+    }
+
+    audiometer.send(instrument_sim::withChecksum(readme.record, audiometer.persona().checksum));
+    // The left ear's grid, 1 kHz: what the README says the line measures.
+    brisance::CPureTone& pureTone = document->oPureTone();
+    EXPECT_TRUE(platform::testing::processUntil([&] { return tableRow(pureTone, 0).at(11 + 4) == "30"; },
+                                                std::chrono::seconds(5)))
+        << "the left ear's levels: " << ::testing::PrintToString(tableRow(pureTone, 0))
+        << "; what the module said: " << (responder.shown().empty() ? "" : responder.shown().back().text);
+    EXPECT_GE(lineIds(pureTone.chtEar(0)).size() + lineIds(pureTone.chtEar(1)).size(), 1u) << "the point is charted";
+
+    start->trigger();
 }
 
 }  // namespace
