@@ -3,17 +3,14 @@
 
 #include "module/core/docAudiogramModule.h"
 
-#include "module/core/GetDateOfEvaluation.h"
 #include "module/core/ModuleGlobals.h"
-#include "module/core/PreferenceValues.h"
 #include "module/core/ProgramTitle.h"
 #include "module/core/ReportPlacement.h"
 #include "module/core/StoreSelection.h"
 #include "module/core/TextResources.h"
-#include "module/panels/CSymbols.h"
 #include "module/report/CPrinter.h"
 #include "module/report/CReport.h"
-#include "module/report/ReportClientFields.h"
+#include "module/report/ReportContents.h"
 #include "module/views/CSpeech.h"
 
 #include "platform/gfx/DeviceContext.h"
@@ -36,10 +33,6 @@ namespace print = platform::print;
 // print-to-file box.
 constexpr std::uint32_t kPrintDialogFlags =
     print::PD_RETURNDC | print::PD_COLLATE | print::PD_NOSELECTION | print::PD_HIDEPRINTTOFILE;
-
-// Where the notes store keeps the report's comments.
-constexpr std::int16_t kCommentsCategory = 100;
-constexpr std::int16_t kCommentsSection = 100;
 
 // A printer context that is deleted unless it was handed on to the report,
 // which then runs the job on it and deletes it itself.
@@ -118,24 +111,17 @@ void docAudiogramModule::PrintAudiogram(bool ShowDialog)
 
     try {
         CReport report;
-        const std::shared_ptr<CSymbols> symbols = ModuleGlobals::Symbols();
-        report.SymbolImages(symbols->SymbolImages());
-        report.SymbolImagesLarge(symbols->SymbolImagesLarge());
-        report.CurvePrefs(ModuleGlobals::CurvePrefs());
-        report.DataLayer(m_data);
-        report.LanguageLoader(ModuleGlobals::UiTextLoader());
-        if (ModServ())
-            SetReportClientFields(report, *ModServ());
         {
             // Printing changes nothing in the document, not even the notes
             // store's selection that later reads rely on.
             const StoreSelectionKeeper selection(*m_notes);
-            // A document that was never saved has no date of evaluation yet.
-            if (m_oGroupActions[0])
-                report.DateOfEval(GetDateOfEvaluation(*m_notes));
-            m_notes->put_Category(kCommentsCategory);
-            m_notes->put_Section(kCommentsSection);
-            report.ReportComments(PreferenceText(*m_notes, "ReportComments"));
+            FillReport(report, {.symbols = *ModuleGlobals::Symbols(),
+                                .curvePrefs = ModuleGlobals::CurvePrefs(),
+                                .data = m_data,
+                                .texts = ModuleGlobals::UiTextLoader(),
+                                .server = ModServ().get(),
+                                .notes = *m_notes,
+                                .saved = static_cast<bool>(m_oGroupActions[0])});
         }
 
         const ReportPlacement placement = PlacementOnPrinter(printer.get());

@@ -5,7 +5,6 @@
 #include "module/core/CLangLoader.h"
 #include "module/core/CLanguages.h"
 #include "module/core/EnumerateLanguages.h"
-#include "module/core/GetDateOfEvaluation.h"
 #include "module/core/LanguageChoice.h"
 #include "module/core/LoadActionsIntoModule.h"
 #include "module/core/ModuleGlobals.h"
@@ -14,7 +13,7 @@
 #include "module/core/UserPreferences.h"
 #include "module/panels/CSymbols.h"
 #include "module/report/CReport.h"
-#include "module/report/ReportClientFields.h"
+#include "module/report/ReportContents.h"
 #include "module/report/ReportPrintArea.h"
 
 #include "vellum/IVellumDataLayer.h"
@@ -37,9 +36,6 @@ namespace runtime = platform::runtime;
 constexpr const char* kSource = "CCombinedReportHandler";
 // The report stays this much narrower than the host's rectangle.
 constexpr float kWidthAllowance = 0.25f;
-// Where the notes store keeps the report's comments.
-constexpr std::int16_t kCommentsCategory = 100;
-constexpr std::int16_t kCommentsSection = 100;
 // The profiles of the preference store: category 0, one section each.
 constexpr std::int16_t kProfilesCategory = 0;
 constexpr std::int16_t kLastProfileSection = 20;
@@ -155,16 +151,13 @@ void CCombinedReportHandler::Print(com::IDispatch* pDispNoahPrint)
     LoadUserPreferences(server, preferences);
     curvePrefs->LoadFromPreferences(*preferences);
 
-    report.SymbolImages(symbols.SymbolImages());
-    report.SymbolImagesLarge(symbols.SymbolImagesLarge());
-    report.CurvePrefs(curvePrefs);
-    report.DataLayer(data);
-    report.LanguageLoader(texts);
-    SetReportClientFields(report, *server);
-    if (actions[0]) report.DateOfEval(GetDateOfEvaluation(*notes));
-    notes->put_Category(kCommentsCategory);
-    notes->put_Section(kCommentsSection);
-    report.ReportComments(PreferenceText(*notes, "ReportComments"));
+    FillReport(report, {.symbols = symbols,
+                        .curvePrefs = curvePrefs,
+                        .data = data,
+                        .texts = texts,
+                        .server = server.get(),
+                        .notes = *notes,
+                        .saved = static_cast<bool>(actions[0])});
 
     selectDefaultProfile(*preferences);
     const std::int32_t version = PreferenceFlag(*preferences, "SPShowGraph") ? ReportVersion_Europe : ReportVersion_US;

@@ -1,5 +1,8 @@
-#include "module/report/ReportClientFields.h"
+#include "module/report/ReportContents.h"
 
+#include "module/core/GetDateOfEvaluation.h"
+#include "module/core/PreferenceValues.h"
+#include "module/panels/CSymbols.h"
 #include "module/report/CReport.h"
 
 #include "platform/runtime/Conversions.h"
@@ -9,8 +12,13 @@
 #include <string>
 
 namespace brisance {
+namespace {
 
-void SetReportClientFields(CReport& report, host::IModuleServer& server)
+// Where the notes store keeps the report's comments.
+constexpr std::int16_t kCommentsCategory = 100;
+constexpr std::int16_t kCommentsSection = 100;
+
+void SetClientFields(CReport& report, host::IModuleServer& server)
 {
     namespace runtime = platform::runtime;
     host::ComPtr<host::IClient> client;
@@ -34,6 +42,24 @@ void SetReportClientFields(CReport& report, host::IModuleServer& server)
         const runtime::Variant birthDate = client->get_BirthDate();
         if (!birthDate.isNull()) report.ClientBDay(birthDate.toDate());
     });
+}
+
+}  // namespace
+
+void FillReport(CReport& report, const ReportSources& sources)
+{
+    report.SymbolImages(sources.symbols.SymbolImages());
+    report.SymbolImagesLarge(sources.symbols.SymbolImagesLarge());
+    report.CurvePrefs(sources.curvePrefs);
+    report.DataLayer(sources.data);
+    report.LanguageLoader(sources.texts);
+    if (sources.server)
+        SetClientFields(report, *sources.server);
+    if (sources.saved)
+        report.DateOfEval(GetDateOfEvaluation(sources.notes));
+    sources.notes.put_Category(kCommentsCategory);
+    sources.notes.put_Section(kCommentsSection);
+    report.ReportComments(PreferenceText(sources.notes, "ReportComments"));
 }
 
 }  // namespace brisance
