@@ -19,7 +19,7 @@ platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
     const Variant stored = oNotes.get_Value(kDateOfEvalKey);
     if (stored.isNull()) {
         const Date day = today();
-        oNotes.put_Value(kDateOfEvalKey, isoDateText(day));
+        SetDateOfEvaluation(oNotes, day);
         return day;
     }
     try {
@@ -27,6 +27,13 @@ platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
     } catch (const RuntimeError&) {
         return today();  // not a date in any form this module reads
     }
+}
+
+void SetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes, platform::runtime::Date day)
+{
+    oNotes.put_Category(0);
+    oNotes.put_Section(0);
+    oNotes.put_Value(kDateOfEvalKey, platform::runtime::isoDateText(day));
 }
 
 }  // namespace brisance

@@ -17,4 +17,8 @@ namespace brisance {
 // Failures of the store are raised.
 platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes);
 
+// Writes the day as that ISO text, selecting category 0, section 0 and
+// leaving it selected.
+void SetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes, platform::runtime::Date day);
+
 }  // namespace brisance

@@ -10,6 +10,7 @@
 #include "module/core/GetDateOfEvaluation.h"
 #include "module/core/KeyedStatusBar.h"
 #include "module/core/ModuleGlobals.h"
+#include "module/core/PreferenceValues.h"
 #include "module/core/StoreSelection.h"
 #include "module/core/frmAudiogramProperties.h"
 #include "module/core/frmDateOfEvaluation.h"
@@ -34,10 +35,7 @@ namespace {
 
 using platform::runtime::Date;
 
-constexpr const char* kDateOfEvalKey = "DateOfEval";
 constexpr const char* kReportCommentsKey = "ReportComments";
-constexpr std::int16_t kDateCategory = 0;
-constexpr std::int16_t kDateSection = 0;
 constexpr std::int16_t kReportCommentsCategory = 100;
 constexpr std::int16_t kReportCommentsSection = 100;
 // The notes panels' comment field.
@@ -115,8 +113,7 @@ void docAudiogramModule::mnuReportComments_Click()
     std::string stored;
     {
         const StoreSelectionKeeper comments(*m_notes, kReportCommentsCategory, kReportCommentsSection);
-        const platform::runtime::Variant value = m_notes->get_Value(kReportCommentsKey);
-        stored = value.isNull() ? std::string() : value.toString();
+        stored = PreferenceText(*m_notes, kReportCommentsKey);
     }
     // Without comments of its own the report is offered the views' comment
     // notes.
@@ -142,9 +139,8 @@ void docAudiogramModule::mnuReportComments_Click()
 void docAudiogramModule::StoreDateOfEvaluation(Date stored, Date chosen)
 {
     {
-        // The ISO form reads back as the same day whatever the locale.
-        const StoreSelectionKeeper keeper(*m_notes, kDateCategory, kDateSection);
-        m_notes->put_Value(kDateOfEvalKey, platform::runtime::isoDateText(chosen));
+        const StoreSelectionKeeper keeper(*m_notes);
+        SetDateOfEvaluation(*m_notes, chosen);
     }
     UpdateDatePanel();
     if (!SameDay(stored, chosen))
