@@ -26,16 +26,16 @@ using platform::com::ComPtr;
 namespace gfx = platform::gfx;
 namespace print = platform::print;
 
-using NoahPrintMember = platform::com::DispatchMember<INoahPrint>;
-constexpr NoahPrintMember kNoahPrintMembers[] = {
-    NoahPrintMember::valueMethod<&INoahPrint::GetPrintArea>("GetPrintArea", 1),
+using TavoPrintMember = platform::com::DispatchMember<TavoPrint>;
+constexpr TavoPrintMember kTavoPrintMembers[] = {
+    TavoPrintMember::valueMethod<&TavoPrint::GetPrintArea>("GetPrintArea", 1),
 };
-std::span<const NoahPrintMember> noahPrintMembers() { return kNoahPrintMembers; }
+std::span<const TavoPrintMember> tavoPrintMembers() { return kTavoPrintMembers; }
 
 // The host's print object: where the module draws its part of the page.
-class NoahPrint final : public platform::com::Object<platform::com::Dispatched<INoahPrint, noahPrintMembers>> {
+class TavoPrintObject final : public platform::com::Object<platform::com::Dispatched<TavoPrint, tavoPrintMembers>> {
 public:
-    NoahPrint(gfx::DcHandle dc, gfx::Rect area) : m_dc(dc), m_area(area) {}
+    TavoPrintObject(gfx::DcHandle dc, gfx::Rect area) : m_dc(dc), m_area(area) {}
 
     void GetPrintArea(std::int32_t* hdc, std::int32_t* left, std::int32_t* top, std::int32_t* right,
                       std::int32_t* bottom) override
@@ -122,10 +122,10 @@ gfx::Rect drawHeading(gfx::DcHandle dc, const std::string& heading)
 }
 
 // Runs the handler; its failure is raised again, saying whose it is.
-void runHandler(IModulePrint* handler, INoahPrint* noahPrint, const ModuleRecord& module)
+void runHandler(IModulePrint* handler, TavoPrint* tavoPrint, const ModuleRecord& module)
 {
     try {
-        handler->Print(noahPrint);
+        handler->Print(tavoPrint);
     } catch (const platform::runtime::RuntimeError& error) {
         raise(error.number(), module.name + " could not print its report: " + error.description());
     }
@@ -166,7 +166,7 @@ std::string printCombinedReport(RowId actionId, const std::string& printerName, 
     check(print::startDoc(dc, "Combined report", outputFile) > 0, "start the report");
     check(print::startPage(dc) > 0, "start the page");
     const gfx::Rect area = drawHeading(dc, headingOf(*client, *action));
-    runHandler(handler.get(), ComPtr<INoahPrint>(platform::com::make<NoahPrint>(dc, area)).get(), module);
+    runHandler(handler.get(), ComPtr<TavoPrint>(platform::com::make<TavoPrintObject>(dc, area)).get(), module);
     check(print::endPage(dc) > 0, "end the page");
     const std::string written = print::outputFile(dc);
     check(print::endDoc(dc) > 0, "finish the report");

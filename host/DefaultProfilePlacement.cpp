@@ -36,7 +36,7 @@ bool placeDefaultProfile()
     const fs::path commonFiles = commonFilesDir();
     if (commonFiles.empty() || !fs::is_regular_file(source))
         return false;
-    const fs::path target = commonFiles / "HIMSA Shared" / "Profiles" / "Default.profile";
+    const fs::path target = commonFiles / "ORVEL Shared" / "Profiles" / "Default.profile";
     if (fs::exists(target))
         return false;
 

@@ -4,7 +4,7 @@
 
 namespace host {
 
-// Copies the program folder's "Data/Default.profile" to "HIMSA Shared/
+// Copies the program folder's "Data/Default.profile" to "ORVEL Shared/
 // Profiles/Default.profile" under the folder that the registry's
 // "CommonFilesDir" names, when no file is there. A file that is there is never
 // replaced: a site may keep its own. True when it copied; false when a file

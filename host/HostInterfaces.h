@@ -192,7 +192,7 @@ protected:
 };
 
 // The host's print object in a combined report.
-class INoahPrint : public IDispatch {
+class TavoPrint : public IDispatch {
 public:
     static constexpr platform::com::IID iid = makeGuid("{6BD9B71D-F2FF-413B-9C64-D4A6EB69F9D5}");
     using Base = IDispatch;
@@ -201,7 +201,7 @@ public:
                                  std::int32_t* bottom) = 0;
 
 protected:
-    ~INoahPrint() = default;
+    ~TavoPrint() = default;
 };
 
 // What a module's print handler implements: the host creates it by the class
@@ -212,7 +212,7 @@ class IModulePrint : public IDispatch {
 public:
     static constexpr platform::com::IID iid = makeGuid("{7A94B743-4D03-42A5-928E-01DF8E196F8C}");
     using Base = IDispatch;
-    virtual void Print(IDispatch* noahPrint) = 0;
+    virtual void Print(IDispatch* tavoPrint) = 0;
 
 protected:
     ~IModulePrint() = default;

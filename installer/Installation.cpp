@@ -116,7 +116,7 @@ const std::array<Step, 29> kSteps = {{
     {"Creating the DataType object Failed",
      [](Installation& run) { create(run, host::kDataTypeClsid, run.dataType); }},
     {"Failed to add data type 1, format 200.", [](Installation& run) { addDataType(run, 200); }},
-    {"Failed Installing module as a replacement for its NOAH 2 era equivalent.",
+    {"Failed Installing module as a replacement for its TAVO 2 era equivalent.",
      [](Installation& run) { create(run, host::kReplaceableModuleClsid, run.replaceable); }},
     {"Unable to update the replaceable module id information.",
      [](Installation& run) {

@@ -124,7 +124,7 @@ TEST(InstallationStepsTest, AFailingStepShowsItsMessageOnceAndEndsTheRunWithEver
         {12, {"create DataType", 2}, "Creating the DataType object Failed"},
         {13, {"DataType.put_Code", 2}, "Failed to add data type 1, format 200."},
         {13, {"DataTypes.Add", 2, Failure::Fails}, "Failed to add data type 1, format 200."},
-        {14, {"create ReplaceableModule"}, "Failed Installing module as a replacement for its NOAH 2 era equivalent."},
+        {14, {"create ReplaceableModule"}, "Failed Installing module as a replacement for its TAVO 2 era equivalent."},
         {15, {"ReplaceableModule.put_ModuleID"}, "Unable to update the replaceable module id information."},
         {15, {"Module.get_ReplaceableModules", 1, Failure::NoObject},
          "Unable to update the replaceable module id information."},

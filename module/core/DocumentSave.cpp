@@ -201,7 +201,7 @@ bool docAudiogramModule::SaveActionGroup()
         m_oImpedance->DataNeedsSaved(false);
         return true;
     } catch (const RuntimeError&) {
-        platform::ui::messageBox(this, "There was a problem saving to the NOAH System", ModuleMessageTitle(),
+        platform::ui::messageBox(this, "There was a problem saving to the TAVO System", ModuleMessageTitle(),
                                  platform::ui::MB_OK | platform::ui::MB_ICONSTOP);
         return false;
     }

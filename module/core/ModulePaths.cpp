@@ -22,7 +22,7 @@ namespace brisance {
 namespace {
 
 constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-constexpr const char* kDefaultProfileInCommonFiles = "HIMSA Shared/Profiles/Default.profile";
+constexpr const char* kDefaultProfileInCommonFiles = "ORVEL Shared/Profiles/Default.profile";
 
 // Its address lies in this library, whatever else the process has loaded.
 const char libraryAnchor = 0;

@@ -43,7 +43,7 @@ void SetProgramFolderForTests(const std::filesystem::path& folder);
 // "SOFTWARE\Microsoft\Windows\CurrentVersion" "CommonFilesDir".
 std::string GetCommonFilesDir();
 
-// GetCommonFilesDir() + "/HIMSA Shared/Profiles/Default.profile", read anew at
+// GetCommonFilesDir() + "/ORVEL Shared/Profiles/Default.profile", read anew at
 // every call; "" when the Common Files folder is "" (never a path at the root
 // of the file system).
 std::string GetDefaultProfilePath();

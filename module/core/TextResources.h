@@ -101,9 +101,9 @@ namespace brisance {
     X(TR_UNM) \
     X(TR_DNT) \
     X(TR_CNT) \
-    X(TR_RESET_TO_HIMSA, 150) \
-    X(TR_RESET_TO_HIMSA_SURE1) \
-    X(TR_RESET_TO_HIMSA_SURE2) \
+    X(TR_RESET_TO_ORVEL, 150) \
+    X(TR_RESET_TO_ORVEL_SURE1) \
+    X(TR_RESET_TO_ORVEL_SURE2) \
     X(TR_RESTART, 160) \
     X(TR_MISSING_SYMBOL, 170) \
     X(TR_NEW_AUDIOGRAM, 200) \

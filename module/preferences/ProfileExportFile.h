@@ -1,6 +1,6 @@
 #pragma once
 // The ".profile" file that carries one profile, with the global options, from
-// one store to another: the 22-character header "NOAH AM PROFILE EXPORT",
+// one store to another: the 22-character header "TAVO AM PROFILE EXPORT",
 // the version 100 (32-bit, little-endian), then the profile's section data
 // and the global options' category data as two variant records, each a
 // one-dimensional Byte array as the store gives them.
@@ -13,7 +13,7 @@
 
 namespace brisance {
 
-inline constexpr char kProfileExportHeader[] = "NOAH AM PROFILE EXPORT";
+inline constexpr char kProfileExportHeader[] = "TAVO AM PROFILE EXPORT";
 inline constexpr std::int32_t kProfileExportVersion = 100;
 
 // The whole file for a profile's section data and the global options'

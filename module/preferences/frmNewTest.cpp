@@ -6,7 +6,7 @@
 #include "module/core/ProgramTitle.h"
 #include "module/core/TextResources.h"
 #include "module/panels/TwipsGeometry.h"
-#include "module/preferences/TestVocabularies.h"
+#include "module/preferences/FunctionsTAVOShouldImplement.h"
 
 #include "platform/ui/MessageBox.h"
 

@@ -56,7 +56,7 @@ constexpr int kDeveloperButtonWidth = 1455;
 
 constexpr const char* kProfileKey = "Profile";
 constexpr const char* kDefaultKey = "DftProfile";
-constexpr const char* kProfileFilter = "Noah Audiogram Profiles (*.profile)|*.profile";
+constexpr const char* kProfileFilter = "Tavo Audiogram Profiles (*.profile)|*.profile";
 constexpr const char* kProfileSuffix = ".profile";
 
 // The profile's own name, without the default's suffix that the item shows.
@@ -149,7 +149,7 @@ frmProfileManager::frmProfileManager(QWidget* parent) : QDialog(parent)
     cmdNew = button("cmdNew");
     cmdEdit = button("cmdEdit");
     cmdMore = button("cmdMore");
-    cmdReset_to_HIMSA = button("cmdReset_to_HIMSA");
+    cmdReset_to_ORVEL = button("cmdReset_to_ORVEL");
     cmdTemp = button("cmdTemp");
     cmdTempExport = button("cmdTempExport");
     cmdOK = button("cmdOK");
@@ -171,7 +171,7 @@ frmProfileManager::frmProfileManager(QWidget* parent) : QDialog(parent)
     on(cmdNew, &frmProfileManager::cmdNew_Click);
     on(cmdEdit, &frmProfileManager::cmdEdit_Click);
     on(cmdMore, &frmProfileManager::cmdMore_Click);
-    on(cmdReset_to_HIMSA, &frmProfileManager::cmdReset_to_HIMSA_Click);
+    on(cmdReset_to_ORVEL, &frmProfileManager::cmdReset_to_ORVEL_Click);
     on(cmdTemp, &frmProfileManager::FillList);
     on(cmdTempExport, &frmProfileManager::cmdTempExport_Click);
     on(cmdOK, &frmProfileManager::cmdOK_Click);
@@ -186,7 +186,7 @@ void frmProfileManager::LoadCaptions()
     cmdNew->setText(Text(TR_NEW));
     cmdEdit->setText(Text(TR_EDIT));
     cmdMore->setText(Text(TR_MORE));
-    cmdReset_to_HIMSA->setText(Text(TR_RESET_TO_HIMSA));
+    cmdReset_to_ORVEL->setText(Text(TR_RESET_TO_ORVEL));
     cmdTemp->setText("Reload list");
     cmdTempExport->setText("Export standard");
     cmdOK->setText(Text(TR_OK));
@@ -208,7 +208,7 @@ void frmProfileManager::PlaceControls()
     cmdOK->setGeometry(twipsRect(buttonLeft, listBottom - kButtonHeight - kButtonPitch, kButtonWidth, kButtonHeight));
 
     const int bottomRow = listBottom + kMargin;
-    cmdReset_to_HIMSA->setGeometry(twipsRect(kMargin, bottomRow, kResetWidth, kButtonHeight));
+    cmdReset_to_ORVEL->setGeometry(twipsRect(kMargin, bottomRow, kResetWidth, kButtonHeight));
     const int developerLeft = buttonLeft + kButtonWidth - kDeveloperButtonWidth;
     cmdTempExport->setGeometry(twipsRect(developerLeft, bottomRow, kDeveloperButtonWidth, kButtonHeight));
     cmdTemp->setGeometry(
@@ -494,11 +494,11 @@ void frmProfileManager::mnuImportFromFile_Click()
     FillList();
 }
 
-void frmProfileManager::cmdReset_to_HIMSA_Click()
+void frmProfileManager::cmdReset_to_ORVEL_Click()
 {
     const std::string question =
-        Texts().LoadResString(TR_RESET_TO_HIMSA_SURE1) + "\r\n\r\n" + Texts().LoadResString(TR_RESET_TO_HIMSA_SURE2);
-    if (ui::messageBox(this, question, Texts().LoadResString(TR_RESET_TO_HIMSA), ui::MB_OKCANCEL) == ui::IDOK)
+        Texts().LoadResString(TR_RESET_TO_ORVEL_SURE1) + "\r\n\r\n" + Texts().LoadResString(TR_RESET_TO_ORVEL_SURE2);
+    if (ui::messageBox(this, question, Texts().LoadResString(TR_RESET_TO_ORVEL), ui::MB_OKCANCEL) == ui::IDOK)
         LoadPreferences();
 }
 

@@ -95,7 +95,7 @@ private:
     void mnuDefault_Click();
     void mnuExportToFile_Click();
     void mnuImportFromFile_Click();
-    void cmdReset_to_HIMSA_Click();
+    void cmdReset_to_ORVEL_Click();
     void cmdTempExport_Click();
     void cmdOK_Click();
 
@@ -107,7 +107,7 @@ private:
     QPushButton* cmdNew;
     QPushButton* cmdEdit;
     QPushButton* cmdMore;
-    QPushButton* cmdReset_to_HIMSA;
+    QPushButton* cmdReset_to_ORVEL;
     QPushButton* cmdTemp;
     QPushButton* cmdTempExport;
     QPushButton* cmdOK;

@@ -59,12 +59,12 @@ struct PrintArea {
     ReportArea cm;
 };
 
-PrintArea printAreaOf(com::IDispatch* pDispNoahPrint)
+PrintArea printAreaOf(com::IDispatch* pDispTavoPrint)
 {
-    const auto noahPrint = com::ComPtr<com::IDispatch>(pDispNoahPrint).as<host::INoahPrint>();
-    if (!noahPrint) runtime::raise(runtime::errors::ObjectRequired, "The host handed over no print object", kSource);
+    const auto tavoPrint = com::ComPtr<com::IDispatch>(pDispTavoPrint).as<host::TavoPrint>();
+    if (!tavoPrint) runtime::raise(runtime::errors::ObjectRequired, "The host handed over no print object", kSource);
     std::int32_t hdc = 0, left = 0, top = 0, right = 0, bottom = 0;
-    noahPrint->GetPrintArea(&hdc, &left, &top, &right, &bottom);
+    tavoPrint->GetPrintArea(&hdc, &left, &top, &right, &bottom);
     if (hdc == 0) runtime::raise(runtime::errors::InvalidProcedureCall, "The host supplied no device context", kSource);
     return {hdc, PrintAreaInCentimetres(left, top, right, bottom, platform::gfx::getDeviceCaps(hdc, platform::gfx::LOGPIXELSX),
                                         platform::gfx::getDeviceCaps(hdc, platform::gfx::LOGPIXELSY))};
@@ -125,7 +125,7 @@ std::span<const M> combinedReportHandlerMembers()
     return kMembers;
 }
 
-void CCombinedReportHandler::Print(com::IDispatch* pDispNoahPrint)
+void CCombinedReportHandler::Print(com::IDispatch* pDispTavoPrint)
 {
     const auto server = createByClassId<host::IModuleServer>(host::kModuleServerClsid);
     const CSymbols symbols;
@@ -146,7 +146,7 @@ void CCombinedReportHandler::Print(com::IDispatch* pDispNoahPrint)
     std::optional<runtime::RuntimeError> failure;
     if (!LoadActionsIntoModule(actions, *data, *notes, &failure) && failure) throw *failure;
 
-    const PrintArea area = printAreaOf(pDispNoahPrint);
+    const PrintArea area = printAreaOf(pDispTavoPrint);
 
     LoadUserPreferences(server, preferences);
     curvePrefs->LoadFromPreferences(*preferences);

@@ -29,9 +29,9 @@ class CCombinedReportHandler final
 public:
     static constexpr platform::com::CLSID kClsid = platform::com::makeGuid("{2BCA38E7-CD67-4D41-9BCD-249677DC3E70}");
 
-    // pDispNoahPrint: the host's print object (INoahPrint), which gives the
+    // pDispTavoPrint: the host's print object (TavoPrint), which gives the
     // device context and the rectangle in device pixels.
-    void Print(platform::com::IDispatch* pDispNoahPrint) override;
+    void Print(platform::com::IDispatch* pDispTavoPrint) override;
 };
 
 }  // namespace brisance

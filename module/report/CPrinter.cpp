@@ -32,7 +32,7 @@ namespace gfx = platform::gfx;
 namespace print = platform::print;
 using platform::runtime::CLng;
 
-constexpr const char* kDocumentName = "NOAH Audiogram";
+constexpr const char* kDocumentName = "TAVO Audiogram";
 constexpr const char* kSymbolFileName = "Symbol.bmp";
 constexpr float kSymbolSide = 0.5f;  // cm
 constexpr int kSymbolPixels = 16;

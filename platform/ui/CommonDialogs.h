@@ -20,7 +20,7 @@ inline constexpr int kCommonDialogCancelError = 32755;
 struct FileDialogRequest {
     std::string title;
     // Pairs of description and patterns, all joined by "|":
-    // "Noah Audiogram Profiles (*.profile)|*.profile|All files|*.*".
+    // "Tavo Audiogram Profiles (*.profile)|*.profile|All files|*.*".
     std::string filter;
     std::string initialFolder;
     std::string fileName;          // proposed name

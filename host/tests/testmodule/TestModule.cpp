@@ -85,9 +85,9 @@ std::span<const M> printMembers() { return kPrintMembers; }
 
 class TestPrintHandler final : public Object<Dispatched<IModulePrint, printMembers>> {
 public:
-    void Print(IDispatch* noahPrint) override
+    void Print(IDispatch* tavoPrint) override
     {
-        const ComPtr<INoahPrint> print = ComPtr<IDispatch>(noahPrint).as<INoahPrint>();
+        const ComPtr<TavoPrint> print = ComPtr<IDispatch>(tavoPrint).as<TavoPrint>();
         if (!print) platform::runtime::raise(424, "no print object", "Test");
         std::int32_t hdc = 0, left = 0, top = 0, right = 0, bottom = 0;
         print->GetPrintArea(&hdc, &left, &top, &right, &bottom);

@@ -36,7 +36,7 @@ inline platform::com::ComPtr<vellum::IVellumKeyedStore> NewStore()
 // for it.
 inline std::filesystem::path SharedProfileFile()
 {
-    return platform::machine::commonFilesDir() / "HIMSA Shared" / "Profiles" / "Default.profile";
+    return platform::machine::commonFilesDir() / "ORVEL Shared" / "Profiles" / "Default.profile";
 }
 
 inline void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)

@@ -191,7 +191,7 @@ TEST_F(DocumentActionsTest, ANewActionWhoseSaveFailsDoesNotStart)
     document.Menus().mnuFileNewAction->trigger();
 
     ASSERT_FALSE(ShownTexts().empty());
-    EXPECT_EQ(ShownTexts().back(), "There was a problem saving to the NOAH System");
+    EXPECT_EQ(ShownTexts().back(), "There was a problem saving to the TAVO System");
     EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
     EXPECT_EQ(GroupCodes(), (std::vector<std::int32_t>{1, 0, 0}));
     EXPECT_EQ(testing::PureTonePoints(Data()), points);

@@ -173,7 +173,7 @@ TEST_F(DocumentDialogsTest, ProfileManagerResetAsksForARestartOnceAndAppliesTheD
     {
         ModalDialogs dialogs;
         dialogs.answer<frmProfileManager>([](frmProfileManager& dialog) {
-            click(child(dialog, "cmdReset_to_HIMSA"));
+            click(child(dialog, "cmdReset_to_ORVEL"));
             click(child(dialog, "cmdOK"));
         });
         document.Menus().mnuToolsProfileManager->trigger();
@@ -200,7 +200,7 @@ TEST_F(DocumentDialogsTest, ProfileManagerCancelRestoresTheStoreAndForgetsTheRes
     {
         ModalDialogs dialogs;
         dialogs.answer<frmProfileManager>([](frmProfileManager& dialog) {
-            click(child(dialog, "cmdReset_to_HIMSA"));
+            click(child(dialog, "cmdReset_to_ORVEL"));
             click(child(dialog, "cmdCancel"));
         });
         document.Menus().mnuToolsProfileManager->trigger();

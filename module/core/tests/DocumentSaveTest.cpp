@@ -23,7 +23,7 @@ using host::testing::ActionSpec;
 using testing::kTodayDay;
 using testing::kYesterday;
 
-constexpr const char* kSaveFailed = "There was a problem saving to the NOAH System";
+constexpr const char* kSaveFailed = "There was a problem saving to the TAVO System";
 const host::Date kStamp = kTodayDay + 0.25;
 
 ActionSpec Audiogram(host::Date created, const host::Bytes& notes = {}, const std::string& description = {})

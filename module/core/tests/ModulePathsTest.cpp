@@ -22,7 +22,7 @@ using namespace platform::registry;
 namespace fs = std::filesystem;
 
 constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-constexpr const char* kInCommonFiles = "/HIMSA Shared/Profiles/Default.profile";
+constexpr const char* kInCommonFiles = "/ORVEL Shared/Profiles/Default.profile";
 
 Key CurrentVersionKey()
 {

@@ -40,7 +40,7 @@ TEST_F(ProfileExportFileTest, ARoundTripGivesBackBothValuesAndTheSameBytes)
 {
     const Bytes file = ProfileExportBytes(profile, globalOptions);
     ASSERT_GT(file.size(), 26u);
-    EXPECT_EQ(std::string(file.begin(), file.begin() + 22), "NOAH AM PROFILE EXPORT");
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 22), "TAVO AM PROFILE EXPORT");
     EXPECT_EQ(Bytes(file.begin() + 22, file.begin() + 26), (Bytes{100, 0, 0, 0}));
 
     Bytes withTrailer = file;

@@ -555,7 +555,7 @@ protected:
     void Reset(int answer)
     {
         responder.queue(ui::reply::Button{answer});
-        Click("cmdReset_to_HIMSA");
+        Click("cmdReset_to_ORVEL");
     }
 
     void ExpectNothingChanged(const Variant& before)
@@ -571,7 +571,7 @@ protected:
 TEST_F(ResetTest, OkReplacesTheStoreByTheSharedDefaultProfileAndCancelKeepsIt)
 {
     const auto shared = NewStore();
-    shared->put_Value("Profile", "HIMSA");
+    shared->put_Value("Profile", "ORVEL");
     shared->put_Value("DftProfile", true);
     shared->put_Section(4);
     shared->put_Value("Profile", "Second");
@@ -580,8 +580,8 @@ TEST_F(ResetTest, OkReplacesTheStoreByTheSharedDefaultProfileAndCancelKeepsIt)
 
     Reset(ui::IDCANCEL);
     ASSERT_EQ(responder.shown().size(), 1u);
-    EXPECT_EQ(LastShown().text, Text(TR_RESET_TO_HIMSA_SURE1) + "\r\n\r\n" + Text(TR_RESET_TO_HIMSA_SURE2));
-    EXPECT_EQ(LastShown().title, Text(TR_RESET_TO_HIMSA));
+    EXPECT_EQ(LastShown().text, Text(TR_RESET_TO_ORVEL_SURE1) + "\r\n\r\n" + Text(TR_RESET_TO_ORVEL_SURE2));
+    EXPECT_EQ(LastShown().title, Text(TR_RESET_TO_ORVEL));
     EXPECT_EQ(LastShown().style, ui::MB_OKCANCEL);
     EXPECT_EQ(store->get_Data(), before);
     EXPECT_FALSE(ModuleGlobals::PreferencesReset());
@@ -589,7 +589,7 @@ TEST_F(ResetTest, OkReplacesTheStoreByTheSharedDefaultProfileAndCancelKeepsIt)
     Reset(ui::IDOK);
     EXPECT_EQ(responder.shown().size(), 2u) << "no message after a reset";
     EXPECT_EQ(store->get_Data(), shared->get_Data());
-    EXPECT_EQ(Shown(), (std::vector<Listed>{{"0K", "HIMSA (Default)", true}, {"4K", "Second", false}}));
+    EXPECT_EQ(Shown(), (std::vector<Listed>{{"0K", "ORVEL (Default)", true}, {"4K", "Second", false}}));
     EXPECT_TRUE(ModuleGlobals::PreferencesReset());
 }
 

@@ -53,15 +53,15 @@ constexpr std::int32_t kModule = 0x200001;
 
 // The host's print object of a test: a context and a rectangle chosen by the
 // test.
-using NoahPrintMember = com::DispatchMember<host::INoahPrint>;
-constexpr NoahPrintMember kNoahPrintMembers[] = {
-    NoahPrintMember::valueMethod<&host::INoahPrint::GetPrintArea>("GetPrintArea", 1),
+using TavoPrintMember = com::DispatchMember<host::TavoPrint>;
+constexpr TavoPrintMember kTavoPrintMembers[] = {
+    TavoPrintMember::valueMethod<&host::TavoPrint::GetPrintArea>("GetPrintArea", 1),
 };
-std::span<const NoahPrintMember> noahPrintMembers() { return kNoahPrintMembers; }
+std::span<const TavoPrintMember> tavoPrintMembers() { return kTavoPrintMembers; }
 
-class TestNoahPrint final : public com::Object<com::Dispatched<host::INoahPrint, noahPrintMembers>> {
+class TestTavoPrint final : public com::Object<com::Dispatched<host::TavoPrint, tavoPrintMembers>> {
 public:
-    TestNoahPrint(gfx::DcHandle dc, gfx::Rect area) : m_dc(dc), m_area(area) {}
+    TestTavoPrint(gfx::DcHandle dc, gfx::Rect area) : m_dc(dc), m_area(area) {}
     void GetPrintArea(std::int32_t* hdc, std::int32_t* left, std::int32_t* top, std::int32_t* right,
                       std::int32_t* bottom) override
     {
@@ -172,7 +172,7 @@ protected:
         EXPECT_GT(platform::print::startDoc(dc, "Combined", pdf.string()), 0);
         EXPECT_GT(platform::print::startPage(dc), 0);
         const auto handler = com::create<host::IModulePrint>(CCombinedReportHandler::kClsid);
-        handler->Print(com::ComPtr<host::INoahPrint>(com::make<TestNoahPrint>(dc, area)).get());
+        handler->Print(com::ComPtr<host::TavoPrint>(com::make<TestTavoPrint>(dc, area)).get());
         EXPECT_GT(platform::print::endPage(dc), 0);
         EXPECT_GT(platform::print::endDoc(dc), 0);
         gfx::deleteDc(dc);
@@ -399,7 +399,7 @@ TEST_F(CombinedReportTest, AHostPrintObjectWithoutAContextFailsThePrintBeforeAny
     host.select(client, user, session);
     const auto handler = com::create<host::IModulePrint>(CCombinedReportHandler::kClsid);
     try {
-        handler->Print(com::ComPtr<host::INoahPrint>(com::make<TestNoahPrint>(0, gfx::Rect{0, 0, 100, 100})).get());
+        handler->Print(com::ComPtr<host::TavoPrint>(com::make<TestTavoPrint>(0, gfx::Rect{0, 0, 100, 100})).get());
         ADD_FAILURE() << "printed without a context";
     } catch (const runtime::RuntimeError& error) {
         EXPECT_EQ(error.number(), runtime::errors::InvalidProcedureCall);

@@ -318,7 +318,7 @@ TEST_F(PrinterOnPdf, StandAloneItPrintsOnePageUnderTheDocumentNameAndDeletesTheC
         printer.EndDocument();
         EXPECT_EQ(gfx::getMapMode(dc), 0) << "the context is gone";
     }
-    const auto pages = platform::testing::pdfPages(printed / "NOAH Audiogram.pdf");
+    const auto pages = platform::testing::pdfPages(printed / "TAVO Audiogram.pdf");
     ASSERT_EQ(pages.size(), 1u);
     const platform::testing::PdfPage& page = pages.front();
     const auto* title = page.find("Hörschwelle");
@@ -339,7 +339,7 @@ TEST_F(PrinterOnPdf, StandAloneItPrintsOnePageUnderTheDocumentNameAndDeletesTheC
 
     // The third line stands below the box, clipped away.
     const auto at100Dpi = [](double cm) { return static_cast<int>(cm / 2.54 * 100); };
-    const QImage image = platform::testing::pdfPageImage(printed / "NOAH Audiogram.pdf", 100);
+    const QImage image = platform::testing::pdfPageImage(printed / "TAVO Audiogram.pdf", 100);
     EXPECT_TRUE(inkBox(image, QRect(at100Dpi(2), at100Dpi(10), at100Dpi(3), at100Dpi(0.8))).isValid());
     EXPECT_FALSE(inkBox(image, QRect(at100Dpi(2), at100Dpi(10.95), at100Dpi(3), at100Dpi(0.5))).isValid());
 }
@@ -373,7 +373,7 @@ TEST_F(PrinterOnPdf, OnAHostsPageItStartsAndEndsNothingAndHandsTheContextBackAsI
     ASSERT_EQ(pages.size(), 1u);
     ASSERT_NE(pages.front().find("Module"), nullptr);
     EXPECT_NEAR(pages.front().find("Module")->box.left(), 2.0, 0.1);
-    EXPECT_FALSE(fs::exists(printed / "NOAH Audiogram.pdf")) << "no job of its own";
+    EXPECT_FALSE(fs::exists(printed / "TAVO Audiogram.pdf")) << "no job of its own";
 }
 
 TEST_F(PrinterOnPdf, AnAbortedStandAloneReportLeavesNoFileAndNoContext)
@@ -384,7 +384,7 @@ TEST_F(PrinterOnPdf, AnAbortedStandAloneReportLeavesNoFileAndNoContext)
     printer.PrintText("Half a report", 2, 3);
     printer.AbortDocument();
     EXPECT_EQ(gfx::getMapMode(dc), 0) << "the context is gone";
-    EXPECT_FALSE(fs::exists(printed / "NOAH Audiogram.pdf"));
+    EXPECT_FALSE(fs::exists(printed / "TAVO Audiogram.pdf"));
 }
 
 TEST_F(PrinterOnPdf, AnAbortedReportOnAHostsPageHandsTheContextBackAtOnce)

@@ -89,7 +89,7 @@ public:
 
     std::filesystem::path printedFile() const
     {
-        return platform::print::builtInPrinterSettings().folder / "NOAH Audiogram.pdf";
+        return platform::print::builtInPrinterSettings().folder / "TAVO Audiogram.pdf";
     }
 
     // Prints the report stand-alone on the built-in printer, on an A4 area

@@ -93,11 +93,11 @@ void printPage(gfx::DcHandle dc, const char* text)
 TEST(PrintJob, TwoPageDocumentIsWrittenAsAPdfThatReadsBack)
 {
     const gfx::DcHandle dc = createPrinterDc(kBuiltIn);
-    ASSERT_GT(startDoc(dc, "NOAH Audiogram"), 0);
+    ASSERT_GT(startDoc(dc, "TAVO Audiogram"), 0);
     printPage(dc, "Right ear 250 Hz");
     printPage(dc, "Left ear 4000 Hz");
     ASSERT_GT(endDoc(dc), 0);
-    const fs::path file = machine::root() / "Printed" / "NOAH Audiogram.pdf";
+    const fs::path file = machine::root() / "Printed" / "TAVO Audiogram.pdf";
     EXPECT_EQ(outputFile(dc), file.string());
     gfx::deleteDc(dc);
 

@@ -10,7 +10,7 @@ namespace {
 
 const FileDialogRequest kProfiles{
     .title = "Export Profile",
-    .filter = "Noah Audiogram Profiles (*.profile)|*.profile",
+    .filter = "Tavo Audiogram Profiles (*.profile)|*.profile",
     .initialFolder = {},
     .fileName = {},
     .defaultExtension = "profile",
@@ -31,7 +31,7 @@ TEST(FileDialogs, AnswerWithTheChosenFileOrNothingWhenCancelled)
     EXPECT_EQ(responder.shown()[0].kind, DialogKind::SaveFile);
     EXPECT_EQ(responder.shown()[1].kind, DialogKind::OpenFile);
     EXPECT_EQ(responder.shown()[1].title, "Export Profile");
-    EXPECT_EQ(responder.shown()[1].text, "Noah Audiogram Profiles (*.profile)|*.profile");
+    EXPECT_EQ(responder.shown()[1].text, "Tavo Audiogram Profiles (*.profile)|*.profile");
 }
 
 TEST(ColourDialog, AnswersWithTheColourOrNothingWhenCancelled)

@@ -1,4 +1,4 @@
-#include "module/preferences/TestVocabularies.h"
+#include "module/preferences/FunctionsTAVOShouldImplement.h"
 
 #include "module/core/tests/TextsTestSupport.h"
 #include "platform/testing/ModalDialogs.h"
@@ -34,12 +34,12 @@ Codes CodesOf(const QComboBox& combo)
     return codes;
 }
 
-class TestVocabulariesTest : public testing::ModuleTextsTest {
+class FunctionsTAVOShouldImplementTest : public testing::ModuleTextsTest {
 protected:
     QComboBox m_testType, m_transducer, m_wordList, m_condition;
 };
 
-TEST_F(TestVocabulariesTest, EachListShowsItsTextsAndCarriesItsCodes)
+TEST_F(FunctionsTAVOShouldImplementTest, EachListShowsItsTextsAndCarriesItsCodes)
 {
     struct Case {
         const char* list;
@@ -74,7 +74,7 @@ TEST_F(TestVocabulariesTest, EachListShowsItsTextsAndCarriesItsCodes)
     }
 }
 
-TEST_F(TestVocabulariesTest, TheOfferedEntriesDependOnTheTestType)
+TEST_F(FunctionsTAVOShouldImplementTest, TheOfferedEntriesDependOnTheTestType)
 {
     struct Case {
         std::int32_t testType;
@@ -99,7 +99,7 @@ TEST_F(TestVocabulariesTest, TheOfferedEntriesDependOnTheTestType)
     }
 }
 
-TEST_F(TestVocabulariesTest, NotationKeysAreBuiltFromTheChosenCodes)
+TEST_F(FunctionsTAVOShouldImplementTest, NotationKeysAreBuiltFromTheChosenCodes)
 {
     FillPureToneTestTypes(m_testType);
     platform::testing::choose(&m_testType, 3);  // ipsilateral reflex
@@ -130,7 +130,7 @@ TEST_F(TestVocabulariesTest, NotationKeysAreBuiltFromTheChosenCodes)
     EXPECT_EQ(BuildNotation4(m_testType, m_transducer, m_wordList, m_condition), "1-1-10-1-");
 }
 
-TEST(TestVocabularies, CurveTypesOfEveryTestTypeAndTransducer)
+TEST(FunctionsTAVOShouldImplement, CurveTypesOfEveryTestTypeAndTransducer)
 {
     // Rows: test types 0 to 9; columns: transducer codes 0 to 4.
     constexpr std::int32_t kPureTone[10][5] = {
@@ -152,7 +152,7 @@ TEST(TestVocabularies, CurveTypesOfEveryTestTypeAndTransducer)
     EXPECT_EQ(PureToneCurveID(4, -7), 8) << "a reflex test ignores its transducer";
 }
 
-TEST(TestVocabularies, AidedCodesMapToTheMeasuredCondition)
+TEST(FunctionsTAVOShouldImplement, AidedCodesMapToTheMeasuredCondition)
 {
     constexpr std::pair<std::int32_t, std::int32_t> kCases[] = {{0, 0}, {1, 2}, {2, 3}, {3, 4}, {4, 0}, {-1, 0}};
     for (const auto& [code, condition] : kCases)

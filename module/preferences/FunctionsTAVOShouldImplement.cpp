@@ -1,4 +1,4 @@
-#include "module/preferences/TestVocabularies.h"
+#include "module/preferences/FunctionsTAVOShouldImplement.h"
 
 #include "module/core/CodeTable.h"
 #include "module/core/VocabularyTexts.h"
