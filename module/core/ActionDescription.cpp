@@ -34,7 +34,8 @@ std::string FirstCharacters(const std::string& text, qsizetype count)
 // locale's short form, whichever form the notes store keeps.
 std::string EvaluationDateText(vellum::IVellumKeyedStore& notes)
 {
-    return platform::runtime::shortDateText(GetDateOfEvaluation(notes));
+    const auto date = GetDateOfEvaluation(notes);
+    return date ? platform::runtime::shortDateText(*date) : std::string();
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ std::string EvaluationDateText(vellum::IVellumKeyedStore& notes)
 std::string BuildActionDescription(std::int32_t mode, vellum::IVellumKeyedStore& notes,
                                    const std::string& customDescription, host::IAction* audiogram)
 {
-    const bool transcription = std::floor(GetDateOfEvaluation(notes).days) != platform::runtime::today().days;
+    const bool transcription = IsTranscription(notes);
     const platform::runtime::Variant custom = notes.get_Value("CustomDescription");
     if (!custom.isNull() && custom.toBoolean()) {
         if (!customDescription.empty())
@@ -53,6 +54,12 @@ std::string BuildActionDescription(std::int32_t mode, vellum::IVellumKeyedStore&
     if (transcription)
         return TranscriptionDescription(TR_TRANSCRIPTION_OF_AUDIOGRAM_DATA_INITIALLY_RECORDED, notes);
     return mode != 0 ? texts.LoadResString(TR_AUDIOGRAM_CHANGED) : texts.LoadResString2(TR_NEW_AUDIOGRAM);
+}
+
+bool IsTranscription(vellum::IVellumKeyedStore& notes)
+{
+    const auto date = GetDateOfEvaluation(notes);
+    return date && std::floor(date->days) != platform::runtime::today().days;
 }
 
 std::string TranscriptionDescription(std::int32_t textId, vellum::IVellumKeyedStore& notes)

@@ -13,7 +13,7 @@ namespace brisance {
 // what the document is. Texts come from the UI text loader:
 // - "CustomDescription" set in the notes store: customDescription when it is
 //   not empty, else the description of the audiogram action (none: "");
-// - a date of evaluation that is not today: the transcription text with
+// - a date of evaluation that is another day than today: the transcription text with
 //   "xx/xx/xxxx" replaced by that date in the locale's short form, cut to 64
 //   characters;
 // - else the changed-audiogram text, or in mode 0 (new) the new-audiogram
@@ -21,6 +21,11 @@ namespace brisance {
 // Leaves category 0, section 0 of the notes store selected.
 std::string BuildActionDescription(std::int32_t mode, vellum::IVellumKeyedStore& notes,
                                    const std::string& customDescription, host::IAction* audiogram);
+
+// Whether the document is a transcription: its date of evaluation is a day
+// before or after today (no date is none). Leaves category 0, section 0 of
+// the notes store selected.
+bool IsTranscription(vellum::IVellumKeyedStore& notes);
 
 // The UI text of a transcription description with every "xx/xx/xxxx"
 // replaced by the date of evaluation in the locale's short form (the store

@@ -24,4 +24,14 @@ void docAudiogramModule::picViewPort_MouseDown()
     }
 }
 
+void docAudiogramModule::LinkResultWhileReadOnly()
+{
+    // A measurement sends result after result: the user is asked once, and
+    // after going on viewing the rest of them goes nowhere too.
+    if (m_mode != kModeReadOnly || m_readOnlyResultAsked)
+        return;
+    m_readOnlyResultAsked = true;
+    picViewPort_MouseDown();
+}
+
 }  // namespace brisance

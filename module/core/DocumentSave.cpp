@@ -109,6 +109,10 @@ void docAudiogramModule::SaveUserPreferences()
 
 bool docAudiogramModule::SaveActionGroup()
 {
+    // A past visit stays as it was stored.
+    if (m_mode == kModeReadOnly)
+        return true;
+
     // A step that the server failed with an exception of its own is skipped
     // and the save goes on; the save is then not complete, and says so.
     bool complete = true;
@@ -132,12 +136,15 @@ bool docAudiogramModule::SaveActionGroup()
 
         bool transcription = false;
         step([&] {
-            transcription = std::floor(GetDateOfEvaluation(*m_notes).days) != platform::runtime::today().days;
+            transcription = IsTranscription(*m_notes);
         });
 
         step([this] {
             if (!m_oGroupActions[0])
-                m_oGroupActions[0] = NewAction(kAudiogramCode, kAudiogramFormat, GetDateOfEvaluation(*m_notes));
+                // The host's action needs a day; a stored text that is no
+                // date stays in the notes as it is.
+                m_oGroupActions[0] = NewAction(kAudiogramCode, kAudiogramFormat,
+                                               GetDateOfEvaluation(*m_notes).value_or(platform::runtime::today()));
             m_oGroupActions[0]->put_Description(
                 BuildActionDescription(m_mode, *m_notes, m_strDescription, m_oGroupActions[0].get()));
         });
@@ -149,8 +156,14 @@ bool docAudiogramModule::SaveActionGroup()
                 Variant data2;
                 const bool hasData = m_data->GetImpedanceActionData(ear.ear, kImpedanceFormat, data, data2);
                 host::ComPtr<host::IAction>& slot = m_oGroupActions[ear.slot];
+                // Another module's action was never loaded and is never
+                // written, its time stamp included: the group lets go of it,
+                // and this ear's data, if any, go into an action of this module.
+                if (slot && slot->get_CreatorModuleID() != kModuleIdentity)
+                    slot = nullptr;
                 // An ear whose data were removed still gets its (empty) data
-                // written, so that the removal is saved too.
+                // written into this module's action, so that the removal is
+                // saved too.
                 if (!hasData && !slot)
                     return;
                 host::ComPtr<host::IAction> action = slot;
@@ -209,7 +222,7 @@ bool docAudiogramModule::SaveActionGroup()
 
 bool docAudiogramModule::OfferToSaveChanges()
 {
-    if (!AnyViewDirty())
+    if (m_mode == kModeReadOnly || !AnyViewDirty())
         return true;
     const CLangLoader& texts = *ModuleGlobals::UiTextLoader();
     const int answer = platform::ui::messageBox(this, texts.LoadResString(TR_DO_YOU_WANT_TO_SAVE_CHANGES),

@@ -46,6 +46,9 @@ void docAudiogramModule::ConnectViewEvents()
         Guarded([this] { TestSettingsChanged(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems()); });
     });
     connect(m_oPureTone, &CPureTone::Stopped, this, [this] { Guarded([this] { oPureTone_Stopped(); }); });
+    const auto readOnlyResult = [this] { Guarded([this] { LinkResultWhileReadOnly(); }); };
+    connect(m_oPureTone, &CPureTone::ReadOnlyResult, this, readOnlyResult);
+    connect(m_oImpedance, &CImpedance::ReadOnlyResult, this, readOnlyResult);
 }
 
 void docAudiogramModule::SaveUndoState(const std::string& ActionUndoDescription, const std::string&)

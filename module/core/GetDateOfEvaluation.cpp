@@ -11,7 +11,7 @@ constexpr const char* kDateOfEvalKey = "DateOfEval";
 
 }  // namespace
 
-platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
+std::optional<platform::runtime::Date> GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
 {
     using namespace platform::runtime;
     oNotes.put_Category(0);
@@ -25,7 +25,7 @@ platform::runtime::Date GetDateOfEvaluation(vellum::IVellumKeyedStore& oNotes)
     try {
         return stored.toDate();
     } catch (const RuntimeError&) {
-        return today();  // not a date in any form this module reads
+        return std::nullopt;  // not a date in any form this module reads
     }
 }
 

@@ -386,6 +386,7 @@ namespace brisance {
     X(TR_LAST_MODIFIED) \
     X(TR_USER_INITIALS) \
     X(TR_DESCRIPTION) \
+    X(TR_NO_DATE) \
     X(TR_HEARING_EVALUATION, 23000) \
     X(TR_REPORT) \
     X(TR_CLIENT_NAME) \

@@ -330,7 +330,10 @@ void docAudiogramModule::LoadNotesLabels(INotes& notes)
 void docAudiogramModule::UpdateDatePanel()
 {
     const std::string label = ModuleGlobals::UiTextLoader()->LoadResString2(TR_DATE_OF_EVALUATION);
-    m_sbrMain->PanelText("DATE", label + ": " + platform::runtime::dateText(GetDateOfEvaluation(*m_notes)));
+    const auto date = GetDateOfEvaluation(*m_notes);
+    m_sbrMain->PanelText("DATE", label + ": " +
+                                     (date ? platform::runtime::dateText(*date)
+                                           : ModuleGlobals::UiTextLoader()->LoadResString(TR_NO_DATE)));
 }
 
 }  // namespace brisance

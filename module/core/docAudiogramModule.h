@@ -203,12 +203,14 @@ private:
     // Saving the action group (DocumentSave.cpp).
     void mnuFileSave_Click();
     // Writes the document into its group of host actions, creating and adding
-    // the actions that are missing. False when not everything was written:
+    // the actions that are missing; a read-only document writes nothing and
+    // another module's action is never written. False when not everything was written:
     // the failure message has been shown, the views stay dirty and the mode
     // is unchanged.
     bool SaveActionGroup();
-    // When a view holds unsaved edits, asks whether to save them first. False
-    // only when the answer was Yes and the save failed.
+    // When a view holds unsaved edits, asks whether to save them first (never
+    // for a read-only document). False only when the answer was Yes and the
+    // save failed.
     bool OfferToSaveChanges();
     // The whole preference store into the host user's module data.
     void SaveUserPreferences();
@@ -259,6 +261,9 @@ private:
     // Read-only mode (DocumentReadOnly.cpp): asks whether to make a new action
     // of the shown data, a new empty one, or go on viewing. Only in mode 2.
     void picViewPort_MouseDown();
+    // A result of the instrument link reached a read-only view: the same
+    // question, once for the shown group; a new audiogram then takes the result.
+    void LinkResultWhileReadOnly();
 
     // Date of evaluation, properties and report comments
     // (docAudiogramModuleEvaluation.cpp); underlays, palette configuration and
@@ -270,8 +275,9 @@ private:
     // The "DATE" panel edits the date of evaluation, unless the document is
     // read-only.
     void sbrMain_PanelDblClick(const std::string& Key);
-    // The chosen day as the stored date of evaluation, shown in the date panel.
-    void StoreDateOfEvaluation(platform::runtime::Date stored, platform::runtime::Date chosen);
+    // The chosen day as the stored date of evaluation (the stored one: none
+    // where the stored text is no date), shown in the date panel.
+    void StoreDateOfEvaluation(std::optional<platform::runtime::Date> stored, platform::runtime::Date chosen);
     // An accepted change of the notes store's date, description or comments:
     // in a document that can be saved, a change that closing asks to save.
     void MarkNotesChanged();
@@ -346,6 +352,9 @@ private:
     platform::runtime::Variant m_showContext;
     ActionGroup m_oGroupActions;
     std::int32_t m_mode = kModeNew;
+    // The user was asked what to do with a link result while the shown group
+    // is read-only.
+    bool m_readOnlyResultAsked = false;
     // The data as they were before the last undoable edit.
     platform::runtime::Variant m_vntUndoData;
     // The index of the tab whose edit the undo snapshot holds; -1: none.

@@ -81,7 +81,16 @@ void docAudiogramModule::mnuPreferences_Click()
     frmPreferences dialog(this);
     m_frmOptions = &dialog;
     connect(&dialog, &frmPreferences::ApplyButton, this, [this] { Guarded([this] { frmOptions_ApplyButton(); }); });
+    // A test edited on a palette of the dialog is stored as one edited on a
+    // view's palette; it may be on both views' palettes.
+    connect(&dialog, &frmPreferences::TestSettingsChanged, this, [this] {
+        Guarded([this] {
+            FillCurvePalette(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems(), false);
+            TestSettingsChanged(*m_oPureTone->Palette(), *m_oPureTone->PaletteItems());
+        });
+    });
     dialog.Preferences(ModuleGlobals::PreferenceStore());
+    dialog.DataLayer(m_data);
     dialog.LoadPreferences();
     dialog.ProfileName(m_imcProfiles->currentText().toStdString());
     // The page of the shown view.
@@ -146,6 +155,9 @@ void docAudiogramModule::mnuToolsProfileManager_Click()
         ModuleGlobals::SetPreferencesReset(false);
     }
 
+    // Global options imported with a profile hold at once (after Cancel the
+    // restored ones do).
+    IgnoringErrors([this] { ApplyGlobalOptions(); });
     // The profile of before, or the default when it is gone.
     IgnoringErrors([&] {
         StoreSelectionKeeper keeper(*store, 0, static_cast<std::int16_t>(previous));

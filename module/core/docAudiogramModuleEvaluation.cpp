@@ -74,8 +74,9 @@ void docAudiogramModule::sbrMain_PanelDblClick(const std::string& Key)
 void docAudiogramModule::EditDateOfEvaluation()
 {
     frmDateOfEvaluation dialog(this);
-    const Date stored = GetDateOfEvaluation(*m_notes);
-    dialog.EvaluationDate(stored);
+    const std::optional<Date> stored = GetDateOfEvaluation(*m_notes);
+    // Where the stored text is no date, today is proposed.
+    dialog.EvaluationDate(stored.value_or(platform::runtime::today()));
     dialog.exec();
     if (dialog.Accepted)
         StoreDateOfEvaluation(stored, dialog.EvaluationDate());
@@ -94,11 +95,15 @@ void docAudiogramModule::mnuFileProperties_Click()
         dialog.lblUserInitialsValue->setText(QString::fromStdString(ModuleGlobals::UserInitials()));
     }
     dialog.txtDescription->setText(QString::fromStdString(m_strDescription));
-    const Date stored = GetDateOfEvaluation(*m_notes);
-    SetPickerDate(*dialog.dtpDateOfEval, stored);
+    const std::optional<Date> stored = GetDateOfEvaluation(*m_notes);
+    const Date proposed = stored.value_or(platform::runtime::today());
+    SetPickerDate(*dialog.dtpDateOfEval, proposed);
     dialog.exec();
 
-    StoreDateOfEvaluation(stored, PickerDate(*dialog.dtpDateOfEval));
+    // A stored text that is no date gives way only to a day the user picked.
+    const Date chosen = PickerDate(*dialog.dtpDateOfEval);
+    if (stored || !SameDay(proposed, chosen))
+        StoreDateOfEvaluation(stored, chosen);
     const std::string description = dialog.txtDescription->text().toStdString();
     if (description != m_strDescription) {
         m_strDescription = description;
@@ -136,14 +141,14 @@ void docAudiogramModule::mnuReportComments_Click()
         MarkNotesChanged();
 }
 
-void docAudiogramModule::StoreDateOfEvaluation(Date stored, Date chosen)
+void docAudiogramModule::StoreDateOfEvaluation(std::optional<Date> stored, Date chosen)
 {
     {
         const StoreSelectionKeeper keeper(*m_notes);
         SetDateOfEvaluation(*m_notes, chosen);
     }
     UpdateDatePanel();
-    if (!SameDay(stored, chosen))
+    if (!stored || !SameDay(*stored, chosen))
         MarkNotesChanged();
 }
 

@@ -23,6 +23,7 @@ void docAudiogramModule::LoadDocumentAndDecideMode()
     m_oPureTone->DataNeedsSaved(false);
     m_oSpeech->DataNeedsSaved(false);
     m_oImpedance->DataNeedsSaved(false);
+    m_readOnlyResultAsked = false;
 
     host::IAction* const audiogram = m_oGroupActions[0].get();
     if (!audiogram && !m_oGroupActions[1] && !m_oGroupActions[2]) {

@@ -373,8 +373,10 @@ void frmPaletteConfig::cmdMore_Click()
     properties.AllowCommentEditing(false);
     properties.exec();
     // Labels, symbols and descriptions may have changed.
-    if (properties.OKPressed)
+    if (properties.OKPressed) {
+        TestEdited = true;
         LoadTestData();
+    }
 }
 
 void frmPaletteConfig::cmdOK_Click()

@@ -73,6 +73,9 @@ public:
 
     // True after OK; False after Cancel or the close box.
     bool OKPressed = false;
+    // True once More... changed a test (in the module's tests, whatever
+    // closes this dialog); the caller stores the tests.
+    bool TestEdited = false;
 
     void reject() override;
 

@@ -109,18 +109,15 @@ std::int32_t TickedBit(const QCheckBox* box, std::int32_t bit)
 
 // The palette stored in the profile at the store's position ("PT" or "SP"
 // prefix), as items of the module's tests. An item whose test has results in
-// the open audiogram (by the module's own item of that test) is marked so, so
-// that it cannot be taken off.
+// the open audiogram is marked so, so that it cannot be taken off.
 std::shared_ptr<CPaletteItems> StoredPalette(vellum::IVellumKeyedStore& store, const std::string& prefix,
-                                             const CCurvePrefs& tests, const CPaletteItems* moduleItems)
+                                             const CCurvePrefs& tests, vellum::IVellumDataLayer* openAudiogram)
 {
     auto items = std::make_shared<CPaletteItems>();
     LoadPaletteFromString(*items, tests, PreferenceText(store, prefix + "PalButtons"),
                           PreferenceText(store, prefix + "PalButtonsBinaural"));
-    if (moduleItems)
-        for (const auto& item : *items)
-            if (const auto shown = moduleItems->GetItemByTestKey(item->Key, item->Binaural))
-                item->HasData = shown->HasData;
+    if (openAudiogram)
+        MarkPaletteItemsWithData(*openAudiogram, *items);
     return items;
 }
 
@@ -541,19 +538,18 @@ void frmPreferences::cmdPalette_Click()
         const std::shared_ptr<CCurvePrefs> tests = ModuleGlobals::CurvePrefs();
         if (!tests)
             platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
-        const std::shared_ptr<CPaletteItems> moduleItems =
-            pureTone ? ModuleGlobals::PureTonePaletteItems() : ModuleGlobals::SpeechPaletteItems();
-
         frmPaletteConfig dialog;
         dialog.Preferences(m_store);
         dialog.CurvePrefs(tests);
         dialog.CurveType(pureTone ? PrefType_PureTone : PrefType_Speech);
         dialog.ShowPalette(pureTone || !optSpeechGraph[kTableMode]->isChecked());
-        dialog.PaletteItems(StoredPalette(*m_store, prefix, *tests, moduleItems.get()));
+        dialog.PaletteItems(StoredPalette(*m_store, prefix, *tests, m_data.get()));
         dialog.LoadTestData();
         dialog.exec();
         if (dialog.OKPressed)
             dialog.SavePaletteButtonsIntoPrefs();
+        if (dialog.TestEdited)
+            emit TestSettingsChanged();
     } catch (const platform::runtime::RuntimeError& error) {
         ShowRaisedError(this, error);
     }

@@ -21,6 +21,7 @@
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
 #ifndef Q_MOC_RUN
+#include "vellum/IVellumDataLayer.h"
 #include "vellum/IVellumKeyedStore.h"
 #endif
 
@@ -56,6 +57,9 @@ public:
 
     void Preferences(vellum::ComPtr<vellum::IVellumKeyedStore> store) { m_store = std::move(store); }
     const vellum::ComPtr<vellum::IVellumKeyedStore>& Preferences() const { return m_store; }
+    // The open audiogram: a test with results in it cannot be taken off a
+    // palette here. None: every test can.
+    void DataLayer(vellum::ComPtr<vellum::IVellumDataLayer> data) { m_data = std::move(data); }
 
     // Shows the name in the caption.
     void ProfileName(const std::string& name);
@@ -72,6 +76,9 @@ public:
 signals:
     // The dialog's keys were written by OK or Apply.
     void ApplyButton();
+    // A test of the module was edited in the palette configuration (More...),
+    // whatever closed it; the caller stores the tests.
+    void TestSettingsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -97,6 +104,7 @@ private:
     void cmdPalette_Click();
 
     vellum::ComPtr<vellum::IVellumKeyedStore> m_store;
+    vellum::ComPtr<vellum::IVellumDataLayer> m_data;
 
     QTabBar* tabMain;
     QFrame* fraTabClient;

@@ -322,6 +322,9 @@ void frmProfileManager::cmdNew_Click()
         return;
     {
         StoreSelectionKeeper keeper(*m_store, kProfilesCategory, *profile);
+        // A free section can still hold keys (of a profile without a name):
+        // a new profile starts from none.
+        m_store->ClearSection();
         m_store->put_Value(kProfileKey, Texts().LoadResString(TR_MY_NEW_PROFILE));
         m_store->put_Value(kDefaultKey, false);
     }
@@ -490,6 +493,12 @@ void frmProfileManager::mnuImportFromFile_Click()
         m_store->put_Section(*profile);
         m_store->put_SectionData(content.profile);
         m_store->put_Value(kDefaultKey, false);
+        // A profile is listed by its name: one exported without a name is
+        // named after its file.
+        if (PreferenceText(*m_store, kProfileKey).empty()) {
+            const std::string stem = std::filesystem::path(*path).stem().string();
+            m_store->put_Value(kProfileKey, stem.empty() ? Texts().LoadResString(TR_MY_NEW_PROFILE) : stem);
+        }
     }
     FillList();
 }

@@ -56,7 +56,8 @@ void FillReport(CReport& report, const ReportSources& sources)
     if (sources.server)
         SetClientFields(report, *sources.server);
     if (sources.saved)
-        report.DateOfEval(GetDateOfEvaluation(sources.notes));
+        if (const auto date = GetDateOfEvaluation(sources.notes))
+            report.DateOfEval(*date);
     sources.notes.put_Category(kCommentsCategory);
     sources.notes.put_Section(kCommentsSection);
     report.ReportComments(PreferenceText(sources.notes, "ReportComments"));

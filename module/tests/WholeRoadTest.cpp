@@ -2,7 +2,8 @@
 // machine, started from the host window, an audiogram entered by mouse and
 // saved; the next day opened again read-only and printed, turned into a new
 // audiogram by a measurement on a simulated audiometer, and saved beside the
-// first one.
+// first one; the first one opened again while the audiometer measures, and
+// left as it was stored.
 
 #include "module/core/tests/DocumentEditing.h"
 
@@ -431,13 +432,8 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
     EXPECT_TRUE(document->Menus().mnuEditUndo->isEnabled()) << "the measured point cannot be undone";
     EXPECT_TRUE(document->tbrMain().Enabled("Undo"));
 
-    // A second click on the item stops the measurement.
-    instruments.Action(0).trigger();
-    EXPECT_TRUE(Interactive(measuring, 0) && Interactive(measuring, 1));
-    EXPECT_TRUE(instruments.Enabled(0));
-    EXPECT_TRUE(document->Menus().mnuToolsSonvale->isEnabled());
-
-    // Saved beside the first audiogram, as a transcription of day D.
+    // Saved beside the first audiogram, as a transcription of day D, while
+    // the audiometer still measures.
     QTest::keyClick(&*window, Qt::Key_S, Qt::ControlModifier);
     stored = ClientActions();
     ASSERT_EQ(stored.size(), 2u) << "the new audiogram was not saved";
@@ -449,10 +445,42 @@ TEST_F(WholeRoadTest, AnAudiogramEnteredSavedReopenedPrintedMeasuredAndSavedAgai
     EXPECT_EQ(StoredThresholds(second, kLeft), kLeftEntered);
     EXPECT_EQ(StoredThresholds(second, kRight), measured);
 
+    // The first audiogram opened again from the File menu, read-only, while
+    // the audiometer measures on: its next threshold asks once, and going on
+    // viewing leaves the first audiogram as it was stored.
+    document->Menus().mnuFilePastAction->Action(0).trigger();
+    ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeReadOnly);
+    ASSERT_EQ(AirThresholds(*measuring.DataLayer(), kRight), kRightEntered);
+    {
+        platform::testing::ModalDialogs dialogs;
+        bool asked = false;
+        dialogs.answer<frmReadOnlyMsg>([&asked](frmReadOnlyMsg& prompt) {
+            asked = true;
+            platform::testing::click(prompt.optChoice[2]);
+            QTest::mouseClick(prompt.cmdOK, Qt::LeftButton);
+        });
+        audiometer->send(sim::tonePoint({.routingPair = 2, .levelA = kRightMeasuredAt1000 * 10}));
+        ASSERT_TRUE(QTest::qWaitFor([&asked] { return asked; }, 10000)) << "the threshold did not reach the visit";
+    }
+    ASSERT_NO_FATAL_FAILURE(Activate());
+    EXPECT_EQ(document->DocumentMode(), docAudiogramModule::kModeReadOnly);
+    EXPECT_EQ(AirThresholds(*measuring.DataLayer(), kRight), kRightEntered) << "the read-only visit took the threshold";
+    EXPECT_FALSE(document->Menus().mnuEditUndo->isEnabled());
+
+    // A second click on the item stops the measurement.
+    instruments.Action(0).trigger();
+    EXPECT_TRUE(Interactive(measuring, 0) && Interactive(measuring, 1));
+    EXPECT_TRUE(instruments.Enabled(0));
+    EXPECT_TRUE(document->Menus().mnuToolsSonvale->isEnabled());
+
     window->closeModule();
-    // Along the road no message: only the print dialog and the prompt's sound.
+    stored = ClientActions();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_TRUE(SameAction(stored[0], first)) << "closing wrote over the first audiogram";
+    // Along the road no message: only the print dialog and the prompts' sounds.
     const std::vector<std::pair<platform::ui::DialogKind, std::string>> expected{
         {platform::ui::DialogKind::Print, platform::print::builtInPrinterSettings().name},
+        {platform::ui::DialogKind::Sound, "SystemQuestion"},
         {platform::ui::DialogKind::Sound, "SystemQuestion"}};
     EXPECT_EQ(Shown(), expected);
 }

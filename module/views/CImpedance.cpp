@@ -203,9 +203,10 @@ void CImpedance::Sonvale(vellum::ComPtr<link::ISonvaleController> controller)
     if (!controller)
         return;
     m_link = std::make_unique<SonvaleEvents>(std::move(controller));
-    connect(m_link.get(), &SonvaleEvents::ImpedancePoint, this, &CImpedance::linkImpedancePoint);
-    connect(m_link.get(), &SonvaleEvents::ReflexPoint, this, &CImpedance::linkReflexPoint);
-    connect(m_link.get(), &SonvaleEvents::DecayPoint, this, &CImpedance::linkDecayPoint);
+    connect(m_link.get(), &SonvaleEvents::ImpedancePoint, this,
+            WhenTaken(this, &CImpedance::linkImpedancePoint));
+    connect(m_link.get(), &SonvaleEvents::ReflexPoint, this, WhenTaken(this, &CImpedance::linkReflexPoint));
+    connect(m_link.get(), &SonvaleEvents::DecayPoint, this, WhenTaken(this, &CImpedance::linkDecayPoint));
     connect(m_link.get(), &SonvaleEvents::ShutdownComplete, this, [this] { m_unmarkedThresholdShown = false; });
 }
 

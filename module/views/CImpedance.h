@@ -110,6 +110,10 @@ public:
 
 signals:
     void SaveState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
+    // A result of the instrument link reached the view while it is read-only
+    // (disabled). The view takes the result only when it is enabled once the
+    // signal has returned.
+    void ReadOnlyResult();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -171,6 +171,10 @@ signals:
     // Declared for the document; never raised.
     void Started();
     void Stopped();
+    // A result of the instrument link reached the view while it is read-only
+    // (disabled). The view takes the result only when it is enabled once the
+    // signal has returned.
+    void ReadOnlyResult();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

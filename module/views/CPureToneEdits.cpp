@@ -57,7 +57,8 @@ void CPureTone::CopyEarDataToOffEar()
 {
     Guarded([this] {
         const auto test = SelectedTest();
-        if (!test || test->item->Binaural || !m_dataLayer)
+        // A read-only audiogram takes no copy.
+        if (!test || test->item->Binaural || !m_dataLayer || !Enabled())
             return;
         // The ear of the one chart shown, or of the pressed half of the
         // palette button.

@@ -78,11 +78,14 @@ void CPureTone::Sonvale(com::ComPtr<pelmsonvale::ISonvaleController> controller)
     if (!controller)
         return;
     m_link = std::make_unique<SonvaleEvents>(std::move(controller));
-    connect(m_link.get(), &SonvaleEvents::PlotPoint, this, &CPureTone::m_oAudi_PlotPoint);
+    connect(m_link.get(), &SonvaleEvents::PlotPoint, this, WhenTaken(this, &CPureTone::m_oAudi_PlotPoint));
     connect(m_link.get(), &SonvaleEvents::MoveCursor, this, &CPureTone::m_oAudi_MoveCursor);
-    connect(m_link.get(), &SonvaleEvents::DeletePoint, this, &CPureTone::m_oAudi_DeletePoint);
-    connect(m_link.get(), &SonvaleEvents::DeleteCurve, this, &CPureTone::m_oAudi_DeleteCurve);
-    connect(m_link.get(), &SonvaleEvents::DeleteAllCurves, this, &CPureTone::m_oAudi_DeleteAllCurves);
+    connect(m_link.get(), &SonvaleEvents::DeletePoint, this,
+            WhenTaken(this, &CPureTone::m_oAudi_DeletePoint));
+    connect(m_link.get(), &SonvaleEvents::DeleteCurve, this,
+            WhenTaken(this, &CPureTone::m_oAudi_DeleteCurve));
+    connect(m_link.get(), &SonvaleEvents::DeleteAllCurves, this,
+            WhenTaken(this, &CPureTone::m_oAudi_DeleteAllCurves));
     connect(m_link.get(), &SonvaleEvents::MeasurementComplete, this, &CPureTone::m_oAudi_MeasurementComplete);
     connect(m_link.get(), &SonvaleEvents::SonvaleError, this, &CPureTone::m_oAudi_SonvaleError);
     connect(m_link.get(), &SonvaleEvents::ShutdownComplete, this, &CPureTone::m_oAudi_ShutdownComplete);

@@ -134,7 +134,8 @@ void CPureTone::ChangePureToneTestProperties(bool blnRightClicked)
             return;
 
         const CCurvePref& pref = *item->CurvePreferences;
-        if (m_dataLayer) {
+        // A read-only audiogram keeps the descriptions it was saved with.
+        if (m_dataLayer && Enabled()) {
             const auto curves = m_dataLayer->get_PureToneCurves();
             for (const std::int32_t ear : {vellum::kEarRight, vellum::kEarLeft, vellum::kEarBinaural}) {
                 vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
@@ -169,11 +170,14 @@ void CPureTone::ConfigureTestPalette()
         dialog.PaletteItems(m_paletteItems);
         dialog.LoadTestData();
         dialog.exec();
-        if (!dialog.OKPressed)
-            return;
-        FillCurvePalette(*palPureTone, *m_paletteItems, false);
-        ShowDataInDataLayer();
-        emit PaletteMayHaveChanged();
+        if (dialog.OKPressed) {
+            FillCurvePalette(*palPureTone, *m_paletteItems, false);
+            ShowDataInDataLayer();
+            emit PaletteMayHaveChanged();
+        }
+        // A test edited through More... is stored as one edited on the palette.
+        if (dialog.TestEdited)
+            emit TestSettingsChanged();
     });
 }
 

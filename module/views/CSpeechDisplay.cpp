@@ -345,7 +345,8 @@ void CSpeech::ChangeSpeechTestProperties(bool blnRightClicked)
     if (!item)
         return;
 
-    if (m_dataLayer) {
+    // A read-only audiogram keeps the descriptions it was saved with.
+    if (m_dataLayer && Enabled()) {
         for (const std::int32_t ear : {vellum::kEarRight, vellum::kEarLeft, vellum::kEarBinaural}) {
             const auto curve = FindCurve(*item->CurvePreferences, ear);
             if (!curve)
@@ -355,8 +356,8 @@ void CSpeech::ChangeSpeechTestProperties(bool blnRightClicked)
             measurement->put_TransducerDescription(item->TransducerDescription);
             measurement->put_WordListDescription(item->WordList);
         }
+        m_dataNeedsSaved = true;
     }
-    m_dataNeedsSaved = true;
     emit TestSettingsChanged();
 }
 
@@ -373,14 +374,16 @@ void CSpeech::ConfigureTestPalette()
     dialog.PaletteItems(m_paletteItems);
     dialog.LoadTestData();
     dialog.exec();
-    if (!dialog.OKPressed)
-        return;
-
-    FillCurvePalette(*palSpeech, *m_paletteItems, false);
-    if (m_mode != 1)
-        InitializeSpeechTables();
-    ShowDataInDataLayer();
-    emit PaletteMayHaveChanged();
+    if (dialog.OKPressed) {
+        FillCurvePalette(*palSpeech, *m_paletteItems, false);
+        if (m_mode != 1)
+            InitializeSpeechTables();
+        ShowDataInDataLayer();
+        emit PaletteMayHaveChanged();
+    }
+    // A test edited through More... is stored as one edited on the palette.
+    if (dialog.TestEdited)
+        emit TestSettingsChanged();
 }
 
 }  // namespace brisance

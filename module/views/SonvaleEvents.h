@@ -124,4 +124,19 @@ private:
     bool m_delivering = false;
 };
 
+// The slot for a link event that writes into a view's data. A read-only
+// (disabled) view first raises its ReadOnlyResult, so that its document can
+// ask the user what to do, and the handler runs only when the view is enabled
+// after that.
+template <class View, class... Args>
+auto WhenTaken(View* view, void (View::*handler)(Args...))
+{
+    return [view, handler](Args... args) {
+        if (!view->Enabled())
+            emit view->ReadOnlyResult();
+        if (view->Enabled())
+            (view->*handler)(args...);
+    };
+}
+
 }  // namespace brisance

@@ -7,7 +7,11 @@
 #include "module/core/TextResources.h"
 #include "module/preferences/frmAudiometers.h"
 #include "module/preferences/frmGeneralOptions.h"
+#include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmPreferences.h"
+#include "module/preferences/frmTestProperties.h"
+#include "module/panels/PaletteButton.h"
+#include "module/core/MenuControlArray.h"
 #include "module/preferences/frmProfileManager.h"
 #include "module/preferences/ProfileExportFile.h"
 #include "module/views/CImpedance.h"
@@ -25,6 +29,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <functional>
 #include <filesystem>
 
 namespace brisance {
@@ -279,6 +284,160 @@ TEST_F(DocumentDialogsTest, ProfileManagerImportOfAProfileWithANewTestBringsTheT
     const auto item = *items.begin();
     EXPECT_EQ(item->CurvePreferences->Label, "Field test");
     EXPECT_TRUE(PaletteShowsItems(*document.oPureTone().Palette(), items));
+}
+
+// The profile manager confirmed with these steps on the open dialog.
+void RunProfileManager(docAudiogramModule& document, const std::function<void(frmProfileManager&)>& steps)
+{
+    ModalDialogs dialogs;
+    dialogs.answer<frmProfileManager>([&steps](frmProfileManager& dialog) {
+        steps(dialog);
+        click(child(dialog, "cmdOK"));
+    });
+    document.Menus().mnuToolsProfileManager->trigger();
+}
+
+// Import from File on the More menu, which a clicked profile offers.
+void ImportProfileFile(frmProfileManager& dialog)
+{
+    auto& profiles = *child<ListView>(dialog, "lvwProfiles");
+    QTreeWidgetItem* clinic = profiles.FindItem(std::to_string(kClinic) + "K");
+    ASSERT_NE(clinic, nullptr);
+    QTest::mouseClick(profiles.viewport(), Qt::LeftButton, {}, profiles.visualItemRect(clinic).center());
+    click(child(dialog, "cmdMore"));
+    QMenu* menu = dialog.findChild<QMenu*>("popupMenu");
+    ASSERT_NE(menu, nullptr);
+    menu->findChild<QAction*>("mnuImportFromFile")->trigger();
+    menu->hide();
+}
+
+TEST_F(DocumentDialogsTest, AnImportedProfileWithoutANameIsNamedAfterItsFileAndItsGlobalOptionsHoldAtOnce)
+{
+    docAudiogramModule& document = OpenClinic();
+    ASSERT_TRUE(document.oPureTone().RightOnLeft());
+    // An export of a profile without a name, with the right ear shown on the right.
+    const auto other = NewStore();
+    other->put_Data(ModuleGlobals::PreferenceStore()->get_Data());
+    Variant profile;
+    {
+        StoreSelectionKeeper unnamed(*other, 0, 3);
+        other->ClearSection();
+        other->put_Value("PTPanels", std::int32_t{7});
+        profile = other->get_SectionData();
+    }
+    Variant globalOptions;
+    {
+        StoreSelectionKeeper globals(*other, 100, 0);
+        other->put_Value("GENRightOnLeft", false);
+        globalOptions = other->get_CategoryData();
+    }
+    const std::filesystem::path file = platform::machine::root() / "exports" / "Left first.profile";
+    WriteFile(file, ProfileExportBytes(profile, globalOptions));
+    responder.queue(platform::ui::reply::File{file.string()});
+    responder.queue(platform::ui::reply::Button{platform::ui::IDYES});  // the global options too
+
+    RunProfileManager(document, ImportProfileFile);
+
+    EXPECT_FALSE(document.oPureTone().RightOnLeft()) << "the imported orientation waits for a restart";
+    EXPECT_FALSE(document.oSpeech().RightOnLeft());
+    const MenuControlArray& listed = *document.Menus().mnuProfileList;
+    std::vector<std::string> captions;
+    for (std::int32_t index = 0; index <= listed.UBound(); ++index)
+        if (listed.Exists(index) && listed.Visible(index))
+            captions.push_back(listed.Caption(index));
+    EXPECT_NE(std::ranges::find(captions, "Left first"), captions.end()) << "the imported profile is not listed";
+}
+
+TEST_F(DocumentDialogsTest, ANewProfileStartsFromAnEmptySection)
+{
+    docAudiogramModule& document = OpenClinic();
+    // Section 0 holds keys of a profile without a name.
+    {
+        StoreSelectionKeeper leftover(*ModuleGlobals::PreferenceStore(), 0, 0);
+        ModuleGlobals::PreferenceStore()->put_Value("PTPanels", std::int32_t{7});
+    }
+
+    RunProfileManager(document, [](frmProfileManager& dialog) { click(child(dialog, "cmdNew")); });
+
+    const auto stored = UsersStore();
+    StoreSelectionKeeper created(*stored, 0, 0);
+    EXPECT_EQ(PreferenceText(*stored, "Profile"), UiText(TR_MY_NEW_PROFILE));
+    EXPECT_TRUE(stored->get_Value("PTPanels").isNull()) << "the new profile took another's keys";
+}
+
+// A test with results in the open audiogram stays on a palette that the
+// profile options configure, as on the view's own.
+TEST_F(DocumentDialogsTest, TheProfileOptionsPaletteKeepsATestWithResultsInTheOpenAudiogram)
+{
+    StoreProfiles({{kClinic, "Clinic", true, StandardPalettes()}});
+    host.showAction(host.addAction(*session, {.code = 1, .publicData = FullAudiogramData(), .dateCreated = kTodayDay}));
+    docAudiogramModule& document = OpenDocument();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    const std::string air = ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label;
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmPreferences>([](frmPreferences& dialog) {
+            click(child(dialog, "cmdPalette"));
+            click(child(dialog, "cmdCancel"));
+        });
+        dialogs.answer<frmPaletteConfig>([&air](frmPaletteConfig& dialog) {
+            PaletteButton* button = nullptr;
+            for (PaletteButton* shown : dialog.findChildren<PaletteButton*>())
+                if (shown->isVisible() && shown->Caption() == air)
+                    button = shown;
+            ASSERT_NE(button, nullptr) << "the palette offers no air-conduction test";
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, button->height() / 2));
+            click(child(dialog, "cmdRemove"));
+            click(child(dialog, "cmdCancel"));
+        });
+        document.Menus().mnuPreferences->trigger();
+    }
+    const std::vector<std::string> shown = ShownTexts();
+    EXPECT_NE(std::ranges::find(shown, UiText(TR_TEST_IN_USE)), shown.end()) << "a test with results was taken off";
+}
+
+// A test edited through the palette configuration's More... is stored with
+// the user's preferences, as one edited on the view's palette, whatever
+// closes the configuration.
+TEST_F(DocumentDialogsTest, ATestEditedThroughThePaletteConfigurationIsStored)
+{
+    const std::function<void(docAudiogramModule&)> paths[] = {
+        [](docAudiogramModule& document) { document.Menus().mnuEditAddRemoveTest->trigger(); },
+        [](docAudiogramModule& document) { document.Menus().mnuPreferences->trigger(); },
+    };
+    for (std::size_t path = 0; path < std::size(paths); ++path) {
+        SCOPED_TRACE(path == 0 ? "Add/Remove Test" : "Profile Options");
+        docAudiogramModule& document = OpenClinic();
+        const std::string label = "Edited " + std::to_string(path);
+        const std::string air = ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label;
+        {
+            ModalDialogs dialogs;
+            if (path == 1)
+                dialogs.answer<frmPreferences>([](frmPreferences& dialog) {
+                    click(child(dialog, "cmdPalette"));
+                    click(child(dialog, "cmdCancel"));
+                });
+            dialogs.answer<frmPaletteConfig>([&air](frmPaletteConfig& dialog) {
+                ListView& tests = *child<ListView>(dialog, "lvwTests");
+                const auto rows = tests.findItems(QString::fromStdString(air), Qt::MatchExactly);
+                ASSERT_EQ(rows.size(), 1);
+                QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(rows[0]).center());
+                click(child(dialog, "cmdMore"));
+                click(child(dialog, "cmdCancel"));
+            });
+            dialogs.answer<frmTestProperties>([&label](frmTestProperties& dialog) {
+                dialog.txtNotation->setText(QString::fromStdString(label));
+                click(dialog.cmdOK);
+            });
+            paths[path](document);
+        }
+
+        CCurvePrefs stored;
+        stored.LoadFromPreferences(*UsersStore());
+        ASSERT_TRUE(stored.ItemExist("1-1-1-"));
+        EXPECT_EQ(stored.Item("1-1-1-")->Label, label) << "the edited test was not stored";
+        CloseDocument();
+    }
 }
 
 }  // namespace

@@ -263,6 +263,52 @@ TEST_F(DocumentEvaluationTest, AReadOnlyDocumentsDescriptionIsLockedAndItsChange
     EXPECT_FALSE(ClosingAsks());
 }
 
+// A stored text that is neither an ISO date nor a date in the locale's short
+// form shows as no date, and only a day that the user confirms replaces it.
+TEST_F(DocumentEvaluationTest, AStoredTextThatIsNoDateStaysUntilTheUserConfirmsADay)
+{
+    constexpr const char* kNoDate = "sometime in spring";
+    host.showAction(host.addAction(*session, {.code = 1, .publicData = testing::AudiogramDataWithoutTympanograms(),
+                                              .privateData = testing::NotesData("DateOfEval", kNoDate),
+                                              .dateCreated = kTodayDay}));
+    OpenDocument();
+    ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeEditable);
+    const std::string noDatePanel = "Date of Evaluation: " + english.LoadResString(TR_NO_DATE);
+    EXPECT_EQ(DatePanel(), noDatePanel);
+    const auto storedText = [this] {
+        vellum::IVellumKeyedStore& notes = DocumentTestAccess::Notes(*document);
+        notes.put_Category(0);
+        notes.put_Section(0);
+        return notes.get_Value("DateOfEval");
+    };
+
+    // The properties closed without a day picked, then saved.
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmAudiogramProperties>(
+            [](frmAudiogramProperties& dialog) { QTest::mouseClick(dialog.cmdOK, Qt::LeftButton); });
+        document->Menus().mnuFileProperties->trigger();
+    }
+    EXPECT_EQ(storedText(), Variant(kNoDate));
+    EXPECT_EQ(DatePanel(), noDatePanel);
+    EXPECT_FALSE(Dirty());
+    Save();
+    EXPECT_EQ(SavedNotes(0, 0)->get_Value("DateOfEval"), Variant(kNoDate));
+    EXPECT_EQ(SavedDescription(), english.LoadResString(TR_AUDIOGRAM_CHANGED)) << "no transcription of any day";
+
+    // The date dialog proposes today, and its OK confirms it.
+    {
+        ModalDialogs dialogs;
+        dialogs.answer<frmDateOfEvaluation>([](frmDateOfEvaluation& dialog) {
+            EXPECT_EQ(dialog.EvaluationDate().days, kTodayDay);
+            QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        });
+        document->Menus().mnuEditDate->trigger();
+    }
+    EXPECT_EQ(DatePanel(), DatePanelOf(kTodayDay));
+    EXPECT_TRUE(Dirty()) << "closing asks for the confirmed day";
+}
+
 TEST_F(DocumentEvaluationTest, CommentsProposeTheViewsNotesAndAreStoredOnlyOnOk)
 {
     OpenDocument();

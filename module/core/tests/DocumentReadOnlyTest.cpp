@@ -2,6 +2,8 @@
 #include "module/core/tests/DocumentTestSupport.h"
 
 #include "module/core/frmReadOnlyMsg.h"
+#include "module/core/KeyedTabStrip.h"
+#include "module/preferences/frmTestProperties.h"
 #include "module/core/TextResources.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CSpeech.h"
@@ -9,6 +11,7 @@
 #include "platform/testing/ModalDialogs.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -143,6 +146,29 @@ TEST_F(DocumentReadOnlyTest, AfterGoingOnViewingTheNextPressAsksAgain)
 
     EXPECT_EQ(document.DocumentMode(), docAudiogramModule::kModeNew) << "the second press did not ask again";
     EXPECT_TRUE(testing::PureTonePoints(Data()).empty());
+}
+
+// Editing a test on either palette changes the test, never the stored
+// curves' descriptions of a read-only audiogram.
+TEST_F(DocumentReadOnlyTest, ATestEditedOnThePaletteLeavesTheReadOnlyDataAsTheyAre)
+{
+    docAudiogramModule& document = OpenYesterdays();
+    const auto shown = Data().get_Data().toBytes();
+    for (const char* tab : {"PURETONE", "SPEECH"}) {
+        SCOPED_TRACE(tab);
+        document.tabMain().Select(tab);
+        ModalDialogs dialogs;
+        dialogs.answer<frmTestProperties>([](frmTestProperties& dialog) {
+            dialog.txtTransducerComment->setText(QStringLiteral("Insert phones"));
+            QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+        });
+        document.Menus().mnuEditTestConditions->trigger();
+    }
+    EXPECT_EQ(Data().get_Data().toBytes(), shown);
+    EXPECT_FALSE(document.oPureTone().DataNeedsSaved() || document.oSpeech().DataNeedsSaved());
+    const std::size_t before = responder.shown().size();
+    document.Terminate();
+    EXPECT_EQ(responder.shown().size(), before) << "closing a read-only document asked to save it";
 }
 
 TEST_F(DocumentReadOnlyTest, ANewActionBasedOnYesterdaysIsSavedAsATranscription)

@@ -77,6 +77,20 @@ protected:
         document->oImpedance().DataNeedsSaved(true);
     }
 
+    // The left ear's tympanogram, reflexes and decays taken away.
+    void RemoveLeftImpedanceData()
+    {
+        Data().get_Tympanograms()->Clear();
+        const auto curves = Data().get_PureToneCurves();
+        ForEachCurve<vellum::IVellumPureToneCurve>(curves->get__NewEnum(), [&](vellum::IVellumPureToneCurve& curve) {
+            const auto measurement = curve.get_Measurement();
+            const std::int32_t type = measurement->get_CurveType();
+            if (measurement->get_Ear() == 3 && (type == 8 || type == 9 || type == 30 || type == 31))
+                curves->Remove(curve.get_Index());
+        });
+        document->oImpedance().DataNeedsSaved(true);
+    }
+
     void Save() { document->Menus().mnuFileSave->trigger(); }
 
     bool AnyViewDirty() const
@@ -208,15 +222,7 @@ TEST_F(DocumentSaveTest, RemovedImpedanceDataAreSavedAsRemoved)
 {
     docAudiogramModule& document = OpenOn({Audiogram(kTodayDay), Impedance(3)});
     ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
-    Data().get_Tympanograms()->Clear();
-    const auto curves = Data().get_PureToneCurves();
-    ForEachCurve<vellum::IVellumPureToneCurve>(curves->get__NewEnum(), [&](vellum::IVellumPureToneCurve& curve) {
-        const auto measurement = curve.get_Measurement();
-        const std::int32_t type = measurement->get_CurveType();
-        if (measurement->get_Ear() == 3 && (type == 8 || type == 9 || type == 30 || type == 31))
-            curves->Remove(curve.get_Index());
-    });
-    document.oImpedance().DataNeedsSaved(true);
+    RemoveLeftImpedanceData();
 
     Save();
 
@@ -227,6 +233,47 @@ TEST_F(DocumentSaveTest, RemovedImpedanceDataAreSavedAsRemoved)
         return bytes ? platform::runtime::Variant::fromBytes(*bytes) : platform::runtime::Variant::null();
     };
     EXPECT_FALSE(check->SetImpedanceActionData(3, 100, asVariant(left->publicData), asVariant(left->privateData)));
+}
+
+// Another module's impedance action that shares the group's time stamp was
+// never loaded: saving neither writes a removal over it nor touches it
+// otherwise, and this module's data of that ear go into an action of its own.
+TEST_F(DocumentSaveTest, AnotherModulesImpedanceActionIsNeverWritten)
+{
+    ActionSpec foreign = Impedance(3);
+    foreign.creator = 0x300001;
+    foreign.description = "Tympanometry of another module";
+    docAudiogramModule& document = OpenOn({Audiogram(kTodayDay), foreign});
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+    ASSERT_TRUE(document.GroupActions()[1]) << "the group holds the other module's action";
+    const ActionRecord before = *host.database().action(shown[1].id());
+
+    for (const bool leftData : {false, true}) {
+        SCOPED_TRACE(leftData ? "with left impedance data" : "without");
+        if (leftData)
+            AddTympanogram(3);
+        else
+            RemoveLeftImpedanceData();
+
+        Save();
+
+        const ActionRecord after = *host.database().action(shown[1].id());
+        EXPECT_EQ(after.publicData, before.publicData);
+        EXPECT_EQ(after.privateData, before.privateData);
+        EXPECT_EQ(after.description, before.description);
+        EXPECT_EQ(after.timeStamp, before.timeStamp);
+        EXPECT_EQ(after.lastModified, before.lastModified);
+        EXPECT_FALSE(AnyViewDirty());
+    }
+    const std::vector<ActionRecord> stored = Stored();
+    std::vector<ActionRecord> ownLeft;
+    for (const ActionRecord& action : stored)
+        if (action.dataTypeCode == 15 && action.id != shown[1].id())
+            ownLeft.push_back(action);
+    ASSERT_EQ(ownLeft.size(), 1u) << "the left ear's data have one action of this module";
+    EXPECT_EQ(ownLeft[0].creatorModuleId, kModuleIdentity);
+    EXPECT_EQ(ownLeft[0].timeStamp, stored[0].timeStamp);
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
 }
 
 // Where a save fails, counted in the writes to the host that go through

@@ -67,13 +67,15 @@ TEST_F(GetDateOfEvaluationTest, StoredTextsReadInIsoAndInTheLocalesFormsOfOlderD
     EXPECT_EQ(GetDateOfEvaluation(*m_notes), makeDate(2024, 1, 31)) << "the ISO form survives a change of locale";
 }
 
-TEST_F(GetDateOfEvaluationTest, ATextThatIsNoDateReadsAsTodayAndStaysAsItIs)
+TEST_F(GetDateOfEvaluationTest, ATextThatIsNoDateReadsAsNoDateAndStaysAsItIs)
 {
-    StoreDate("sometime in spring");
-    Date date;
-    EXPECT_EQ(platform::runtime::testing::errorNumberOf([&] { date = GetDateOfEvaluation(*m_notes); }), 0);
-    EXPECT_EQ(date, makeDate(2026, 12, 10));
-    EXPECT_EQ(StoredDate(), Variant("sometime in spring"));
+    for (const char* text : {"sometime in spring", "", "46366"}) {
+        StoreDate(text);
+        std::optional<Date> date = makeDate(2026, 12, 10);
+        EXPECT_EQ(platform::runtime::testing::errorNumberOf([&] { date = GetDateOfEvaluation(*m_notes); }), 0);
+        EXPECT_EQ(date, std::nullopt) << text;
+        EXPECT_EQ(StoredDate(), Variant(text));
+    }
 }
 
 }  // namespace

@@ -27,7 +27,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace brisance {
@@ -308,14 +307,6 @@ void ClickTestRow(frmPaletteConfig& palette, const std::string& label)
     QTest::mouseClick(tests.viewport(), Qt::LeftButton, {}, tests.visualItemRect(found[0]).center());
 }
 
-std::vector<std::tuple<std::int32_t, std::string, bool, bool>> StateOf(const CPaletteItems& items)
-{
-    std::vector<std::tuple<std::int32_t, std::string, bool, bool>> state;
-    for (const auto& item : items)
-        state.emplace_back(item->ID, item->Key, item->Binaural, item->HasData);
-    return state;
-}
-
 TEST_F(frmPreferencesTest, ThePaletteButtonEditsTheEditedProfilesPaletteAndWritesItOnlyOnOk)
 {
     CCurvePrefs& tests = *ModuleGlobals::CurvePrefs();
@@ -325,12 +316,10 @@ TEST_F(frmPreferencesTest, ThePaletteButtonEditsTheEditedProfilesPaletteAndWrite
         test->TestType = 1;
         test->Condition = 2;
     }
-    // The open document's palette, with results of air conduction.
-    CPaletteItems& documentItems = *ModuleGlobals::PureTonePaletteItems();
-    AddPaletteItemForCurvePref(tests.Item("1-1-1-"), documentItems, false);
-    AddPaletteItemForCurvePref(tests.Item("1-3-1-"), documentItems, false);
-    documentItems.ItemByID(0)->HasData = true;
-    const auto documentBefore = StateOf(documentItems);
+    // The open audiogram, with results of air conduction.
+    const auto audiogram = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+    audiogram->get_PureToneCurves()->Add(1, vellum::kEarLeft, 2)->get_Points()->Add(1000)->put_Level(200);
+    const auto shownBefore = audiogram->get_Data().toBytes();
     // The document's own profile, which is not the one edited.
     {
         StoreSelectionKeeper current(*store, 0, 1);
@@ -339,6 +328,7 @@ TEST_F(frmPreferencesTest, ThePaletteButtonEditsTheEditedProfilesPaletteAndWrite
     }
     const Keys palette = {{"PTPalButtons", "1-1-1-,1-2-1-,"}, {"PTPalButtonsBinaural", "False,False,"}};
     Open(palette);
+    form->DataLayer(audiogram);
 
     dialogs.answer<frmPaletteConfig>([](frmPaletteConfig& dialog) {
         EXPECT_EQ(dialog.CurveType(), PrefType_PureTone);
@@ -368,7 +358,7 @@ TEST_F(frmPreferencesTest, ThePaletteButtonEditsTheEditedProfilesPaletteAndWrite
 
     EXPECT_EQ(Described(StoredIn(1)),
               Described({{"PTPalButtons", "1-3-1-,"}, {"PTPalButtonsBinaural", "False,"}}));
-    EXPECT_EQ(StateOf(documentItems), documentBefore);
+    EXPECT_EQ(audiogram->get_Data().toBytes(), shownBefore);
     EXPECT_EQ(applied, 0);
 }
 
