@@ -24,14 +24,26 @@ void docAudiogramModule::picViewPort_MouseDown()
     }
 }
 
-void docAudiogramModule::LinkResultWhileReadOnly()
+void docAudiogramModule::LinkResultWhileReadOnly(const std::function<void()>& take)
 {
-    // A measurement sends result after result: the user is asked once, and
-    // after going on viewing the rest of them goes nowhere too.
+    // A measurement sends result after result, from both views' links: the
+    // user is asked once, the results that come while the question is open
+    // wait for its answer, and after going on viewing every result of the
+    // shown group goes nowhere.
+    if (m_resultsAwaitingAnswer) {
+        m_resultsAwaitingAnswer->push_back(take);
+        return;
+    }
     if (m_mode != kModeReadOnly || m_readOnlyResultAsked)
         return;
     m_readOnlyResultAsked = true;
+    std::vector<std::function<void()>> waiting{take};
+    m_resultsAwaitingAnswer = &waiting;
     picViewPort_MouseDown();
+    m_resultsAwaitingAnswer = nullptr;
+    if (m_mode != kModeReadOnly)
+        for (const auto& result : waiting)
+            result();
 }
 
 }  // namespace brisance

@@ -46,7 +46,9 @@ void docAudiogramModule::ConnectViewEvents()
         Guarded([this] { TestSettingsChanged(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems()); });
     });
     connect(m_oPureTone, &CPureTone::Stopped, this, [this] { Guarded([this] { oPureTone_Stopped(); }); });
-    const auto readOnlyResult = [this] { Guarded([this] { LinkResultWhileReadOnly(); }); };
+    const auto readOnlyResult = [this](const std::function<void()>& take) {
+        Guarded([&] { LinkResultWhileReadOnly(take); });
+    };
     connect(m_oPureTone, &CPureTone::ReadOnlyResult, this, readOnlyResult);
     connect(m_oImpedance, &CImpedance::ReadOnlyResult, this, readOnlyResult);
 }

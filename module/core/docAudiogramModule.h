@@ -34,6 +34,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QKeyEvent;
 class QPushButton;
@@ -262,8 +263,9 @@ private:
     // of the shown data, a new empty one, or go on viewing. Only in mode 2.
     void picViewPort_MouseDown();
     // A result of the instrument link reached a read-only view: the same
-    // question, once for the shown group; a new audiogram then takes the result.
-    void LinkResultWhileReadOnly();
+    // question, once for the shown group; a new audiogram then takes the
+    // result (take() takes it).
+    void LinkResultWhileReadOnly(const std::function<void()>& take);
 
     // Date of evaluation, properties and report comments
     // (docAudiogramModuleEvaluation.cpp); underlays, palette configuration and
@@ -355,6 +357,8 @@ private:
     // The user was asked what to do with a link result while the shown group
     // is read-only.
     bool m_readOnlyResultAsked = false;
+    // While that question is open: the results that came meanwhile.
+    std::vector<std::function<void()>>* m_resultsAwaitingAnswer = nullptr;
     // The data as they were before the last undoable edit.
     platform::runtime::Variant m_vntUndoData;
     // The index of the tab whose edit the undo snapshot holds; -1: none.

@@ -9,6 +9,7 @@
 #include "module/core/MenuControlArray.h"
 #include "module/core/TextResources.h"
 #include "module/core/frmReadOnlyMsg.h"
+#include "module/views/CImpedance.h"
 #include "module/views/tests/MarletForTests.h"
 
 #include "Implementation/Components/PelmSonvale/testing/DriverRegistry.h"
@@ -22,6 +23,7 @@
 #include "platform/testing/ModalDialogs.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 

@@ -31,6 +31,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -111,9 +112,9 @@ public:
 signals:
     void SaveState(const std::string& ActionUndoDescription, const std::string& ActionRedoDescription);
     // A result of the instrument link reached the view while it is read-only
-    // (disabled). The view takes the result only when it is enabled once the
-    // signal has returned.
-    void ReadOnlyResult();
+    // (disabled): take() takes it, and does so only when the view has been
+    // enabled by then.
+    void ReadOnlyResult(const std::function<void()>& take);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -124,18 +124,23 @@ private:
     bool m_delivering = false;
 };
 
-// The slot for a link event that writes into a view's data. A read-only
-// (disabled) view first raises its ReadOnlyResult, so that its document can
-// ask the user what to do, and the handler runs only when the view is enabled
-// after that.
+// The slot for a link event that writes into a view's data. An enabled view
+// takes the result at once. A read-only (disabled) view raises its
+// ReadOnlyResult with the result to take instead, so that its document can ask
+// the user first; the result then goes in only when the view has been enabled
+// by the time it is taken.
 template <class View, class... Args>
 auto WhenTaken(View* view, void (View::*handler)(Args...))
 {
     return [view, handler](Args... args) {
-        if (!view->Enabled())
-            emit view->ReadOnlyResult();
-        if (view->Enabled())
+        if (view->Enabled()) {
             (view->*handler)(args...);
+            return;
+        }
+        emit view->ReadOnlyResult([view, handler, args...] {
+            if (view->Enabled())
+                (view->*handler)(args...);
+        });
     };
 }
 

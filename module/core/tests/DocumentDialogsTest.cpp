@@ -22,6 +22,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QTabBar>
@@ -426,8 +428,8 @@ TEST_F(DocumentDialogsTest, ATestEditedThroughThePaletteConfigurationIsStored)
                 click(child(dialog, "cmdCancel"));
             });
             dialogs.answer<frmTestProperties>([&label](frmTestProperties& dialog) {
-                dialog.txtNotation->setText(QString::fromStdString(label));
-                click(dialog.cmdOK);
+                child<QLineEdit>(dialog, "txtNotation")->setText(QString::fromStdString(label));
+                click(child<QPushButton>(dialog, "cmdOK"));
             });
             paths[path](document);
         }

@@ -159,8 +159,8 @@ TEST_F(DocumentReadOnlyTest, ATestEditedOnThePaletteLeavesTheReadOnlyDataAsTheyA
         document.tabMain().Select(tab);
         ModalDialogs dialogs;
         dialogs.answer<frmTestProperties>([](frmTestProperties& dialog) {
-            dialog.txtTransducerComment->setText(QStringLiteral("Insert phones"));
-            QTest::mouseClick(dialog.cmdOK, Qt::LeftButton);
+            platform::testing::child<QLineEdit>(dialog, "txtTransducerComment")->setText(QStringLiteral("Insert phones"));
+            QTest::mouseClick(platform::testing::child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
         });
         document.Menus().mnuEditTestConditions->trigger();
     }
