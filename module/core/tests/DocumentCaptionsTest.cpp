@@ -157,11 +157,13 @@ TEST_F(DocumentCaptionsTest, EachMenuCaptionAndToolTipIsTheTextOfItsOwnId)
 
         for (QAction* item : items)
             EXPECT_NE(item->text().toStdString(), "placeholder") << item->objectName().toStdString();
-        for (const Caption& caption : kCaptions)
-            if (QAction* item = ItemNamed(menus, caption.item))
+        for (const Caption& caption : kCaptions) {
+            if (QAction* item = ItemNamed(menus, caption.item)) {
                 EXPECT_EQ(item->text().toStdString(),
                           LibraryText(c.library, caption.id) + (caption.opensDialog ? "..." : ""))
                     << caption.item;
+            }
+        }
         const std::int32_t underlays[] = {TR_SEVERITY_OF_LOSS, TR_SPEECH_SPECTRUM, TR_AUDIBILITY_INDEX_DOTS};
         for (std::int32_t index = 0; index < 3; ++index)
             EXPECT_EQ(menus.mnuViewUnderlay->Caption(index), LibraryText(c.library, underlays[index])) << index;

@@ -4,6 +4,7 @@
 
 #include "module/core/tests/DocumentProfileSupport.h"
 
+#include "module/core/CLangLoader.h"
 #include "module/core/KeyedTabStrip.h"
 #include "module/core/KeyedToolBar.h"
 #include "module/core/TextResources.h"
@@ -65,9 +66,15 @@ std::string PaletteOf(const CPaletteItems& items)
     return listed;
 }
 
+// A caption of the tympanometry panel in English, the documents' language.
 std::string UnitCaption(std::int32_t caption, std::int32_t unit)
 {
-    return UiText(caption) + " (" + UiText(unit) + ")";
+    static const CLangLoader english = [] {
+        CLangLoader texts;
+        EXPECT_TRUE(texts.OpenResourceLibrary(BRISANCE_PROGRAM_DIR "/Language Resources/BrisanceENU.so"));
+        return texts;
+    }();
+    return english.LoadResString(caption) + " (" + english.LoadResString(unit) + ")";
 }
 
 // What the document shows of every key, by key.

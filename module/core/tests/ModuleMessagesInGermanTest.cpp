@@ -2,7 +2,7 @@
 // language library like every other text: under a German user interface the
 // user reads them in German.
 
-#include "module/core/tests/DocumentTestSupporh"
+#include "module/core/tests/DocumentTestSupport.h"
 
 #include "module/core/CLangLoader.h"
 #include "module/core/TextResources.h"
@@ -43,7 +43,7 @@ protected:
 
     void TearDown() override
     {
-        // A measurement still running ends with its documen
+        // A measurement still running ends with its document.
         if (document)
             document->Terminate();
     }
