@@ -151,8 +151,6 @@ void docAudiogramModule::mnuToolsProfileManager_Click()
         IgnoringErrors([&] { ModuleGlobals::CurvePrefs()->LoadFromPreferences(*store); });
     } else {
         IgnoringErrors([&] { store->put_Data(snapshot); });
-        // The snapshot has undone a reset too.
-        ModuleGlobals::SetPreferencesReset(false);
     }
 
     // Global options imported with a profile hold at once (after Cancel the
