@@ -387,7 +387,6 @@ namespace brisance {
     X(TR_LAST_MODIFIED) \
     X(TR_USER_INITIALS) \
     X(TR_DESCRIPTION) \
-    X(TR_NO_DATE) \
     X(TR_HEARING_EVALUATION, 23000) \
     X(TR_REPORT) \
     X(TR_CLIENT_NAME) \
@@ -432,7 +431,8 @@ namespace brisance {
     X(TR_INSTRUMENT_LINK_ERROR) \
     X(TR_NO_CURRENT_SESSION) \
     X(TR_NO_CURRENT_CLIENT) \
-    X(TR_NO_SUCH_ACTION)
+    X(TR_NO_SUCH_ACTION) \
+    X(TR_NO_DATE)
 
 #define BRISANCE_TEXT_RESOURCE_ENUMERATOR(name, ...) name __VA_OPT__(= __VA_ARGS__),
 enum TextResources : std::int32_t { BRISANCE_TEXT_RESOURCES(BRISANCE_TEXT_RESOURCE_ENUMERATOR) };
