@@ -78,6 +78,8 @@ protected:
     void TearDown() override
     {
         form.reset();
+        // A reset's mark stays until the next document's initialisation clears it.
+        ModuleGlobals::SetPreferencesReset(false);
         DialogTest::TearDown();
     }
 
