@@ -5,9 +5,10 @@
 # corpus and what earlier runs found.
 #
 # Usage: scripts/fuzz.sh [seconds] [target...]
-#   FUZZ_JOBS     targets run at a time (default 1), each in one process
-#   FUZZ_FINDINGS where each target's corpus, crashes and log are kept
-#                 (default build-fuzz/findings, outside the sources)
+#   FUZZ_JOBS       targets run at a time (default 1), each in one process
+#   FUZZ_BUILD_JOBS compile jobs of the build (default: one per core)
+#   FUZZ_FINDINGS   where each target's corpus, crashes and log are kept
+#                   (default build-fuzz/findings, outside the sources)
 #
 # Fails when a target crashes, leaks, hangs or breaks an expectation; the
 # input that did it is kept in FUZZ_FINDINGS/<target>/ and named in the log.
@@ -22,9 +23,10 @@ jobs=${FUZZ_JOBS:-1}
 "$top/scripts/setup.sh"
 CC=clang CXX=clang++ cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRISANCE_FUZZ=ON -DBRISANCE_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target fuzzers
-
 targets=("$@")
+# Named targets are built alone; without names, every one is.
+cmake --build "$build" --parallel "${FUZZ_BUILD_JOBS:-$(nproc)}" --target "${targets[@]:-fuzzers}"
+
 if [ ${#targets[@]} -eq 0 ]; then
   mapfile -t targets < <(cut -f1 "$build/fuzz/targets.txt")
 fi

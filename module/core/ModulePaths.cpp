@@ -7,11 +7,11 @@
 #include "platform/system/Library.h"
 #include "platform/system/Paths.h"
 
-#include <atomic>
+#include <map>
 #include <mutex>
 #include <optional>
-#include <stdexcept>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <pwd.h>
@@ -27,14 +27,23 @@ constexpr const char* kDefaultProfileInCommonFiles = "ORVEL Shared/Profiles/Defa
 // Its address lies in this library, whatever else the process has loaded.
 const char libraryAnchor = 0;
 
+std::mutex g_mutex;
 std::optional<std::filesystem::path> g_programFolderForTests;
-std::atomic<bool> g_started{false};
 
 std::string programFolder()
 {
     if (g_programFolderForTests)
         return g_programFolderForTests->generic_string();
     return platform::system::fileContaining(&libraryAnchor).parent_path().generic_string();
+}
+
+std::filesystem::path machineRoot()
+{
+    try {
+        return platform::machine::root();
+    } catch (const std::filesystem::filesystem_error& error) {
+        platform::runtime::raise(75, {}, error.path1().generic_string());
+    }
 }
 
 // The login name of this process's user; the user id's number when the
@@ -52,10 +61,10 @@ std::string loginName()
     return std::to_string(uid);
 }
 
-std::string createdUserFolder()
+std::string createdUserFolder(const std::filesystem::path& root)
 {
     try {
-        const std::filesystem::path folder = platform::machine::root() / "Users" / loginName() / "Brisance";
+        const std::filesystem::path folder = root / "Users" / loginName() / "Brisance";
         std::filesystem::create_directories(folder);
         return folder.generic_string();
     } catch (const std::filesystem::filesystem_error& error) {
@@ -63,12 +72,12 @@ std::string createdUserFolder()
     }
 }
 
-ModulePaths startUp()
+ModulePaths startUp(const std::string& programFolder, const std::filesystem::path& root)
 {
     ModulePaths paths;
-    paths.programFolder = programFolder();
+    paths.programFolder = programFolder;
     paths.defaultProfilePath = GetDefaultProfilePath();
-    paths.userFolder = createdUserFolder();
+    paths.userFolder = createdUserFolder(root);
     paths.underlayPath = paths.userFolder + "/Underlay.emf";
     paths.languageFolder = paths.programFolder + "/Language Resources/";
     return paths;
@@ -78,20 +87,27 @@ ModulePaths startUp()
 
 const ModulePaths& GetModulePaths()
 {
-    static ModulePaths paths;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        paths = startUp();
-        g_started = true;
-    });
-    return paths;
+    // Never erased, so that every reference handed out stays valid.
+    static std::map<std::pair<std::string, std::filesystem::path>, ModulePaths> started;
+    std::lock_guard lock(g_mutex);
+    const std::filesystem::path root = machineRoot();
+    const std::string folder = programFolder();
+    const auto found = started.find({folder, root});
+    if (found != started.end())
+        return found->second;
+    return started.emplace(std::pair(folder, root), startUp(folder, root)).first->second;
 }
 
-void SetProgramFolderForTests(const std::filesystem::path& folder)
+ProgramFolderForTests::ProgramFolderForTests(const std::filesystem::path& folder)
 {
-    if (g_started)
-        throw std::logic_error("the program folder is fixed once the module's paths have been read");
-    g_programFolderForTests = folder;
+    std::lock_guard lock(g_mutex);
+    m_previous = std::exchange(g_programFolderForTests, folder);
+}
+
+ProgramFolderForTests::~ProgramFolderForTests()
+{
+    std::lock_guard lock(g_mutex);
+    g_programFolderForTests = m_previous;
 }
 
 std::string GetCommonFilesDir()

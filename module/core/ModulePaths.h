@@ -1,12 +1,15 @@
 #pragma once
-// The library's start-up: the paths that Brisance fixes once per process.
+// The library's start-up: the paths that Brisance fixes once per machine root.
 //
-// Start-up runs at the first call of GetModulePaths, once per process
-// (std::call_once), never while the library loads. Objects made through the
-// library's entry points and code that links the library directly therefore
-// see the same values. Nothing reads a path before that call.
+// Start-up runs at the first call of GetModulePaths for the machine root in
+// use, never while the library loads. Objects made through the library's entry
+// points and code that links the library directly therefore see the same
+// values. Nothing reads a path before that call. A process that moves to
+// another machine root (BRISANCE_MACHINE_ROOT changed) gets that root's paths
+// at its next call, from a start-up of their own.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace brisance {
@@ -28,15 +31,26 @@ struct ModulePaths {
     std::string languageFolder;
 };
 
-// The paths, running start-up at the first call. Start-up reads the registry
-// and creates the user folder; when the folder cannot be created it raises
-// 75 (path/file access error) and runs again at the next call.
+// The paths of the machine root in use, running start-up at the first call
+// for it. Start-up reads the registry and creates the user folder; when the
+// folder cannot be created it raises 75 (path/file access error) and runs
+// again at the next call. A reference once returned stays valid for the life
+// of the process.
 const ModulePaths& GetModulePaths();
 
-// For tests: start-up takes this folder as the program folder instead of the
-// library's own, so that nothing a test does lands in the build output. Call
-// it before the first GetModulePaths; afterwards it throws std::logic_error.
-void SetProgramFolderForTests(const std::filesystem::path& folder);
+// For tests: while the object lives, start-up takes this folder as the program
+// folder instead of the library's own, so that nothing a test does lands in
+// the build output; GetModulePaths then gives the paths started with it.
+class ProgramFolderForTests {
+public:
+    explicit ProgramFolderForTests(const std::filesystem::path& folder);
+    ~ProgramFolderForTests();
+    ProgramFolderForTests(const ProgramFolderForTests&) = delete;
+    ProgramFolderForTests& operator=(const ProgramFolderForTests&) = delete;
+
+private:
+    std::optional<std::filesystem::path> m_previous;
+};
 
 // The machine's Common Files folder as the registry names it now:
 // ReadRegistryString of HKEY_LOCAL_MACHINE

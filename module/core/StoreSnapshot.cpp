@@ -15,7 +15,7 @@ void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& pat
 
 platform::runtime::Variant ReadStoreSnapshot(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path, kLargestStoreSnapshot);
     std::size_t offset = 0;
     return platform::runtime::readVariantRecord(bytes, offset);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/runtime/Variant.h"
 
+#include <cstddef>
 #include <string>
 
 namespace brisance {
@@ -16,9 +17,14 @@ namespace brisance {
 // not at all (WholeFile.h, whose errors it raises).
 void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& path);
 
+// The largest snapshot file that is read: far above a store with every
+// profile and the global options (some hundred kilobytes).
+inline constexpr std::size_t kLargestStoreSnapshot = 4 << 20;
+
 // The one variant record at the start of the file; bytes after it are not
-// read. Raises the file errors of WholeFile.h, and the record reader's 62,
-// 458 or 59 for damaged content.
+// read. Raises the file errors of WholeFile.h (a file larger than
+// kLargestStoreSnapshot among them), and the record reader's 62, 458 or 59
+// for damaged content.
 platform::runtime::Variant ReadStoreSnapshot(const std::string& path);
 
 }  // namespace brisance

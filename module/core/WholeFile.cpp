@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 #include <fcntl.h>
@@ -33,6 +34,14 @@ constexpr mode_t kNewFileMode = 0644;
     default: break;
     }
     platform::runtime::raise(number, {}, path);
+}
+
+[[noreturn]] void raiseTooLarge(const std::string& path, std::uintmax_t size, std::size_t largest)
+{
+    platform::runtime::raise(platform::runtime::errors::OutOfMemory,
+                             "The file \"" + path + "\" is too large to read: " + std::to_string(size) +
+                                 " bytes, more than the " + std::to_string(largest) + " bytes it can hold",
+                             path);
 }
 
 // A file descriptor closed when it goes.
@@ -113,13 +122,18 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t largest)
 {
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0 && errno == ENOENT)
         platform::runtime::raise(platform::runtime::errors::FileNotFound, {}, path);
     if (file.get() < 0)
         raiseFileError(errno, path);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0)
+        raiseFileError(errno, path);
+    if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > largest)
+        raiseTooLarge(path, static_cast<std::uintmax_t>(status.st_size), largest);
     std::vector<std::uint8_t> bytes;
     std::uint8_t chunk[65536];
     for (;;) {
@@ -127,6 +141,10 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) raiseFileError(errno, path);
         if (got == 0) break;
+        // A file that grows while it is read, or one whose size is not known
+        // beforehand, meets the same limit.
+        if (static_cast<std::size_t>(got) > largest - bytes.size())
+            raiseTooLarge(path, bytes.size() + static_cast<std::size_t>(got), largest);
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
     return bytes;

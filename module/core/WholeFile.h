@@ -14,8 +14,10 @@
 
 namespace brisance {
 
-// Every byte of the file.
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+// Every byte of the file, which may hold at most `largest` bytes, a limit that
+// fits what the caller reads. A larger file is refused before any of it is
+// read: 7 (out of memory), whose description names the file and both sizes.
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t largest);
 
 // Writes the bytes to a temporary file in the target's folder, flushes it to
 // the disk and renames it over the target. On a failure the temporary file is

@@ -7,6 +7,7 @@
 
 #include "platform/runtime/Variant.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +16,9 @@ namespace brisance {
 
 inline constexpr char kProfileExportHeader[] = "TAVO AM PROFILE EXPORT";
 inline constexpr std::int32_t kProfileExportVersion = 100;
+// The largest export file that is read: far above one profile with the
+// global options (a few kilobytes each).
+inline constexpr std::size_t kLargestProfileExport = 1 << 20;
 
 // The whole file for a profile's section data and the global options'
 // category data. Raises what the record writer raises.

@@ -465,7 +465,7 @@ void frmProfileManager::mnuImportFromFile_Click()
     const std::optional<std::string> path = ui::getOpenFileName(ProfileFileRequest(), this);
     if (!path)
         return;
-    ProfileExportContent content = ReadProfileExport(ReadWholeFile(*path));
+    ProfileExportContent content = ReadProfileExport(ReadWholeFile(*path, kLargestProfileExport));
     if (content.error == ProfileExportError::None) {
         const auto scratch = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
         try {

@@ -115,9 +115,12 @@ MetafileHandle closeEnhMetaFile(DcHandle recording)
 MetafileHandle getEnhMetaFile(const std::string& path)
 {
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMetafileFile)
         return 0;
-    const QByteArray bytes = file.readAll();
+    // One byte more than the limit tells a file that grew meanwhile.
+    const QByteArray bytes = file.read(kLargestMetafileFile + 1);
+    if (bytes.size() > kLargestMetafileFile)
+        return 0;
     if (bytes.size() <= kHeaderSize || std::memcmp(bytes.constData(), kMagic.data(), kMagic.size()) != 0)
         return 0;
     std::array<qint32, 4> edges{};

@@ -10,6 +10,7 @@
 
 #include "platform/gfx/Types.h"
 
+#include <cstdint>
 #include <string>
 
 namespace platform::gfx {
@@ -23,7 +24,11 @@ DcHandle createEnhMetaFile(DcHandle reference, const std::string& path, const Re
 // Ends the recording, writes the file and returns the metafile; 0 when the file
 // cannot be written (the context is deleted either way).
 MetafileHandle closeEnhMetaFile(DcHandle recording);
-// Reads a metafile file; 0 when it is missing or not a valid metafile.
+// The largest metafile file that is read: far above any picture the system
+// records (an audiogram underlay takes some ten kilobytes).
+inline constexpr std::int64_t kLargestMetafileFile = 64 << 20;
+// Reads a metafile file; 0 when it is missing, larger than
+// kLargestMetafileFile (refused before it is read) or not a valid metafile.
 MetafileHandle getEnhMetaFile(const std::string& path);
 // Plays the metafile with its frame stretched onto the rectangle (logical units
 // of the target), clipped by the target's clipping. The target's drawing state

@@ -20,8 +20,9 @@ private:
 };
 
 // Points the machine root at a fresh temporary folder for the life of the
-// object, and back at the previous one afterwards. Every test process already
-// runs in one of its own; this is for tests that need a second, clean machine.
+// object, and back at the previous one afterwards. Every test already runs in
+// one of its own (TestMain.cpp); this is for tests that need a second, clean
+// machine.
 class ScopedMachineRoot {
 public:
     ScopedMachineRoot();

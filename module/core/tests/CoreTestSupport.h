@@ -2,6 +2,7 @@
 // What the module core's tests share: preference stores from the built Vellum
 // library, and profile files in this test's machine root.
 
+#include "module/core/ModuleGlobals.h"
 #include "module/testing/RegisterServer.h"
 
 #include "vellum/IVellumKeyedStore.h"
@@ -19,11 +20,22 @@
 
 namespace brisance::testing {
 
+// Closes every document that a test counted (CreateModuleGlobals) and left
+// open, as their closing would, so that the next test starts without
+// module-wide objects.
+inline void CloseDocumentsLeftOpen()
+{
+    while (ModuleGlobals::UiTextLoader())
+        ReleaseModuleGlobals();
+}
+
 // Registers the Vellum server in the test's machine root, so that stores are
-// created by class id as the module creates them.
+// created by class id as the module creates them; the module-wide objects a
+// test made go with it.
 class VellumTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(registerServer(VELLUM_LIBRARY_PATH)); }
+    void TearDown() override { CloseDocumentsLeftOpen(); }
 };
 
 // A new, empty preference store (the Vellum server registered).

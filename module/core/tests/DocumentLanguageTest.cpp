@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <optional>
 
 namespace brisance {
 namespace {
@@ -30,7 +31,7 @@ protected:
         fs::create_directories(LanguageFolder());
         for (const auto& [from, to] : copies)
             fs::copy_file(kBuiltLanguages / from, LanguageFolder() / to);
-        SetProgramFolderForTests(programFolder.path());
+        programFolderInUse.emplace(programFolder.path());
     }
 
     fs::path LanguageFolder() const { return programFolder.path() / "Language Resources"; }
@@ -67,6 +68,7 @@ protected:
     }
 
     platform::testing::TemporaryFolder programFolder;
+    std::optional<ProgramFolderForTests> programFolderInUse;
 };
 
 TEST_F(DocumentLanguageTest, AnEmptyLanguageFolderGivesTheTwoMessagesAndEmptyTexts)

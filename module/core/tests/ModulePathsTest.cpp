@@ -12,7 +12,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 namespace brisance {
@@ -39,7 +38,7 @@ void SetCommonFilesDir(const std::string& folder)
 TEST(ModuleStartUp, FixesTheDefaultProfilePathOnceWhileTheRegistryIsReadAnew)
 {
     const platform::testing::TemporaryFolder programFolder;
-    SetProgramFolderForTests(programFolder.path());
+    const ProgramFolderForTests useIt(programFolder.path());
     const auto shared = testing::ProfileRecord(platform::runtime::Variant("shared"));
     testing::WriteFile(testing::SharedProfileFile(), shared);
 
@@ -58,7 +57,7 @@ TEST(ModuleStartUp, FixesTheDefaultProfilePathOnceWhileTheRegistryIsReadAnew)
 TEST(ModuleStartUp, FindsItsFoldersInTheProgramFolderAndUnderTheMachineRoot)
 {
     const platform::testing::TemporaryFolder programFolder;
-    SetProgramFolderForTests(programFolder.path());
+    const ProgramFolderForTests useIt(programFolder.path());
     const fs::path users = platform::machine::root() / "Users";
     ASSERT_FALSE(fs::exists(users));
 
@@ -70,7 +69,21 @@ TEST(ModuleStartUp, FindsItsFoldersInTheProgramFolderAndUnderTheMachineRoot)
     EXPECT_EQ(userFolder.filename(), "Brisance");
     EXPECT_EQ(userFolder.parent_path().parent_path(), users) << "Users/<login name>/Brisance";
     EXPECT_EQ(paths.underlayPath, paths.userFolder + "/Underlay.emf");
-    EXPECT_THROW(SetProgramFolderForTests(programFolder.path()), std::logic_error);
+}
+
+TEST(ModuleStartUp, AnotherMachineRootGetsPathsOfItsOwnAndTheFirstOnesStay)
+{
+    const ModulePaths& first = GetModulePaths();
+    const std::string firstUserFolder = first.userFolder;
+    {
+        const platform::testing::ScopedMachineRoot other;
+        const ModulePaths& second = GetModulePaths();
+        EXPECT_EQ(fs::path(second.userFolder).parent_path().parent_path(), other.path() / "Users");
+        EXPECT_TRUE(fs::is_directory(second.userFolder));
+        EXPECT_EQ(second.programFolder, first.programFolder);
+        EXPECT_EQ(first.userFolder, firstUserFolder) << "a path handed out earlier stays as it was";
+    }
+    EXPECT_EQ(&GetModulePaths(), &first) << "back in the first machine root, its paths again";
 }
 
 TEST(ModuleStartUp, TheProgramFolderIsTheLibrarysFolder)
@@ -108,7 +121,7 @@ TEST(DefaultProfilePath, FollowsTheCommonFilesDirValue)
 TEST(IsDebugMode, LooksForTheMarkerFileAtEveryCall)
 {
     const platform::testing::TemporaryFolder programFolder;
-    SetProgramFolderForTests(programFolder.path());
+    const ProgramFolderForTests useIt(programFolder.path());
     EXPECT_FALSE(IsDebugMode());
     testing::WriteFile(programFolder.path() / "debug.debug", {});
     EXPECT_TRUE(IsDebugMode());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -20,6 +21,37 @@ std::string Content(const fs::path& file)
 {
     std::ifstream in(file);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(ReadWholeFile, AFileLargerThanItsKindCanBeIsRefusedBeforeItIsRead)
+{
+    platform::testing::TemporaryFolder folder;
+    const fs::path file = folder.path() / "Default.profile";
+    struct Case {
+        std::uintmax_t size;
+        std::size_t largest;
+        bool refused;
+    };
+    const Case cases[] = {
+        {0, 0, false},
+        {10, 10, false},
+        {11, 10, true},
+        {std::uintmax_t{16} << 30, 1 << 20, true},  // sparse: reading it whole would exhaust the memory
+    };
+    std::ofstream{file};
+    for (const Case& c : cases) {
+        fs::resize_file(file, c.size);
+        try {
+            EXPECT_EQ(ReadWholeFile(file.string(), c.largest).size(), c.size) << c.size;
+            EXPECT_FALSE(c.refused) << c.size << " bytes read where at most " << c.largest << " may be";
+        } catch (const platform::runtime::RuntimeError& error) {
+            EXPECT_TRUE(c.refused) << error.description();
+            EXPECT_EQ(error.number(), platform::runtime::errors::OutOfMemory);
+            EXPECT_NE(error.description().find(file.string()), std::string::npos) << error.description();
+            EXPECT_NE(error.description().find(std::to_string(c.size) + " bytes"), std::string::npos)
+                << error.description();
+        }
+    }
 }
 
 TEST(WriteWholeFileThrough, TheTargetIsReplacedOnlyByAWriterThatSucceeds)

@@ -57,8 +57,6 @@ class frmProfileManagerTest : public DialogTest {
 protected:
     void SetUp() override
     {
-        // Nothing a test writes lands in the build output.
-        SetProgramFolderForTests(programFolder.path());
         DialogTest::SetUp();
         store = NewStore();
         AddProfile(0, "Standard", true);
@@ -80,6 +78,8 @@ protected:
     void TearDown() override
     {
         form.reset();
+        // A reset's mark stays until the next document's initialisation clears it.
+        ModuleGlobals::SetPreferencesReset(false);
         DialogTest::TearDown();
     }
 
@@ -187,6 +187,8 @@ protected:
     }
 
     const platform::testing::TemporaryFolder programFolder;
+    // Nothing a test writes lands in the build output.
+    const ProgramFolderForTests programFolderInUse{programFolder.path()};
     const platform::testing::TemporaryFolder files;
     vellum::ComPtr<vellum::IVellumKeyedStore> store;
     std::unique_ptr<frmProfileManager> form;
@@ -505,6 +507,21 @@ TEST_F(ProfileFileTest, DamagedFilesGiveTheirMessageAndLeaveTheStoreAsItWas)
         EXPECT_EQ(store->get_Data(), before);
         EXPECT_EQ(Shown().size(), 3u);
     }
+}
+
+TEST_F(ProfileFileTest, AFileLargerThanAnExportCanBeIsRefusedBeforeItIsReadAndLeavesTheStoreAsItWas)
+{
+    // A real export followed by a hole: sparse, so the test stays cheap.
+    const fs::path file = File("huge.profile");
+    WriteFile(file, ProfileExportBytes(SectionData(0), GlobalOptions()));
+    fs::resize_file(file, std::uintmax_t{16} << 30);
+    const Variant before = store->get_Data();
+
+    ASSERT_NO_FATAL_FAILURE(Import(file));
+    EXPECT_NE(LastShown().text.find("too large"), std::string::npos) << LastShown().text;
+    EXPECT_NE(LastShown().text.find(file.string()), std::string::npos) << LastShown().text;
+    EXPECT_EQ(LastShown().style & ui::MB_ICONHAND, ui::MB_ICONHAND);
+    EXPECT_EQ(store->get_Data(), before);
 }
 
 TEST_F(ProfileFileTest, TheGlobalOptionsQuestionDecidesWhatIsImportedAndTheProfileIsNeverTheDefault)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 
@@ -68,6 +69,8 @@ TEST(Metafile, MissingOrDamagedFilesAreRefused)
     EXPECT_EQ(rewrite("BRISEMF"), 0) << "header only";
     EXPECT_EQ(rewrite("not a metafile at all, just text"), 0);
     EXPECT_NE(rewrite(bytes), 0) << "the intact file still reads";
+    std::filesystem::resize_file(path, std::uintmax_t{16} << 30);
+    EXPECT_EQ(getEnhMetaFile(path), 0) << "larger than a metafile can be: refused before it is read";
 
     Canvas canvas(10, 10);
     EXPECT_FALSE(playEnhMetaFile(canvas.dc, 0, Rect{0, 0, 10, 10}));

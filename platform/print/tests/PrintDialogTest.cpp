@@ -1,4 +1,5 @@
 #include "platform/print/PrintDialog.h"
+#include "platform/print/PrinterBlocks.h"
 #include "platform/print/Printers.h"
 
 #include "platform/gfx/DeviceContext.h"
@@ -40,6 +41,8 @@ TEST(PrintDialog, ChosenPrinterComesWithAPrinterContext)
     ASSERT_NE(chosen.dc, 0);
     EXPECT_EQ(gfx::getDeviceCaps(chosen.dc, gfx::TECHNOLOGY), gfx::DT_RASPRINTER);
     gfx::deleteDc(chosen.dc);
+    freeBlock(chosen.blocks.names);  // the caller's to free, as every caller of the dialog does
+    freeBlock(chosen.blocks.mode);
 }
 
 TEST(PrintDialog, ReturnDefaultTakesTheDefaultPrinterWithoutADialog)
@@ -51,6 +54,8 @@ TEST(PrintDialog, ReturnDefaultTakesTheDefaultPrinterWithoutADialog)
     EXPECT_NE(result.dc, 0);
     EXPECT_TRUE(responder.shown().empty());
     gfx::deleteDc(result.dc);
+    freeBlock(result.blocks.names);
+    freeBlock(result.blocks.mode);
 }
 
 TEST(PrintDialog, MachineWithoutPrintersHasNoDialogAndNoDefault)
