@@ -11,6 +11,16 @@ constexpr char16_t kBackspace = 8;
 constexpr char16_t kEnter = 13;
 constexpr char16_t kEscape = 27;
 
+// What a typed character adds to the typed text: the characters from the
+// blank to "z", and the letters beyond ASCII, so that an accented name can
+// be typed. "{", "|", "}" and "~" add nothing.
+bool addsToTypedText(QChar character)
+{
+    const char16_t code = character.unicode();
+    if (code >= 32 && code <= 122) return true;
+    return code > 127 && character.isPrint();
+}
+
 // The character a key press types, as a key-press handler sees it: printable
 // characters, Backspace, Enter and Escape; a null character for every other key.
 QChar typedCharacter(const QKeyEvent& key)
@@ -82,7 +92,7 @@ void CQuickFillComboEdit::characterTyped(QChar character)
         } else {
             m_typed.chop(1);
         }
-    } else if (character.isPrint()) {
+    } else if (addsToTypedText(character)) {
         m_typed += character;
     }
     complete();

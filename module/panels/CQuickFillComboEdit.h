@@ -4,11 +4,11 @@
 // first item that begins with it, without regard to case), leaving the
 // completed remainder selected so that the next character replaces it.
 //
-// Printable characters, Backspace, Enter and Escape are taken over (the last
-// two add nothing but complete again); navigation and editing keys (arrows,
-// Home, End, Delete, Tab, the clipboard shortcuts) stay with the combo. The
-// typed text is forgotten when the combo gets the focus and whenever its text
-// becomes empty.
+// Printable characters, Backspace, Enter and Escape are taken over; Enter,
+// Escape, "{", "|", "}" and "~" add nothing but complete again. Navigation
+// and editing keys (arrows, Home, End, Delete, Tab, the clipboard shortcuts)
+// stay with the combo. The typed text is forgotten when the combo gets the
+// focus and whenever its text becomes empty.
 
 #include <QComboBox>
 #include <QObject>

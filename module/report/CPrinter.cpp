@@ -35,7 +35,6 @@ using platform::runtime::CLng;
 constexpr const char* kDocumentName = "TAVO Audiogram";
 constexpr const char* kSymbolFileName = "Symbol.bmp";
 constexpr float kSymbolSide = 0.5f;  // cm
-constexpr int kSymbolPixels = 16;
 // The print dialog's flags for the default printer: PD_HIDEPRINTTOFILE,
 // PD_USEDEVMODECOPIESANDCOLLATE, PD_NOPAGENUMS, PD_NOSELECTION.
 constexpr std::int32_t kDefaultPrinterFlags = 0x14000C;
@@ -86,6 +85,16 @@ gfx::FontDescription reportDrawingFont(const com::FontDescription& font, int esc
             .pitchAndFamily = 0};
 }
 
+// The size in device pixels of a box in logical units of the context; the
+// fallback where the context maps it to nothing.
+gfx::Size devicePixels(gfx::DcHandle dc, const gfx::Rect& box, gfx::Size fallback)
+{
+    std::array<gfx::Point, 2> corners = {{{box.left, box.top}, {box.right, box.bottom}}};
+    if (!gfx::lpToDp(dc, corners.data(), 2)) return fallback;
+    const gfx::Size size{std::abs(corners[1].x - corners[0].x), std::abs(corners[1].y - corners[0].y)};
+    return size.cx > 0 && size.cy > 0 ? size : fallback;
+}
+
 bool isNoValue(std::string_view text)
 {
     if (text.empty()) return true;
@@ -114,7 +123,7 @@ public:
     TurnedFonts(const TurnedFonts&) = delete;
     TurnedFonts& operator=(const TurnedFonts&) = delete;
 
-    bool clockwiseMade() const { return m_clockwise != 0; }
+    gfx::ObjectHandle clockwise() const { return m_clockwise; }
     void selectAnticlockwise()
     {
         if (m_anticlockwise) gfx::selectObject(m_dc, m_anticlockwise);
@@ -127,20 +136,23 @@ private:
     gfx::ObjectHandle m_previous = 0;
 };
 
-// Whether the context turns text as its font's escapement asks: white text
-// drawn clockwise from (x, y) then moves the current position down the page.
-bool turnsTextAsAsked(gfx::DcHandle dc, int x, int y)
+// Whether the context turns text as its font's escapement asks: text drawn
+// clockwise from (x, y) then moves the current position down the page. The
+// probe is made on a memory context made for the printer's, in its mapping
+// mode, so that nothing of it reaches the page or its text.
+bool turnsTextAsAsked(gfx::DcHandle dc, gfx::ObjectHandle clockwiseFont, int x, int y)
 {
-    gfx::setTextColor(dc, gfx::rgb(255, 255, 255));
-    const std::uint32_t alignment = gfx::setTextAlign(dc, gfx::TA_UPDATECP);
-    gfx::moveToEx(dc, x, y);
-    gfx::setBkMode(dc, gfx::TRANSPARENT);
-    gfx::textOut(dc, x, y, "Junk");
-    gfx::setBkMode(dc, gfx::OPAQUE);
+    const gfx::DcHandle probe = gfx::createCompatibleDc(dc);
+    if (!probe) return false;
+    gfx::setMapMode(probe, gfx::getMapMode(dc));
+    const gfx::ObjectHandle previous = gfx::selectObject(probe, clockwiseFont);
+    gfx::setTextAlign(probe, gfx::TA_UPDATECP);
+    gfx::moveToEx(probe, x, y);
+    gfx::textOut(probe, x, y, "Junk");
     gfx::Point after{x, y};
-    gfx::getCurrentPosition(dc, &after);
-    gfx::setTextAlign(dc, alignment);
-    gfx::setTextColor(dc, gfx::rgb(0, 0, 0));
+    gfx::getCurrentPosition(probe, &after);
+    if (previous) gfx::selectObject(probe, previous);
+    gfx::deleteDc(probe);
     return after.y < y;
 }
 
@@ -307,21 +319,31 @@ const com::ComPtr<com::IFont>& CPrinter::currentFont() const
     return m_font;
 }
 
+float CPrinter::TextWidth(const std::string& text) const
+{
+    gfx::Size extent;
+    gfx::getTextExtentPoint(m_hdc, text, &extent);
+    return static_cast<float>(extent.cx) / 100.0f;
+}
+
+float CPrinter::TextHeight(const std::string& text) const
+{
+    gfx::Size extent;
+    gfx::getTextExtentPoint(m_hdc, text, &extent);
+    return static_cast<float>(extent.cy) / 100.0f;
+}
+
 void CPrinter::PrintText(const std::string& text, float X, float Y)
 {
     gfx::textOut(m_hdc, unitsAcross(X), unitsDown(Y), text);
-    gfx::Size extent;
-    gfx::getTextExtentPoint(m_hdc, text, &extent);
-    CurrentX(X + static_cast<float>(extent.cx) / 100.0f);
-    CurrentY(Y + static_cast<float>(extent.cy) / 100.0f);
+    CurrentX(X + TextWidth(text));
+    CurrentY(Y + TextHeight(text));
 }
 
 void CPrinter::PrintTextCenteredOnPoint(const std::string& text, float X, float Y, bool centreVertically)
 {
-    gfx::Size extent;
-    gfx::getTextExtentPoint(m_hdc, text, &extent);
-    const float width = static_cast<float>(extent.cx) / 100.0f;
-    const float height = static_cast<float>(extent.cy) / 100.0f;
+    const float width = TextWidth(text);
+    const float height = TextHeight(text);
     const float top = centreVertically ? Y - height / 2 : Y;
     gfx::textOut(m_hdc, unitsAcross(X - width / 2), unitsDown(top), text);
     CurrentX(X + width);
@@ -334,34 +356,35 @@ void CPrinter::PrintVerticalText(const std::string& text, float X, float Y, bool
     const std::int32_t x = unitsAcross(X);
     const std::int32_t y = unitsDown(Y);
     TurnedFonts turned(m_hdc, font);
-    if (!turned.clockwiseMade()) return;
+    if (!turned.clockwise()) return;
     // A device that turns text as asked draws the clockwise font downward; the
     // anticlockwise one then reads from bottom to top. One that turns it the
     // other way reads upward with the clockwise font already.
-    if (turnsTextAsAsked(m_hdc, x, y)) turned.selectAnticlockwise();
+    if (turnsTextAsAsked(m_hdc, turned.clockwise(), x, y)) turned.selectAnticlockwise();
+    gfx::setTextColor(m_hdc, gfx::rgb(0, 0, 0));  // vertical text is printed black
     if (!centreOnY) {
         PrintText(text, X, Y);
         return;
     }
-    gfx::Size extent;
-    gfx::getTextExtentPoint(m_hdc, text, &extent);
-    PrintText(text, X, Y + static_cast<float>(extent.cx) / 100.0f / 2);
+    PrintText(text, X, Y + TextWidth(text) / 2);
 }
 
 void CPrinter::RenderImage(float X, float Y, gfx::ObjectHandle picture)
 {
     const gfx::Rect square{unitsAcross(X), unitsDown(Y), unitsAcross(X + kSymbolSide), unitsDown(Y + kSymbolSide)};
+    gfx::BitmapInfo size;
+    gfx::getBitmapInfo(picture, &size);
+    // The symbol is made at the device's own resolution, so that it prints
+    // as finely as the chart's symbols beside it rather than as a few
+    // enlarged pixels.
+    const gfx::Size pixels = devicePixels(m_hdc, square, {size.width, size.height});
     const gfx::DcHandle pictureDc = gfx::createCompatibleDc(0);
     const gfx::DcHandle sectionDc = gfx::createCompatibleDc(0);
     const gfx::ObjectHandle previousPicture = gfx::selectObject(pictureDc, picture);
-    const gfx::ObjectHandle section = gfx::DSCreateDIBSection(kSymbolPixels, kSymbolPixels, 24);
+    const gfx::ObjectHandle section = gfx::DSCreateDIBSection(pixels.cx, pixels.cy, 24);
     const gfx::ObjectHandle previousSection = gfx::selectObject(sectionDc, section);
 
-    // The picture's own size as the copy size: the section keeps its top-left
-    // 16 x 16 pixels.
-    gfx::BitmapInfo size;
-    gfx::getBitmapInfo(picture, &size);
-    gfx::bitBlt(sectionDc, 0, 0, size.width, size.height, pictureDc, 0, 0, gfx::SRCCOPY);
+    gfx::stretchBlt(sectionDc, 0, 0, pixels.cx, pixels.cy, pictureDc, 0, 0, size.width, size.height, gfx::SRCCOPY);
     if (previousSection) gfx::selectObject(sectionDc, previousSection);
 
     gfx::DSDrawDIBSectionOnDC(m_hdc, section, square);

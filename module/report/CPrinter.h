@@ -61,6 +61,11 @@ public:
     // a time: the one it replaces is deleted.
     void Font(const platform::com::ComPtr<platform::com::IFont>& font);
 
+    // The width and the height (cm) of the text on one line in the current
+    // font.
+    float TextWidth(const std::string& text) const;
+    float TextHeight(const std::string& text) const;
+
     // The text's top-left corner at (X, Y); then CurrentX is X + the text's
     // width and CurrentY is Y + its height.
     void PrintText(const std::string& text, float X, float Y);
@@ -70,8 +75,9 @@ public:
     // The text turned to read from bottom to top, starting at (X, Y), or
     // centred on Y. Raises 91 when no font was set.
     void PrintVerticalText(const std::string& text, float X, float Y, bool centreOnY);
-    // The top-left 16 x 16 pixels of the bitmap, stretched into the 0.5 cm
-    // square at (X, Y), and left as "Symbol.bmp" in the module's user folder.
+    // The whole bitmap, stretched into the 0.5 cm square at (X, Y) at the
+    // device's resolution, and left as "Symbol.bmp" (the square's device
+    // pixels) in the module's user folder.
     void RenderImage(float X, float Y, platform::gfx::ObjectHandle picture);
     // One table cell: its border (cross-hatched when asked) when drawBorder,
     // and its text centred in it. The empty text and the no-value forms

@@ -90,9 +90,9 @@ vellum::IVellumDataLayer& CReport::dataLayer() const
     return required(m_dataLayer.get());
 }
 
-platform::gfx::ImageList& CReport::symbolImages() const
+platform::gfx::ImageList& CReport::symbolImagesLarge() const
 {
-    return required(m_symbolImages.get());
+    return required(m_symbolImagesLarge.get());
 }
 
 }  // namespace brisance

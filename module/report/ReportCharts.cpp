@@ -17,6 +17,8 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 
+#include <algorithm>
+
 namespace brisance {
 namespace {
 
@@ -25,6 +27,8 @@ namespace runtime = platform::runtime;
 
 constexpr const char* kSource = "CReport";
 constexpr std::int32_t kHighestStandardFrequency = 8000;
+// The pure-tone chart's picture stands this far right of and below its area.
+constexpr float kTitleRoom = 0.3f;
 
 // The chart draws itself into the area (cm), in the context's units of
 // 0.01 cm with y growing upwards.
@@ -68,16 +72,19 @@ void CReport::PrintChart(float X, float Y, float W, float H, std::optional<std::
         if (ear == *Ear || ear == vellum::kEarBinaural) manager.AddPureToneCurveToChart(cht, curve, true, false);
     });
 
-    renderChart(cht, m_hdc, X + 0.3f, Y + 0.3f, W, H);
-
-    // The axis titles stand in the 0.3 cm beside the chart, but a line of
-    // text is taller than that: written after the chart, whose picture is
-    // opaque, their letters keep their lower edge.
+    // The axis titles stand in the room beside the chart's picture, which is
+    // opaque and drawn after them. A line of text is taller than that room:
+    // each title moves out just far enough to keep its letters whole.
     CPrinter& out = printer();
     const CLangLoader& texts = languageLoader();
     out.SetFont("Arial", 10, false);
-    out.PrintVerticalText(texts.LoadResString(TR_HEARING_LEVEL_IN_DECIBELS_DB), X, Y + H / 2, true);
-    out.PrintTextCenteredOnPoint(texts.LoadResString(TR_FREQUENCY_IN_HERTZ_HZ), X + W / 2 + 0.5f, Y, false);
+    const std::string level = texts.LoadResString(TR_HEARING_LEVEL_IN_DECIBELS_DB);
+    const std::string frequency = texts.LoadResString(TR_FREQUENCY_IN_HERTZ_HZ);
+    out.PrintVerticalText(level, std::min(X, X + kTitleRoom - out.TextHeight(level)), Y + H / 2, true);
+    out.PrintTextCenteredOnPoint(frequency, X + W / 2 + 0.5f, std::min(Y, Y + kTitleRoom - out.TextHeight(frequency)),
+                                 false);
+
+    renderChart(cht, m_hdc, X + kTitleRoom, Y + kTitleRoom, W, H);
 }
 
 bool CReport::HasPointsAbove8000Hz() const

@@ -7,8 +7,6 @@
 
 #include "platform/runtime/Dates.h"
 
-#include <cmath>
-
 namespace brisance {
 namespace {
 
@@ -17,6 +15,10 @@ constexpr std::int32_t kNoClientID = -32767;
 constexpr float kFormLeft = 11.0f;
 constexpr float kFormWidth = 9.2f;
 constexpr float kFormLine = 0.4f;
+// The signature and date lines: a band at the comments box's bottom, inside
+// its frame by this much on the left, right and bottom.
+constexpr float kSignatureBand = 0.4f;
+constexpr float kSignatureInset = 0.2f;
 
 std::string dateField(platform::runtime::Date date)
 {
@@ -62,10 +64,12 @@ void CReport::PrintFooter(float X, float Y, float W, float H)
     out.SetFont("Arial", 10, false);
     // Word-wrapped below the title, leaving the signature line free.
     const float T = out.CurrentY();
-    out.PrintFormattedText(m_reportComments, X, T, W, H - std::fabs(T - Y) - 0.4f);
+    const float signatureTop = Y + H - kSignatureInset - kSignatureBand;
+    out.PrintFormattedText(m_reportComments, X, T, W, signatureTop - T);
 
-    out.PrintFormResponse(texts.LoadResString2(TR_SIGNITURE), ": ", X, Y + H - 0.4f, 9.0f, 0.39f);
-    out.PrintFormResponse(texts.LoadResString2(TR_DATE) + ": ", "", X + W - 6.0f, Y + H - 0.4f, 6.0f, 0.39f);
+    out.PrintFormResponse(texts.LoadResString2(TR_SIGNITURE), ": ", X + kSignatureInset, signatureTop, 9.0f, 0.39f);
+    out.PrintFormResponse(texts.LoadResString2(TR_DATE) + ": ", "", X + W - kSignatureInset - 6.0f, signatureTop, 6.0f,
+                          0.39f);
 }
 
 }  // namespace brisance

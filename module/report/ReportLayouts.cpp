@@ -35,10 +35,10 @@ std::span<const CReport::LayoutRow> CReport::Layout(std::int32_t Version)
             page(14.1f), fromY(2.0f), page(5.65f), page(6.1f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintChart(X, Y, W, H); },
             fromX(0), fromY(1.75f), page(11.7f), page(10.2f)},
-        // Below the chart's picture, which PrintChart draws 0.3 cm below the
-        // chart's area, with the 0.25 cm between them that the layout means.
+        // The chart's picture, drawn 0.3 cm below the chart's area, ends at
+        // Y + 12.25: the masking table's frame stands just below it.
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintMaskingTable(X, Y, W, H); },
-            fromX(0), fromY(12.5f), page(11.7f), page(3.65f)},
+            fromX(0), fromY(12.3f), page(11.7f), page(3.65f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintAverageBox(X, Y, W, H); },
             page(11.6f), fromY(16.1f), page(2.5f), page(3.0f)},
         Row{[](CReport& r, float X, float Y, float W, float H) { r.PrintSpeechTable(X, Y, W, H); },

@@ -78,12 +78,13 @@ std::string averageText(const std::optional<std::int32_t>& average)
 
 }  // namespace
 
-void CReport::PrintMaskingTable(float X, float Y, float W, float /*H*/)
+void CReport::PrintMaskingTable(float X, float Y, float W, float H)
 {
     CPrinter& out = printer();
     const CLangLoader& texts = languageLoader();
     vellum::IVellumDataLayer& data = dataLayer();
 
+    out.PrintRectangle(X, Y, W, H);
     out.SetFont("Arial", 9, false);
     out.PrintTextCenteredOnPoint(texts.LoadResString(TR_EFFECTIVE_MASKING_LEVELS), X + W / 2, Y + 0.1f, false);
 
@@ -120,13 +121,14 @@ void CReport::PrintMaskingTable(float X, float Y, float W, float /*H*/)
                                      X + kHeadColumnCentre, Y + row.top + kCellHeight / 2, true);
 }
 
-void CReport::PrintAverageBox(float X, float Y, float W, float /*H*/)
+void CReport::PrintAverageBox(float X, float Y, float W, float H)
 {
     CPrinter& out = printer();
     const CLangLoader& texts = languageLoader();
     vellum::IVellumDataLayer& data = dataLayer();
     const float centre = X + W / 2;
 
+    out.PrintRectangle(X, Y, W, H);
     out.SetFont("Arial", 9, false);
     out.PrintTextCenteredOnPoint(texts.LoadResString(TR_PURETONE), centre, Y + 0.1f, false);
     out.PrintTextCenteredOnPoint(texts.LoadResString2(TR_AVERAGE), centre, out.CurrentY(), false);

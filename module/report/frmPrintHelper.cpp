@@ -1,5 +1,6 @@
 #include "module/report/frmPrintHelper.h"
 
+#include "module/core/ChartLineRoutines.h"
 #include "module/views/CPureToneChartMaps.h"
 
 #include "PelmTolvaneChart/ClassIds.h"
@@ -22,10 +23,13 @@ constexpr const char* kSource = "frmPrintHelper";
 constexpr lumenplot::OLE_COLOR kWhite = 0xFFFFFF;
 constexpr auto kGridGrey = static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(180, 180, 180));
 constexpr lumenplot::OLE_COLOR kBlack = 0;
+constexpr int kFirstLevel = -10;
+constexpr int kLastLevel = 130;
+// The plot ends half a level step below its last level line: room for the
+// lower half of a symbol there, and no empty band of grid below it.
+constexpr double kPureToneYMax = kLastLevel + 5;
 constexpr int kSpeechXMax = 135;
-// Room beside the plot for the widest score label, "100 ", with a little
-// space left at the picture's edge (twips).
-constexpr double kSpeechSideMargin = 400;
+constexpr double kSpeechSideMargin = 380;  // twips
 
 VARIANT_BOOL variantBool(bool value)
 {
@@ -69,12 +73,12 @@ void frmPrintHelper::setUpPureToneAxes()
     raiseOnFailure(cht.put_YGridLineMode(lumenplot::grid_UseCustom), kSource);
     raiseOnFailure(cht.put_LabelFontSize(14), kSource);
     raiseOnFailure(cht.put_YMin(-25), kSource);
-    raiseOnFailure(cht.put_YMax(145), kSource);
+    raiseOnFailure(cht.put_YMax(kPureToneYMax), kSource);
 
     // Every 10 dB a labelled line; the 5 dB steps between are there to snap
     // to, not to be seen.
     raiseOnFailure(cht.ClearYGridLines(), kSource);
-    for (int level = -10; level <= 130; level += 5) {
+    for (int level = kFirstLevel; level <= kLastLevel; level += 5) {
         const bool labelled = level % 10 == 0;
         raiseOnFailure(cht.AddYGridLine(level, labelled ? std::to_string(level) : std::string(),
                                         variantBool(labelled), variantBool(!labelled)),
@@ -136,9 +140,8 @@ void frmPrintHelper::InitSpeechChart()
         const bool labelled = x % 10 == 0;
         addXGridLine(x, labelled ? std::to_string(x) : std::string(), true, !labelled);
     }
-    // The level labels stand below the plot only: the screen's optional row
-    // of them across the middle of the chart would print over the curves.
     raiseOnFailure(cht.put_UseSymbolToLineBuffer(lumenplot::VARIANT_TRUE), kSource);
+    AddXAxisLabelLine(cht);
     redraw();
 }
 

@@ -32,7 +32,8 @@ public:
     const platform::com::ComPtr<lumenplot::IChart>& cht() const { return m_cht; }
 
     // A printed pure-tone audiogram: levels -10 to 130 dB labelled every 10
-    // dB over the chart, and one vertical grid line per entry of the frequency
+    // dB, the plot ending half a step below 130 dB, frequencies labelled over
+    // the chart, and one vertical grid line per entry of the frequency
     // map, in the map's order, labelled and dashed as the map says; a hidden
     // entry still gets its line, added as not visible.
     void InitPureToneChart(const CPureToneChartMaps& oChartMaps);

@@ -60,13 +60,20 @@ TEST_F(QuickFill, TypingCompletesFromTheListAndSelectsTheRemainder)
 TEST_F(QuickFill, TextWithoutAMatchStaysAsTyped)
 {
     QTest::keyClicks(combo, "ab");
-    QTest::keyClicks(combo, "{q");
-    EXPECT_EQ(text(), "ab{q");
+    QTest::keyClicks(combo, "#q");
+    EXPECT_EQ(text(), "ab#q");
     EXPECT_EQ(selected(), "");
 
     QTest::keyClick(combo, Qt::Key_Return);
     QTest::keyClick(combo, Qt::Key_Escape);
-    EXPECT_EQ(text(), "ab{q") << "Enter and Escape add nothing";
+    EXPECT_EQ(text(), "ab#q") << "Enter and Escape add nothing";
+}
+
+TEST_F(QuickFill, BracesBarAndTildeAddNothing)
+{
+    QTest::keyClicks(combo, "a{|}~b");
+    EXPECT_EQ(text(), "Abc") << "only a and b were typed";
+    EXPECT_EQ(selected(), "c");
 }
 
 TEST_F(QuickFill, AccentedLettersAreTyped)

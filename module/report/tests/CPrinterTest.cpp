@@ -232,16 +232,17 @@ TEST_F(PrinterOnImage, VerticalTextReadsFromBottomToTopFromItsStartOrCentredOnY)
     EXPECT_EQ(selectedFont(page.dc()).escapement, 0) << "the report font is back";
 }
 
-TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareAndIsLeftWholeAsSymbolBmpInTheUserFolder)
+TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareWholeAndIsLeftAsSymbolBmpInTheUserFolder)
 {
     const fs::path folder = GetModulePaths().userFolder;
     ASSERT_EQ(folder, platform::machine::root() / "Users" / folder.parent_path().filename() / "Brisance")
         << "the user's folder in the test's machine root";
+    // The symbol's colour with a blue band along its right and bottom edges.
     const auto symbolPicture = [](QRgb colour) {
         QImage image(24, 24, QImage::Format_RGB32);
         image.fill(qRgb(0, 0, 255));
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x) image.setPixel(x, y, colour);
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x) image.setPixel(x, y, colour);
         return image;
     };
     const auto images = gfx::ImageList::create(24, 24);
@@ -255,20 +256,18 @@ TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareAndIsLeftWholeAsSymbolBmpInThe
     printer.RenderImage(1, 1, images->picture(1));
 
     const QImage image = page.image();
-    for (int y = px(1) + 1; y < px(1.5) - 1; ++y)
-        for (int x = px(1) + 1; x < px(1.5) - 1; ++x)
-            ASSERT_EQ(image.pixel(x, y), qRgb(255, 0, 0)) << "at " << x << ", " << y;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            ASSERT_NE(qBlue(image.pixel(x, y)) > 200 && qRed(image.pixel(x, y)) < 50, true)
-                << "only the top-left 16 x 16 pixels are drawn";
+    const QRect square(QPoint(px(1), px(1)), QPoint(px(1.5) - 1, px(1.5) - 1));
+    EXPECT_EQ(image.pixel(square.topLeft() + QPoint(1, 1)), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(square.bottomRight() - QPoint(1, 1)), qRgb(0, 0, 255)) << "the whole picture is drawn";
+    EXPECT_EQ(inkBox(image), square) << "stretched into the half-centimetre square";
 
-    // The last symbol drawn, 16 x 16 at 24 bits, and no temporary file beside it.
+    // The last symbol drawn, at the page's pixels and 24 bits, and no
+    // temporary file beside it.
     const fs::path symbol = folder / "Symbol.bmp";
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     const QImage stored(QString::fromStdString(symbol.string()));
-    ASSERT_EQ(stored.size(), QSize(16, 16));
-    EXPECT_EQ(stored.pixel(8, 8), qRgb(255, 0, 0));
+    ASSERT_EQ(stored.size(), square.size());
+    EXPECT_EQ(stored.pixel(2, 2), qRgb(255, 0, 0));
     std::ifstream file(symbol, std::ios::binary);
     char header[30] = {};
     file.read(header, sizeof header);
@@ -342,6 +341,26 @@ TEST_F(PrinterOnPdf, StandAloneItPrintsOnePageUnderTheDocumentNameAndDeletesTheC
     const QImage image = platform::testing::pdfPageImage(printed / "TAVO Audiogram.pdf", 100);
     EXPECT_TRUE(inkBox(image, QRect(at100Dpi(2), at100Dpi(10), at100Dpi(3), at100Dpi(0.8))).isValid());
     EXPECT_FALSE(inkBox(image, QRect(at100Dpi(2), at100Dpi(10.95), at100Dpi(3), at100Dpi(0.5))).isValid());
+}
+
+TEST_F(PrinterOnPdf, VerticalTextLeavesOnlyItsOwnWordsInThePagesText)
+{
+    {
+        CPrinter printer;
+        printer.Initialize(dc);
+        printer.SetFont("Arial", 10, false);
+        printer.PrintVerticalText("Hearing Level", 2, 8, true);
+        printer.EndDocument();
+    }
+    const auto pages = platform::testing::pdfPages(printed / "TAVO Audiogram.pdf");
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<std::string> words;
+    for (const auto& word : pages.front().words) words.push_back(word.text);
+    EXPECT_EQ(words, (std::vector<std::string>{"Hearing", "Level"})) << "the direction is probed off the page";
+    const auto* hearing = pages.front().find("Hearing");
+    ASSERT_NE(hearing, nullptr);
+    EXPECT_GT(hearing->box.height(), hearing->box.width() * 3) << "turned a quarter turn";
+    EXPECT_GT(hearing->box.top(), pages.front().find("Level")->box.bottom() - 0.05) << "read from bottom to top";
 }
 
 TEST_F(PrinterOnPdf, OnAHostsPageItStartsAndEndsNothingAndHandsTheContextBackAsItWas)

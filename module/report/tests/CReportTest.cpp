@@ -92,7 +92,7 @@ TEST_F(ReportFrame, AHeightOf21Point5PrintsAFooterOfHeightZero)
     const PdfPage page = print(ReportVersion_Europe, 1.0f, 1.0f, 21.5f);
     ASSERT_NE(page.find(word(TR_REPORT_COMMENTS, true)), nullptr);
     ASSERT_NE(startingWith(page, word(TR_SIGNITURE, true)), nullptr);
-    EXPECT_NEAR(startingWith(page, word(TR_SIGNITURE, true))->box.top(), 1.0 + 21.5 - 0.4, kTolerance);
+    EXPECT_NEAR(startingWith(page, word(TR_SIGNITURE, true))->box.top(), 1.0 + 21.5 - 0.6, kTolerance);
 }
 
 TEST_F(ReportFrame, TheClientFieldsPrintAfterTheirLabelsAndNoValuesAsEmptyFields)
@@ -128,7 +128,7 @@ TEST_F(ReportFrame, TheClientFieldsPrintAfterTheirLabelsAndNoValuesAsEmptyFields
     }
 }
 
-TEST_F(ReportFrame, AnEmptyCommentStillPrintsTheTitleSignatureAndDateLines)
+TEST_F(ReportFrame, AnEmptyCommentStillPrintsTheTitleAndTheSignatureAndDateLinesInsideTheBox)
 {
     const PdfPage page = print(ReportVersion_US);
     const double footerTop = 1.0 + 21.5, footerBottom = 1.0 + 24.4;
@@ -139,16 +139,23 @@ TEST_F(ReportFrame, AnEmptyCommentStillPrintsTheTitleSignatureAndDateLines)
     EXPECT_NEAR(title->box.top(), footerTop - 0.15, kTolerance);
     EXPECT_LT(title->box.right(), 1.0 + 9.0) << "the title's first word, left of the box's centre";
     EXPECT_GT(title->box.right(), 1.0 + 9.0 - 2.0);
+    // A band 0.4 cm high, 0.2 cm inside the box's left, right and bottom edges.
+    const double bandTop = footerBottom - 0.2 - 0.4;
     const PdfWord* signature = startingWith(page, word(TR_SIGNITURE, true));
     ASSERT_NE(signature, nullptr);
-    EXPECT_NEAR(signature->box.left(), 1.0, kTolerance);
-    EXPECT_NEAR(signature->box.top(), footerBottom - 0.4, kTolerance);
+    EXPECT_NEAR(signature->box.left(), 1.0 + 0.2, 0.05);
+    EXPECT_NEAR(signature->box.top(), bandTop, kTolerance);
     const PdfWord* date = nullptr;
     for (const PdfWord& w : page.words)
-        if (w.text.rfind(word(TR_DATE, true), 0) == 0 && std::abs(w.box.top() - (footerBottom - 0.4)) < kTolerance)
-            date = &w;
+        if (w.text.rfind(word(TR_DATE, true), 0) == 0 && std::abs(w.box.top() - bandTop) < kTolerance) date = &w;
     ASSERT_NE(date, nullptr);
-    EXPECT_NEAR(date->box.left(), 1.0 + 18.0 - 6.0, kTolerance);
+    EXPECT_NEAR(date->box.left(), 1.0 + 18.0 - 0.2 - 6.0, 0.05);
+    // The two underlines end inside the box, clear of its bottom edge.
+    const auto at100Dpi = [](double cm) { return static_cast<int>(cm / 2.54 * 100); };
+    const QImage image = platform::testing::pdfPageImage(printedFile(), 100);
+    EXPECT_EQ(testing::inkCount(image, QRect(at100Dpi(1.05), at100Dpi(footerBottom - 0.12), at100Dpi(17.9), 3)), 0);
+    EXPECT_GT(testing::inkCount(image, QRect(at100Dpi(1.05), at100Dpi(bandTop + 0.3), at100Dpi(17.9), at100Dpi(0.2))),
+              at100Dpi(9.0));
 }
 
 TEST_F(ReportFrame, ACommentLongerThanItsBoxIsCutAboveTheSignatureLine)
@@ -163,7 +170,7 @@ TEST_F(ReportFrame, ACommentLongerThanItsBoxIsCutAboveTheSignatureLine)
     // last line but the box's border.
     const auto at100Dpi = [](double cm) { return static_cast<int>(cm / 2.54 * 100); };
     const QImage image = platform::testing::pdfPageImage(printedFile(), 100);
-    const double signatureLine = 1.0 + 24.4 - 0.4;
+    const double signatureLine = 1.0 + 24.4 - 0.6;
     EXPECT_GT(testing::inkCount(image, QRect(at100Dpi(1.0), at100Dpi(23.0), at100Dpi(17.0), at100Dpi(1.5))), 0);
     EXPECT_EQ(testing::inkCount(image, QRect(at100Dpi(10.5), at100Dpi(signatureLine + 0.05), at100Dpi(2.0), at100Dpi(0.25))),
               0);

@@ -103,20 +103,28 @@ TEST_F(ReportCharts, AnEmptyAudiogramStillPrintsTheGridAndBothAxisTitles)
     ASSERT_NE(level, nullptr);
 }
 
-TEST_F(ReportCharts, TheAxisTitlesKeepTheLowerEdgeOfTheirLetters)
+TEST_F(ReportCharts, TheAxisTitlesStandWholeBesideTheChartsPicture)
 {
     const PdfPage words = print(ReportVersion_US);
-    const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi);
+    // A line of text is taller than the 0.3 cm between the chart's area and
+    // its opaque picture: each title ends at the picture's edge, no further
+    // out than that.
+    const double pictureLeft = 1.0 + 0.3, pictureTop = 1.0 + 1.75 + 0.3;
     const platform::testing::PdfWord* frequency = words.find(word(TR_FREQUENCY_IN_HERTZ_HZ));
     ASSERT_NE(frequency, nullptr);
-    // The title's line is taller than the 0.3 cm between its top and the
-    // chart's picture: the descenders of "q" and "y" reach below the
-    // picture's top edge.
+    EXPECT_NEAR(frequency->box.bottom(), pictureTop, 0.03);
+
+    // Both titles hold parentheses, which reach from the ascent to the
+    // descent: the turned title is as thick as the level one is high, unless
+    // the picture covers part of it.
+    const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi);
     const QRectF box = frequency->box;
-    const double pictureTop = 1.0 + 1.75 + 0.3;
-    ASSERT_GT(box.bottom(), pictureTop + 0.03);
-    EXPECT_GT(testing::inkCount(page, area(box.left(), pictureTop + 0.01, box.width(), box.bottom() - pictureTop - 0.01)), 0)
-        << "the chart's picture covers the bottom of the title";
+    const QRect frequencyInk =
+        testing::inkBox(page, area(box.left() - 0.1, box.top() - 0.1, box.width() + 0.2, pictureTop - box.top() + 0.09));
+    const QRect levelInk = testing::inkBox(page, area(0.3, pictureTop, pictureLeft - 0.3, 10.0));
+    ASSERT_TRUE(levelInk.isValid());
+    EXPECT_NEAR(levelInk.width(), frequencyInk.height(), 2);
+    EXPECT_GT(levelInk.height(), levelInk.width() * 10) << "the level title reads up the page";
 }
 
 // A page only 17 cm wide, narrower than the European layout's charts and

@@ -63,7 +63,6 @@ public:
     {
         report = std::make_unique<CReport>();
         report->CurvePrefs(tests);
-        report->SymbolImages(symbols.SymbolImages());
         report->SymbolImagesLarge(symbols.SymbolImagesLarge());
         report->LanguageLoader(texts);
         report->DataLayer(data);

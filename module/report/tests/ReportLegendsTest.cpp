@@ -57,7 +57,7 @@ TEST_F(ReportLegends, ASymbolOfImageZeroOrBeyondTheListIsNotDrawn)
     const auto air = tests->Item(std::string("1-1-1-"));
     air->Binaural0Unmasked = air->Right0Unmasked;
     air->Right0Unmasked = 0;
-    air->Left0Unmasked = symbols.SymbolImages()->count() + 1;
+    air->Left0Unmasked = symbols.SymbolImagesLarge()->count() + 1;
     print(ReportVersion_US);
     const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
     // The half-centimetre squares of row 1, centred in their columns.
@@ -68,6 +68,45 @@ TEST_F(ReportLegends, ASymbolOfImageZeroOrBeyondTheListIsNotDrawn)
     EXPECT_EQ(testing::inkCount(image, symbolSquare(right)), 0) << "image 0";
     EXPECT_EQ(testing::inkCount(image, symbolSquare(left)), 0) << "beyond the list";
     EXPECT_GT(testing::inkCount(image, symbolSquare(binaural)), 0) << "the binaural symbol of the same row";
+}
+
+TEST_F(ReportLegends, RowTextsStandHalfwayToTheRightColumnOrJustClearOfItsRule)
+{
+    const auto centre = [](const PdfPage& page, const std::string& text, double top) {
+        for (const PdfWord& word : page.words)
+            if (word.text == text && std::abs(word.box.top() - top) < kTolerance) return word.box.center().x();
+        return -1.0;
+    };
+    const PdfPage us = print(ReportVersion_US);
+    EXPECT_NEAR(centre(us, "AC", rowTop(1)), kLegendLeft + (kLegendRightColumn - kLegendLeft) / 2, 0.03);
+    EXPECT_NEAR(centre(us, "MCL", rowTop(5)), kLegendLeft + (kLegendRightColumn - kLegendLeft) / 2, 0.03);
+
+    // The European legend is narrower: 4.1 cm at 13.9 cm, its right column
+    // at 15.6 cm and the rule left of it at 15.1 cm.
+    const PdfPage europe = print(ReportVersion_Europe);
+    const double left = 13.9, rightColumn = 15.6, rule = 15.1, top = 1.0 + 3.5 + 0.9;
+    EXPECT_NEAR(centre(europe, "MCL", top + 4 * 0.6), left + (rightColumn - left) / 2, 0.03) << "short: in its place";
+    const PdfWord* unmasked = nullptr;
+    for (const PdfWord& w : europe.words)
+        if (w.text == word(TR_UNMASKED) && std::abs(w.box.center().y() - (top + 0.45)) < 0.2) unmasked = &w;
+    ASSERT_NE(unmasked, nullptr);
+    EXPECT_NEAR(unmasked->box.right(), rule - 0.05, 0.03) << "moved left just clear of the rule";
+    EXPECT_NEAR(centre(europe, "AC", top), unmasked->box.center().x(), 0.03) << "the label above on the same centre";
+}
+
+TEST_F(ReportLegends, SymbolsAreDrawnFromTheLargeImages)
+{
+    QImage solid(24, 24, QImage::Format_RGB32);
+    solid.fill(Qt::black);
+    const auto large = platform::gfx::ImageList::create(24, 24);
+    large->add(solid);
+    report->SymbolImagesLarge(large);
+    const auto air = tests->Item(std::string("1-1-1-"));
+    air->Right0Unmasked = 1;
+    print(ReportVersion_US);
+    const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
+    const QRect square(at(kLegendRightColumn - 0.25) + 1, at(rowTop(1)) + 1, at(0.5) - 3, at(0.5) - 3);
+    EXPECT_EQ(testing::inkCount(image, square), square.width() * square.height());
 }
 
 TEST_F(ReportLegends, EachSpeechNotationOfTheDataGetsOneRowAndAnUndefinedTestNone)

@@ -26,9 +26,9 @@ using testing::kDpi;
 using testing::LocaleScope;
 using ReportTables = testing::ReportTableTest;
 
-// Masking table: at (1, 13.5), 11.7 wide; the rows left air, right air, left
-// bone, right bone.
-constexpr double kMaskingTop = 13.5;
+// Masking table: at (1, 13.3), 11.7 wide, just below the chart's picture; the
+// rows left air, right air, left bone, right bone.
+constexpr double kMaskingTop = 13.3;
 double maskingColumn(int column)
 {
     return 1.0 + 1.5 + column * (11.7 - 1.6) / 11;
@@ -139,6 +139,27 @@ TEST_F(ReportTables, TheAverageBoxCountsTheLeftEarsFrequenciesEvenWhenOnlyTheRig
     pureTonePoint(1, vellum::kEarRight, 125, 100);
     const std::string box = cellText(print(ReportVersion_US), 11.6, 17.1, 2.5, 2.0);
     EXPECT_NE(box.find("(3 freq.)"), std::string::npos) << box;
+}
+
+// Whether each of the box's four edges is drawn: ink near each edge at its
+// quarter points, where no cell border of the box runs along it.
+bool framed(const QImage& image, const QRectF& box)
+{
+    const auto inkNear = [&](double x, double y) { return testing::inkCount(image, QRect(at(x) - 1, at(y) - 1, 3, 3)) > 0; };
+    for (const double part : {0.25, 0.75}) {
+        const double x = box.left() + box.width() * part, y = box.top() + box.height() * part;
+        if (!inkNear(x, box.top()) || !inkNear(x, box.bottom()) || !inkNear(box.left(), y) || !inkNear(box.right(), y))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(ReportTables, TheMaskingTableAndTheAverageBoxAreFramed)
+{
+    print(ReportVersion_US);
+    const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
+    EXPECT_TRUE(framed(image, QRectF(1.0, kMaskingTop, 11.7, 3.65))) << "masking table";
+    EXPECT_TRUE(framed(image, QRectF(11.6, 17.1, 2.5, 3.0))) << "average box";
 }
 
 // Speech table: at (14.1, 9.35), 5.65 wide. Thresholds: columns SRT, Mask,

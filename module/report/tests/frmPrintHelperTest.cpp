@@ -91,6 +91,11 @@ TEST_F(PrintChartForm, APureToneChartShowsTheTenDecibelLinesAndTheMapsShownTicks
 
     const auto frame = frameColumns(image);
     for (const int y : levels) EXPECT_TRUE(labelled(image, frame, y, true)) << "a level line without its label at row " << y;
+
+    // Below the last level the plot keeps only the room of half a step.
+    const int step = levels[1] - levels[0];
+    const QRect belowLast(frame.first + 2, levels.back() + 2, frame.second - frame.first - 4, image.height());
+    EXPECT_LE(testing::inkBox(image, belowLast).bottom() - levels.back(), step / 2 + 2) << "an empty band below 130 dB";
 }
 
 TEST_F(PrintChartForm, EachSetUpReplacesTheGridLinesOfTheOneBefore)
@@ -127,7 +132,7 @@ TEST_F(PrintChartForm, ChangeLineColorsTurnsEveryLineBlack)
     }
 }
 
-TEST_F(PrintChartForm, ASpeechChartShowsElevenScoreLinesAndFourteenSolidLevelLines)
+TEST_F(PrintChartForm, ASpeechChartShowsElevenScoreLinesFourteenSolidLevelLinesAndItsRowOfLevels)
 {
     form->InitSpeechChart();
     const QImage image = rendered();
@@ -140,8 +145,14 @@ TEST_F(PrintChartForm, ASpeechChartShowsElevenScoreLinesAndFourteenSolidLevelLin
         EXPECT_TRUE(labelled(image, frame, y, false)) << "no grid-line label at row " << y;
     }
 
+    // Inside the plot only the row of levels, across its middle between the
+    // lines of scores 40 and 50.
     const QRect plot(QPoint(frame.first + 2, scores.front() + 2), QPoint(frame.second - 2, scores.back() - 2));
-    EXPECT_FALSE(testing::inkBox(image, plot).isValid()) << "text inside the plot: the levels belong below it";
+    const QRect levels = testing::inkBox(image, plot);
+    ASSERT_TRUE(levels.isValid()) << "no row of levels";
+    EXPECT_GT(levels.top(), scores[5]);
+    EXPECT_LT(levels.bottom(), scores[6]);
+    EXPECT_GT(levels.width(), (frame.second - frame.first) * 3 / 4) << "0 to 130 across the plot";
     const QRect labels = testing::inkBox(image, QRect(0, scores.front() - 10, image.width(), scores.back() - scores.front() + 20));
     EXPECT_GT(labels.left(), 0) << "the left scale's widest label cut at the picture's edge";
     EXPECT_LT(labels.right(), image.width() - 1) << "the right scale's widest label cut at the picture's edge";
