@@ -24,7 +24,9 @@ struct PopupMenuItem {
 // while it shows. The item named defaultItem (none when empty or unknown) is the
 // default, drawn bold. The menu is a child of owner, so its actions are found by
 // name under owner (owner.findChild<QAction*>("mnuHideCurve")), and it deletes
-// itself once it closes; a menu the owner opened before and left open closes first.
+// itself once it has closed and is back from its own event handling (an item's
+// handler may open a modal dialog from there); a menu the owner opened before and
+// left open closes first.
 QMenu* popupMenu(QWidget& owner, const std::vector<PopupMenuItem>& items, const QString& defaultItem = {});
 
 }  // namespace brisance

@@ -538,7 +538,10 @@ bool CImpedance::storeReflex(std::size_t panel, std::int32_t ear, std::int32_t c
     const std::int32_t level = threshold ? storedLevel(*threshold) : kNoPoint;
     if (level == kNotStorable)
         return false;
-    const std::int32_t decayResult = decay && *decay != vellum::kNoValue ? *decay : kNoPoint;
+    // Read through value_or: tested as "decay && *decay != ...", the compiled
+    // code may compare an absent decay's never-written value before its flag.
+    const std::int32_t decayValue = decay.value_or(vellum::kNoValue);
+    const std::int32_t decayResult = decayValue != vellum::kNoValue ? decayValue : kNoPoint;
 
     const auto curves = m_dataLayer->get_PureToneCurves();
     vellum::ComPtr<vellum::IVellumPureToneCurve> thresholds;

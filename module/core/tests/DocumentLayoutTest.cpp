@@ -17,6 +17,11 @@ struct LayoutCase {
     PanelLayout expected;
 };
 
+void PrintTo(const LayoutCase& layoutCase, std::ostream* out)
+{
+    *out << layoutCase.name;
+}
+
 ScrollBarSettings Bar(std::int16_t max, std::int16_t largeChange)
 {
     return {.needed = true, .max = max, .largeChange = largeChange, .smallChange = largeChange};

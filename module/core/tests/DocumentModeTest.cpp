@@ -41,6 +41,11 @@ struct ModeCase {
     std::int32_t mode;
 };
 
+void PrintTo(const ModeCase& modeCase, std::ostream* out)
+{
+    *out << modeCase.name;
+}
+
 class DocumentModeTest : public testing::DocumentTest, public ::testing::WithParamInterface<ModeCase> {};
 
 TEST_P(DocumentModeTest, ChoosesTheModeAndAppliesIt)

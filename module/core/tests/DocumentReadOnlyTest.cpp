@@ -104,6 +104,11 @@ struct ChoiceCase {
     bool keepsData;
 };
 
+void PrintTo(const ChoiceCase& choice, std::ostream* out)
+{
+    *out << choice.name;
+}
+
 class DocumentReadOnlyChoiceTest : public DocumentReadOnlyTest, public ::testing::WithParamInterface<ChoiceCase> {};
 
 TEST_P(DocumentReadOnlyChoiceTest, CarriesOutTheChoice)

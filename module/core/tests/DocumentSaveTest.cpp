@@ -285,6 +285,11 @@ struct FailureCase {
     int writesBefore;
 };
 
+void PrintTo(const FailureCase& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
+
 class DocumentSaveFailureTest : public DocumentSaveTest, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(DocumentSaveFailureTest, TellsOnceLeavesTheDocumentUnsavedAndTheNextSaveCompletesIt)

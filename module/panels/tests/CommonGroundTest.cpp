@@ -7,10 +7,13 @@
 #include "module/panels/tests/ControlImage.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +204,28 @@ TEST(PopupMenu, ANewMenuReplacesTheOwnersOpenOne)
     EXPECT_EQ(chosen, 2);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
+}
+
+TEST(PopupMenu, OutlivesItsOwnHandlingOfAClickWhoseItemOpensADialog)
+{
+    // The dialog's event loop runs while the menu is still inside its handling
+    // of the click; the menu must not go in that loop, only once it is back.
+    QWidget owner;
+    owner.show();
+    QPointer<QMenu> menu;
+    bool menuLivedThroughTheDialog = false;
+    menu = popupMenu(owner, {{"mnuProperties", "&Properties...", [&] {
+                                  QDialog dialog(&owner);
+                                  QTimer::singleShot(0, &dialog, &QDialog::accept);
+                                  dialog.exec();
+                                  menuLivedThroughTheDialog = !menu.isNull();
+                              }}});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    QAction* properties = owner.findChild<QAction*>("mnuProperties");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(properties).center());
+    EXPECT_TRUE(menuLivedThroughTheDialog);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menu.isNull()) << "a closed menu goes once its handling is over";
 }
 
 }  // namespace
