@@ -424,7 +424,8 @@ namespace brisance {
     X(TR_PORTUGUESE) \
     X(TR_JAPANESE) \
     X(TR_CHINESE) \
-    X(TR_HUNGARIAN)
+    X(TR_HUNGARIAN) \
+    X(TR_PURE_TONE_TESTS_MISSING, 30100)
 
 #define BRISANCE_TEXT_RESOURCE_ENUMERATOR(name, ...) name __VA_OPT__(= __VA_ARGS__),
 enum TextResources : std::int32_t { BRISANCE_TEXT_RESOURCES(BRISANCE_TEXT_RESOURCE_ENUMERATOR) };
