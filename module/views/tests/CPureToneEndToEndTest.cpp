@@ -9,26 +9,45 @@
 #include "tools/instrument-sim/AudiometerRecords.h"
 #include "tools/instrument-sim/Instrument.h"
 
+#include <memory>
+
 namespace brisance {
 namespace {
 
 namespace sim = instrument_sim;
 
-class PureToneEndToEnd : public testing::PureToneViewTest {};
+class PureToneEndToEnd : public testing::PureToneViewTest {
+protected:
+    void TearDown() override
+    {
+        link.reset();
+        audiometer.reset();
+        PureToneViewTest::TearDown();
+    }
+
+    // A Tessil on "COM3" measuring for the view.
+    void startMeasurement()
+    {
+        // The tympanometer is None: an idle tympanometer port would slow every read.
+        audiometer = std::make_unique<sim::Instrument>(marlet::ModelTessil, "COM3");
+        testing::setUpMarlet(marlet::ModelTessil, marlet::ModelNone);
+        link = std::make_unique<testing::SonvaleLink>(MARLET_LIBRARY_PATH);
+        view->Sonvale(link->Controller());
+        link->CountEvents();
+        view->OnStartAudi();
+        ASSERT_NO_FATAL_FAILURE(link->Start(*window));
+    }
+
+    std::unique_ptr<sim::Instrument> audiometer;
+    std::unique_ptr<testing::SonvaleLink> link;
+};
 
 TEST_F(PureToneEndToEnd, ATessilTonePointIsStoredAndDrawnOnTheLeftEarChart)
 {
-    // The tympanometer is None: an idle tympanometer port would slow every read.
-    sim::Instrument audiometer(marlet::ModelTessil, "COM3");
-    testing::setUpMarlet(marlet::ModelTessil, marlet::ModelNone);
-    testing::SonvaleLink link(MARLET_LIBRARY_PATH);
-    view->Sonvale(link.Controller());
-    link.CountEvents();
-    view->OnStartAudi();
-    ASSERT_NO_FATAL_FAILURE(link.Start(*window));
+    ASSERT_NO_FATAL_FAILURE(startMeasurement());
 
-    audiometer.send(sim::tonePoint({.levelA = 250}));  // air conduction, left, 1 kHz, 25 dB
-    ASSERT_TRUE(link.WaitForEvents(1));
+    audiometer->send(sim::tonePoint({.levelA = 250}));  // air conduction, left, 1 kHz, 25 dB
+    ASSERT_TRUE(link->WaitForEvents(1));
 
     const auto stored = point(1, vellum::kEarLeft, 1000);
     ASSERT_TRUE(stored);
@@ -41,16 +60,10 @@ TEST_F(PureToneEndToEnd, ATessilTonePointIsStoredAndDrawnOnTheLeftEarChart)
 TEST_F(PureToneEndToEnd, ASoundFieldThresholdWithoutAPaletteTestForItsEarIsKeptAndToldOfOnce)
 {
     // The palette's sound-field test is binaural; the Tessil measures the left ear.
-    sim::Instrument audiometer(marlet::ModelTessil, "COM3");
-    testing::setUpMarlet(marlet::ModelTessil, marlet::ModelNone);
-    testing::SonvaleLink link(MARLET_LIBRARY_PATH);
-    view->Sonvale(link.Controller());
-    link.CountEvents();
-    view->OnStartAudi();
-    ASSERT_NO_FATAL_FAILURE(link.Start(*window));
+    ASSERT_NO_FATAL_FAILURE(startMeasurement());
 
-    audiometer.send(sim::thresholdTable({.modeB = '2', .transducerPair = 9, .left = {{2000, 40}, {4000, 55}}}));
-    ASSERT_TRUE(link.WaitForEvents(2));
+    audiometer->send(sim::thresholdTable({.modeB = '2', .transducerPair = 9, .left = {{2000, 40}, {4000, 55}}}));
+    ASSERT_TRUE(link->WaitForEvents(2));
 
     const auto stored = point(3, vellum::kEarLeft, 2000);
     ASSERT_TRUE(stored) << "the measurement is kept";
