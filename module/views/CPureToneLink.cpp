@@ -195,14 +195,6 @@ CPureTone::PointTest CPureTone::UntestedCurve(std::int32_t curveType)
     return {nullptr, std::move(keys)};
 }
 
-vellum::ComPtr<vellum::IVellumPureToneCurve> CPureTone::StoredCurve(const CCurvePref& pref, std::int32_t ear) const
-{
-    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
-    if (!m_dataLayer || !m_dataLayer->get_PureToneCurves()->Find(pref.TestType, ear, pref.Condition, curve))
-        return {};
-    return curve;
-}
-
 void CPureTone::m_oAudi_DeleteAllCurves()
 {
     Guarded([this] {

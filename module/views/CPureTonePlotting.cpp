@@ -99,6 +99,14 @@ std::optional<CPureTone::PointTest> CPureTone::TestOfKey(const std::string& key)
     return PointTest{nullptr, pref};
 }
 
+vellum::ComPtr<vellum::IVellumPureToneCurve> CPureTone::StoredCurve(const CCurvePref& pref, std::int32_t ear) const
+{
+    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+    if (!m_dataLayer || !m_dataLayer->get_PureToneCurves()->Find(pref.TestType, ear, pref.Condition, curve))
+        return {};
+    return curve;
+}
+
 std::int32_t CPureTone::FrequencyAt(double X, double Y) const
 {
     for (const double value : {X, Y})
