@@ -17,13 +17,8 @@ constexpr std::int32_t kBoneConduction = 2;
 constexpr std::int32_t kSoundField = 3;
 constexpr std::int32_t kUnaided = 2;
 
-struct Masks {
-    std::int32_t average;
-    std::int32_t doubleWeight;
-};
-
 std::string averageText(vellum::IVellumPureToneCurves& curves, std::int32_t curveType, std::int32_t ear,
-                        const Masks& masks)
+                        const AverageMasks& masks)
 {
     vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
     if (!curves.Find(curveType, ear, kUnaided, curve)) return {};
@@ -34,10 +29,19 @@ std::string averageText(vellum::IVellumPureToneCurves& curves, std::int32_t curv
 
 }  // namespace
 
-void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer)
+AverageMasks EarAverageMasks(vellum::IVellumDataLayer& dataLayer, std::int32_t ear, const AverageMasks& profile)
 {
-    const Masks left{dataLayer.get_AverageFrequenciesLeft(), dataLayer.get_DoubleAverageFrequenciesLeft()};
-    const Masks right{dataLayer.get_AverageFrequenciesRight(), dataLayer.get_DoubleAverageFrequenciesRight()};
+    const AverageMasks stored = ear == kEarLeft ? AverageMasks{dataLayer.get_AverageFrequenciesLeft(),
+                                                               dataLayer.get_DoubleAverageFrequenciesLeft()}
+                                                : AverageMasks{dataLayer.get_AverageFrequenciesRight(),
+                                                               dataLayer.get_DoubleAverageFrequenciesRight()};
+    return stored.average != 0 ? stored : profile;
+}
+
+void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer, const AverageMasks& profile)
+{
+    const AverageMasks left = EarAverageMasks(dataLayer, kEarLeft, profile);
+    const AverageMasks right = EarAverageMasks(dataLayer, kEarRight, profile);
     panel.AverageFrequencies(kEarLeft, left.average);
     panel.AverageFrequencies(kEarRight, right.average);
     panel.DoubleAverageFrequencies(kEarLeft, left.doubleWeight);

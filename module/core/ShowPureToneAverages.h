@@ -4,16 +4,31 @@
 
 #include "vellum/IVellumDataLayer.h"
 
+#include <cstdint>
+
 namespace brisance {
 
 class IPTATable;
 
-// Sets the panel's masks per ear from the data layer and its five averages:
+// The frequencies of an ear's pure-tone average (bit masks), and those of
+// them that count twice.
+struct AverageMasks {
+    std::int32_t average = 0;
+    std::int32_t doubleWeight = 0;
+};
+
+// The masks of ear 3 or 2 as the audiogram stores them; the profile's when
+// it stores no averaged frequencies for the ear (an average mask of 0), as
+// an audiogram saved without them is shown and printed.
+AverageMasks EarAverageMasks(vellum::IVellumDataLayer& dataLayer, std::int32_t ear, const AverageMasks& profile);
+
+// Sets the panel's masks per ear (EarAverageMasks) and its five averages:
 // air conduction (curve type 1) and bone conduction (2) of ears 3 and 2, each
 // over that ear's masks, and sound field (3) stored for both ears (4), over
 // ear 3's masks; all unaided (condition 2). An average is the curve's Average
 // in tenths of dB as whole dB, rounded half to even; it is "" when the curve
-// is missing or has no average over the mask (-32767).
-void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer);
+// is missing or has no average over the mask (-32767). Changes nothing in
+// the data layer.
+void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer, const AverageMasks& profile);
 
 }  // namespace brisance

@@ -38,6 +38,7 @@ void docAudiogramModule::LoadDocumentAndDecideMode()
         // A description typed for the document shown before is not this one's.
         m_strDescription = BuildActionDescription(m_mode, *m_notes, std::string(), audiogram);
     }
+    m_oPureTone->DataLoaded();
     RefreshViews();
 }
 

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -74,19 +73,28 @@ constexpr int kTestConditionsLeft = 60;
 constexpr int kTestConditionsTop = 825;
 constexpr int kTestConditionsMargin = 120;
 
-// What a box makes of the characters a key would type. Typed text holds
-// digits, one leading "-" and one "."; three characters at most, though a
-// text set by code may be longer.
+// What a box makes of the characters a key would type. A character above
+// code 47 that is no digit is refused; the others (control keys, the blank,
+// the signs, the point) are taken, up to three characters, though a text set
+// by code may be longer.
 enum class Typing { Take, Drop, Refuse };
 constexpr int kMaxTypedCharacters = 3;
+constexpr char16_t kHighestTakenCode = 47;
 
 bool isControlCharacter(QChar c)
 {
     return c.unicode() < 32 || c.unicode() == 127;
 }
 
+bool isRefused(QChar c)
+{
+    return c.unicode() > kHighestTakenCode && !isControlCharacter(c) && !(c >= u'0' && c <= u'9');
+}
+
 Typing typingInto(const QLineEdit& box, const QString& typed)
 {
+    if (std::any_of(typed.begin(), typed.end(), isRefused))
+        return Typing::Refuse;
     if (std::all_of(typed.begin(), typed.end(), isControlCharacter))
         return Typing::Take;
     QString result = box.text();
@@ -94,18 +102,16 @@ Typing typingInto(const QLineEdit& box, const QString& typed)
         result.replace(box.selectionStart(), box.selectedText().size(), typed);
     else
         result.insert(box.cursorPosition(), typed);
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]*\\.?[0-9]*$"));
-    if (!number.match(result).hasMatch())
-        return Typing::Refuse;
     return result.size() > kMaxTypedCharacters ? Typing::Drop : Typing::Take;
 }
 
-// The number a box holds, rounded half to even; none when its text holds no
-// digit (empty, or a sign or a point alone) or a number too large to convert.
+// The number at the start of a box's text, rounded half to even; a text
+// without one reads 0. None for an empty box, or for a number too large to
+// convert.
 std::optional<std::int32_t> boxNumber(const QLineEdit& box)
 {
     const std::string text = box.text().toStdString();
-    if (text.find_first_of("0123456789") == std::string::npos)
+    if (text.empty())
         return std::nullopt;
     return leadingWholeNumber(text);
 }

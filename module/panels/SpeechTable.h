@@ -7,8 +7,10 @@
 // reports every change of a box's text with DataChanged(Ear) and hands the
 // typed values of an ear back through GetEarData; the host writes the point.
 //
-// Typing takes digits, one leading "-" and one "." (anything else beeps), at
-// most three characters; text set by code keeps its length. A box selects its
+// Typing takes digits and the characters up to code 47 (the blank, the signs,
+// the point and the like; anything above beeps), at most three characters;
+// text set by code keeps its length. A box is read by the number at the start
+// of its text, 0 when there is none. A box selects its
 // whole text when it gets the focus, and Left and Right walk through the
 // visible boxes and on through the tab order.
 //
@@ -67,8 +69,9 @@ public:
     // wins) without raising DataChanged; the other groups stay as they are.
     void LoadCurve(vellum::IVellumSpeechCurve& curve);
     // The typed values of an ear, in whole dB and whole percent, rounded half
-    // to even; False, with the arguments unchanged, when its level box holds
-    // no number. No score, or no masking and no noise level, gives -32767. A
+    // to even; False, with the arguments unchanged, when its level box is
+    // empty. An empty score box, or empty masking and noise boxes, give
+    // -32767; a box whose text starts with no number reads 0. A
     // score above 100 is set back to 100 in its box, which takes the focus
     // (and DataChanged comes again, before this returns).
     bool GetEarData(std::int32_t Ear, std::int32_t& dB, std::int32_t& SCORE, std::int32_t& MaskOrNoise);

@@ -114,6 +114,10 @@ TableView::TableView(QWidget* parent)
                 [this, index](std::int32_t Col, std::int32_t Row, const std::string& Text) {
                     grdEar_TextChange(index, Col, Row, Text);
                 });
+        connect(&grid, &TolvEditGrid::BeforeCellEdit, this, [this](std::int32_t, std::int32_t, bool& Cancel) {
+            if (!Cancel)
+                emit CellEditBegins();
+        });
     }
     const int rowHeight = grdEar[0]->RowHeight();
     for (std::size_t row = 0; row < lblRowLabel.size(); ++row) {
@@ -256,12 +260,16 @@ void TableView::PureToneDeletePoint(std::int32_t Ear, std::int32_t Freq)
     const std::optional<std::int32_t> col = ColumnForFrequency(Freq);
     if (!col)
         return;
+    EmptyColumn(GridForEar(Ear), *col);
+}
+
+void TableView::EmptyColumn(TolvEditGrid& grid, std::int32_t col)
+{
     // The whole column goes: a masking or a level behind a mark left behind
     // would be sent with the next level typed there.
-    TolvEditGrid& grid = GridForEar(Ear);
     for (const std::int32_t row : {m_levelRow, m_maskingRow, kHiddenLevelRow})
         if (row >= 0)
-            grid.SetCellText(*col, row, "");
+            grid.SetCellText(col, row, "");
 }
 
 void TableView::Refresh()
@@ -345,7 +353,15 @@ void TableView::grdEar_TextChange(int Index, std::int32_t Col, std::int32_t Row,
     for (;;) {
         switch (classify(grid, Col, Row, text)) {
         case Entry::Partial: return;
-        case Entry::Neither: grid.SetCellText(Col, Row, ""); return;
+        case Entry::Neither:
+            grid.SetCellText(Col, Row, "");
+            // An emptied level is a deleted point: the data and the chart
+            // must not keep what the table no longer shows.
+            if (Row == m_levelRow) {
+                EmptyColumn(grid, Col);
+                emit DeletePoint(FrequencyForColumn(Col), earOfGrid(Index));
+            }
+            return;
         case Entry::Complete: break;
         }
         const std::string levelText = Row == m_levelRow ? text
@@ -370,11 +386,12 @@ TableView::Entry TableView::classify(const TolvEditGrid& grid, std::int32_t col,
     if (text.empty())
         return Entry::Neither;
     if (row == m_levelRow && m_levelRow >= 0) {
-        if (isMark(text) || isNumberText(text))
+        // A text that starts with a minus is read by its leading number: a
+        // minus alone is 0 dB.
+        if (isMark(text) || isNumberText(text) || text.front() == '-')
             return Entry::Complete;
-        // A sign alone waits for its digits; it is no level yet.
         const QString typed = QString::fromStdString(text);
-        if (text == "-" || beginsMark(typed, QString::fromStdString(m_noResponseText))
+        if (beginsMark(typed, QString::fromStdString(m_noResponseText))
             || beginsMark(typed, QString::fromStdString(m_unMeasurableText)))
             return Entry::Partial;
         return Entry::Neither;
@@ -384,6 +401,11 @@ TableView::Entry TableView::classify(const TolvEditGrid& grid, std::int32_t col,
         return isNumberText(text) && levelGiven ? Entry::Complete : Entry::Neither;
     }
     return Entry::Neither;
+}
+
+std::int32_t TableView::earOfGrid(int index) const
+{
+    return m_binauralMode ? kEarBinaural : index == m_leftGrid ? kEarLeft : kEarRight;
 }
 
 bool TableView::isMark(const std::string& text) const
@@ -414,7 +436,7 @@ bool TableView::raiseEntry(int index, std::int32_t col, const std::string& level
         return value && *value >= m_lowLimit && *value <= m_highLimit;
     };
     const std::optional<std::int32_t> masking = leadingWholeNumber(maskingText);
-    const std::int32_t ear = m_binauralMode ? kEarBinaural : index == m_leftGrid ? kEarLeft : kEarRight;
+    const std::int32_t ear = earOfGrid(index);
     const std::int32_t frequency = FrequencyForColumn(col);
     if (m_levelRow < 0) {
         if (!withinLimits(masking))

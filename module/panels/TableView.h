@@ -12,8 +12,9 @@
 // decimal point whatever the locale, and typed numbers are read the same way.
 // A no-response or unmeasurable point shows NoResponseText or
 // UnMeasurableText; the level behind the mark is kept in the grid's hidden
-// row 2. A typed value outside LowLimit to HighLimit beeps and loses its last
-// character.
+// row 2. A level text that starts with "-" is read by its leading number (a
+// minus alone is 0 dB). A typed value outside LowLimit to HighLimit beeps and
+// loses its last character; an emptied level cell raises DeletePoint.
 //
 // Ear codes: 3 left, 2 right, 4 binaural. Plot types: 0 unmasked, 1 no
 // response, 2 unmeasurable, 3 masked, 4 masked no response, 5 masked
@@ -88,8 +89,14 @@ signals:
     void PointPlot(std::int32_t X, std::int32_t Y, std::int32_t MASKING, std::int32_t Ear, std::int32_t PlotType);
     // A complete, valid masking entry in a table without a level row.
     void SpecifyMasking(std::int32_t X, std::int32_t MASKING, std::int32_t Ear);
-    // Offered to hosts with the other events; the table raises none of them.
+    // The user emptied a level cell (or typed what cannot be a level, which
+    // empties it): the point of that column is gone, and the table has
+    // emptied the column's masking too.
     void DeletePoint(std::int32_t Freq, std::int32_t Ear);
+    // The user begins to edit a cell: the entries that follow, up to the
+    // next CellEditBegins, are the keystrokes of one edit of one cell.
+    void CellEditBegins();
+    // Offered to hosts with the other events; the table raises neither.
     void HideMe();
     void ConfigureMe();
 
@@ -101,6 +108,8 @@ private:
 
     void SetEarGrids();
     TolvEditGrid& GridForEar(std::int32_t ear) const;
+    // Empties the level, masking and hidden level cells of a column.
+    void EmptyColumn(TolvEditGrid& grid, std::int32_t col);
     void ConfigureGridColumns(TolvEditGrid& grid, std::int32_t count);
     void ApplyBinauralMode();
     void layOut();
@@ -108,6 +117,8 @@ private:
     std::array<QLabel*, 2> rowLabels() const;
     void grdEar_TextChange(int Index, std::int32_t Col, std::int32_t Row, const std::string& Text);
     Entry classify(const TolvEditGrid& grid, std::int32_t col, std::int32_t row, const std::string& text) const;
+    // The ear of the grid's entries: 4 in binaural mode, else the grid's own.
+    std::int32_t earOfGrid(int index) const;
     bool isMark(const std::string& text) const;
     std::int32_t PlotTypeFromTexts(const std::string& levelText, const std::string& maskingText) const;
     // Raises the entry's event when its values lie within the limits; false

@@ -3,6 +3,9 @@
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
 #include "module/core/CountBits16.h"
+#include "module/core/PreferenceValues.h"
+#include "module/core/ShowPureToneAverages.h"
+#include "module/core/StoreSelection.h"
 #include "module/core/TextResources.h"
 #include "module/report/CPrinter.h"
 #include "module/report/CReport.h"
@@ -59,14 +62,26 @@ std::string maskingText(vellum::IVellumPureToneCurve* curve, std::int32_t freque
     return std::to_string(masking);
 }
 
+// The averaged frequencies of the user's global options, with which an
+// audiogram stored without its own is printed, as it is shown; none without
+// a preference store.
+AverageMasks profileAverageMasks(const platform::com::ComPtr<platform::com::IUnknown>& preferences)
+{
+    constexpr std::int16_t kGlobalOptionsCategory = 100;
+    constexpr std::int16_t kGlobalOptionsSection = 0;
+    const auto store = preferences.as<vellum::IVellumKeyedStore>();
+    if (!store) return {};
+    const StoreSelectionKeeper globalOptions(*store, kGlobalOptionsCategory, kGlobalOptionsSection);
+    return {PreferenceNumber(*store, "PTAvg1"), PreferenceNumber(*store, "PTAvg2")};
+}
+
 // An ear's pure-tone average in whole dB (halves to even); none without an
 // air-conduction curve or without a value.
-std::optional<std::int32_t> earAverage(vellum::IVellumDataLayer& data, std::int32_t ear, std::int32_t mask,
-                                       std::int32_t doubleMask)
+std::optional<std::int32_t> earAverage(vellum::IVellumDataLayer& data, std::int32_t ear, const AverageMasks& masks)
 {
     vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
     if (!data.get_PureToneCurves()->Find(kAirConduction, ear, kUnaided, curve)) return std::nullopt;
-    const std::int16_t tenths = curve->Average(mask, doubleMask);
+    const std::int16_t tenths = curve->Average(masks.average, masks.doubleWeight);
     if (tenths == vellum::kNoValue) return std::nullopt;
     return static_cast<std::int32_t>(platform::runtime::roundHalfEven(tenths / 10.0));
 }
@@ -133,13 +148,14 @@ void CReport::PrintAverageBox(float X, float Y, float W, float H)
     out.PrintTextCenteredOnPoint(texts.LoadResString(TR_PURETONE), centre, Y + 0.1f, false);
     out.PrintTextCenteredOnPoint(texts.LoadResString2(TR_AVERAGE), centre, out.CurrentY(), false);
     out.SetFont("Arial", 7, false);
-    const std::int32_t leftMask = data.get_AverageFrequenciesLeft();
-    out.PrintTextCenteredOnPoint("(" + std::to_string(CountBits16(leftMask)) + texts.LoadResString(TR_FREQ) + ")",
+    const AverageMasks profile = profileAverageMasks(m_userPrefs);
+    const AverageMasks leftMasks = EarAverageMasks(data, vellum::kEarLeft, profile);
+    out.PrintTextCenteredOnPoint("(" + std::to_string(CountBits16(leftMasks.average)) + texts.LoadResString(TR_FREQ) +
+                                     ")",
                                  centre, out.CurrentY(), false);
 
-    const auto left = earAverage(data, vellum::kEarLeft, leftMask, data.get_DoubleAverageFrequenciesLeft());
-    const auto right = earAverage(data, vellum::kEarRight, data.get_AverageFrequenciesRight(),
-                                  data.get_DoubleAverageFrequenciesRight());
+    const auto left = earAverage(data, vellum::kEarLeft, leftMasks);
+    const auto right = earAverage(data, vellum::kEarRight, EarAverageMasks(data, vellum::kEarRight, profile));
 
     const float T = out.CurrentY();
     out.RenderCellAndContents(centre - 0.9f, T, 0.9f, kCellHeight, false, "R");

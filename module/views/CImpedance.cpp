@@ -15,6 +15,8 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -149,12 +151,17 @@ CImpedance::CImpedance(QWidget* parent)
     oART[kIpsilateral]->setObjectName("oART0");
     oART[kContralateral]->setObjectName("oART1");
     notImpedance->setObjectName("notImpedance");
-    connect(oTymp, &ctlTympanometry::DataChanged, this, &CImpedance::tympanometryChanged);
-    for (std::size_t panel = 0; panel < oART.size(); ++panel)
+    connect(oTymp, &ctlTympanometry::DataChanged, this, [this](std::int32_t Ear) {
+        panelEntry([&] { tympanometryChanged(Ear); });
+    });
+    connect(oTymp, &ctlTympanometry::EditBegins, this, [this] { m_editSaved = false; });
+    for (std::size_t panel = 0; panel < oART.size(); ++panel) {
         connect(oART[panel], &ctlARTView::PointPlot, this,
                 [this, panel](std::int32_t Frequency, std::int32_t Intensity, std::int32_t Decay, std::int32_t Ear) {
-                    reflexEdited(panel, Frequency, Intensity, Decay, Ear);
+                    panelEntry([&] { reflexEdited(panel, Frequency, Intensity, Decay, Ear); });
                 });
+        connect(oART[panel], &ctlARTView::EditBegins, this, [this] { m_editSaved = false; });
+    }
     layOut();
 }
 
@@ -305,6 +312,9 @@ void CImpedance::Clear()
 
 void CImpedance::ShowDataInDataLayer()
 {
+    // The data shown afresh (loaded, or given back by Undo): the next change
+    // in a panel is an edit of its own.
+    m_editSaved = false;
     Clear();
     fillPanels();
     m_notesHandler->LoadPanel();
@@ -499,7 +509,7 @@ void CImpedance::probeToneChanged()
     }
     if (changed.empty())
         return;
-    emit SaveState(kUndoTympanometry, text(TR_REDO_IMPEDANCE_POINT));
+    saveStateBeforeEdit(kUndoTympanometry, text(TR_REDO_IMPEDANCE_POINT));
     for (std::size_t at = 0; at < changed.size(); ++at)
         changed[at]->put_ProbeToneFrequency(probeTones[at]);
     m_dataNeedsSaved = true;
@@ -517,6 +527,23 @@ void CImpedance::reflexEdited(std::size_t panel, std::int32_t code, std::int32_t
     }
 }
 
+void CImpedance::panelEntry(const std::function<void()>& entry)
+{
+    m_panelEntry = true;
+    const auto done = qScopeGuard([this] { m_panelEntry = false; });
+    entry();
+}
+
+void CImpedance::saveStateBeforeEdit(const std::string& undo, const std::string& redo)
+{
+    // The keystrokes of one box's or cell's edit are one undo step: Undo
+    // gives back what it held before, never a half-typed value.
+    if (m_panelEntry && m_editSaved)
+        return;
+    m_editSaved = m_panelEntry;
+    emit SaveState(undo, redo);
+}
+
 bool CImpedance::storeTympanogram(std::int32_t ear, const TympanogramRecord& record, const std::string& undo)
 {
     const auto tympanograms = m_dataLayer->get_Tympanograms();
@@ -524,7 +551,7 @@ bool CImpedance::storeTympanogram(std::int32_t ear, const TympanogramRecord& rec
     const bool found = tympanograms->Find(ear, tympanogram);
     if (record == (found ? readTympanogram(*tympanogram) : TympanogramRecord{}))
         return false;
-    emit SaveState(undo, text(TR_REDO_IMPEDANCE_POINT));
+    saveStateBeforeEdit(undo, text(TR_REDO_IMPEDANCE_POINT));
     if (!found)
         tympanogram = tympanograms->Add(ear);
     writeTympanogram(*tympanogram, record);
@@ -560,7 +587,7 @@ bool CImpedance::storeReflex(std::size_t panel, std::int32_t ear, std::int32_t c
     if (!thresholdChanges && !decayChanges)
         return false;
 
-    emit SaveState(text(TR_UNDO_IMPEDANCE_POINT), text(TR_REDO_IMPEDANCE_POINT));
+    saveStateBeforeEdit(text(TR_UNDO_IMPEDANCE_POINT), text(TR_REDO_IMPEDANCE_POINT));
     if (thresholdChanges) {
         if (thresholdPoint)
             thresholds->get_Points()->Remove(code);

@@ -145,6 +145,11 @@ private:
     void reflexEdited(std::size_t panel, std::int32_t code, std::int32_t threshold, std::int32_t decay,
                       std::int32_t ear);
 
+    // Runs the road of a change typed or clicked into a panel: the
+    // SaveStates of one edit (EditBegins to EditBegins) are one undo step.
+    void panelEntry(const std::function<void()>& entry);
+    void saveStateBeforeEdit(const std::string& undo, const std::string& redo);
+
     // Writing the data: each raises SaveState and marks the view dirty only
     // when something changes, and tells whether it did.
     bool storeTympanogram(std::int32_t ear, const TympanogramRecord& record, const std::string& undo);
@@ -169,6 +174,10 @@ private:
     std::int32_t m_pressureUnit = 0;
     std::int32_t m_volumeUnit = 0;
     std::int32_t m_gradientUnit = 0;
+    // A panel's change is taking its road; the edit under way has had its
+    // undo step.
+    bool m_panelEntry = false;
+    bool m_editSaved = false;
     // The message about an unmarked threshold shows once per measurement.
     bool m_unmarkedThresholdShown = false;
 

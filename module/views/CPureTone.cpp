@@ -10,9 +10,11 @@
 #include "module/core/CurveKeys.h"
 #include "module/core/ForEachCurve.h"
 #include "module/core/NotesChangeHandler.h"
+#include "module/core/ProgramTitle.h"
 #include "module/core/ShowPureToneAverages.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
+#include "module/core/VocabularyTexts.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/INotes.h"
 #include "module/panels/IPTATable.h"
@@ -30,6 +32,7 @@
 
 #include "platform/com/Failure.h"
 #include "platform/com/VariantEnumerator.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/Twips.h"
 
 #include <QResizeEvent>
@@ -61,6 +64,11 @@ constexpr std::int32_t kHighestLevel = 130;
 // Reflex thresholds are stored as pure-tone curves; they have no place on
 // the audiogram.
 constexpr const char* kIpsilateralReflexKey = "4-0-1-";
+
+// The audiogram's curve types: thresholds, comfortable and uncomfortable
+// levels by phones, bone or speaker.
+constexpr std::int32_t kFirstAudiogramCurve = 1;
+constexpr std::int32_t kLastAudiogramCurve = 7;
 
 constexpr const char* kEarNamesSeparator = " / ";
 
@@ -103,6 +111,7 @@ CPureTone::CPureTone(QWidget* parent)
     tblPureTone->HighLimit(kHighestLevel);
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
+    connect(tblPureTone, &TableView::CellEditBegins, this, [this] { m_cellEditSaved = false; });
     ConnectAveragePanel();
 
     m_notesHandler = new NotesChangeHandler(
@@ -293,16 +302,11 @@ void CPureTone::ShowDataInDataLayer()
         return;
     m_chartManager.ChartMaps(m_chartMaps);
 
-    // An action stored without its averages' frequencies takes the view's,
-    // so that the panel, the report and the saved action average the same.
-    if (m_dataLayer->get_AverageFrequenciesLeft() == 0 || m_dataLayer->get_AverageFrequenciesRight() == 0) {
-        m_dataLayer->put_AverageFrequenciesLeft(m_frequenciesToAverage);
-        m_dataLayer->put_AverageFrequenciesRight(m_frequenciesToAverage);
-        m_dataLayer->put_DoubleAverageFrequenciesLeft(m_frequenciesToDblAverage);
-        m_dataLayer->put_DoubleAverageFrequenciesRight(m_frequenciesToDblAverage);
-    }
+    // The data shown afresh (loaded, or given back by Undo): the next
+    // keystroke in the table is an edit of its own.
+    m_cellEditSaved = false;
 
-    DrawCurves();
+    TellMissingTests(DrawCurves());
     RefreshAverages();
     if (palPureTone->SelectedButton())
         ShowSelectedTestInTable();
@@ -324,24 +328,30 @@ void CPureTone::Clear()
 }
 
 // The curves of the data layer whose tests are on the palette, each on the
-// charts of its ear; a hidden test's lines hidden.
-void CPureTone::DrawCurves()
+// charts of its ear; a hidden test's lines hidden. Gives the words of the
+// audiogram's measured curves that no test of the palette shows, each once.
+std::vector<std::string> CPureTone::DrawCurves()
 {
+    std::vector<std::string> unshown;
     if (!m_dataLayer || !m_curvePrefs || !m_chartsInitialized)
-        return;
+        return unshown;
     const auto curves = m_dataLayer->get_PureToneCurves()->get__NewEnum();
-    ForEachCurve<vellum::IVellumPureToneCurve>(curves, [this](vellum::IVellumPureToneCurve& curve) {
+    ForEachCurve<vellum::IVellumPureToneCurve>(curves, [&](vellum::IVellumPureToneCurve& curve) {
         const auto measurement = curve.get_Measurement();
         const std::string key = PureToneCurveKey(*measurement);
         if (key == kIpsilateralReflexKey)
             return;
-        const auto test = m_curvePrefs->Item(key);
-        if (!test)
-            return;
         const std::int32_t ear = measurement->get_Ear();
-        const auto item = m_paletteItems->GetItemByTestKey(key, ear == vellum::kEarBinaural);
-        if (!item)
+        const auto test = m_curvePrefs->Item(key);
+        const auto item = test ? m_paletteItems->GetItemByTestKey(key, ear == vellum::kEarBinaural) : nullptr;
+        if (!item) {
+            const std::int32_t type = measurement->get_CurveType();
+            const std::string words = UnshownCurveWords(type, measurement->get_Condition(), ear);
+            if (IsAudiogramCurve(type) && curve.get_Points()->get_Count() > 0 &&
+                std::ranges::find(unshown, words) == unshown.end())
+                unshown.push_back(words);
             return;
+        }
         for (const int chart : ChartsOfEar(ear)) {
             lumenplot::IChart& target = m_charts[static_cast<std::size_t>(chart)]->chart();
             m_chartManager.AddPureToneCurveToChart(target, curve, false, EarsShareChart());
@@ -349,11 +359,45 @@ void CPureTone::DrawCurves()
                 SetChartLineVisible(*ChartLines(target), LineKey(*test, ear), false);
         }
     });
+    return unshown;
+}
+
+bool CPureTone::IsAudiogramCurve(std::int32_t curveType)
+{
+    return curveType >= kFirstAudiogramCurve && curveType <= kLastAudiogramCurve;
+}
+
+std::string CPureTone::UnshownCurveWords(std::int32_t curveType, std::int32_t condition, std::int32_t ear) const
+{
+    std::string words = TestTypeText(curveType, true) + "," + TransducerText(curveType, true) + "," +
+                        ConditionText(condition, true);
+    return ear == vellum::kEarBinaural ? words + "," + Text(TR_BINAURAL) : words;
+}
+
+void CPureTone::TellMissingTests(const std::vector<std::string>& conditions)
+{
+    std::string untold;
+    for (const std::string& condition : conditions) {
+        if (std::ranges::find(m_toldMissingTests, condition) != m_toldMissingTests.end())
+            continue;
+        m_toldMissingTests.push_back(condition);
+        untold += "\n" + condition;
+    }
+    if (untold.empty())
+        return;
+    const std::string title = m_languageLoader ? ProgramTitle(*m_languageLoader) : std::string();
+    platform::ui::messageBox(this, Text(TR_PURE_TONE_TESTS_MISSING) + untold, title, platform::ui::MB_ICONSTOP);
+}
+
+void CPureTone::DataLoaded()
+{
+    m_toldMissingTests.clear();
 }
 
 void CPureTone::RedrawCurves()
 {
     ClearLines();
+    // The curves that stay unshown were told of when the data was shown.
     DrawCurves();
     DrawActionUnderlay();
     RefreshCharts();
@@ -374,7 +418,7 @@ void CPureTone::RefreshCharts()
 void CPureTone::RefreshAverages()
 {
     if (m_dataLayer)
-        ShowPureToneAverages(*ptaPureTone, *m_dataLayer);
+        ShowPureToneAverages(*ptaPureTone, *m_dataLayer, {m_frequenciesToAverage, m_frequenciesToDblAverage});
 }
 
 // Chart indexes.
@@ -510,7 +554,7 @@ void CPureTone::LoadStrings()
 
 void CPureTone::RaiseSaveState(std::int32_t undoId, std::int32_t redoId)
 {
-    emit SaveState(Text(undoId), Text(redoId));
+    SaveStateBeforeEdit(Text(undoId), Text(redoId));
 }
 
 void CPureTone::Guarded(const std::function<void()>& handler)

@@ -125,8 +125,13 @@ public:
     // Sets both ear charts up from the profile's graph options
     // (PureToneChartGrid.h) and draws the data again on the new axis.
     void InitializeCharts(std::int32_t lngGraphOptions);
-    // Shows the data layer's curves, averages and the notes afresh.
+    // Shows the data layer's curves, averages and the notes afresh. The user
+    // is told of measured curves that no test of the palette shows, each once
+    // after DataLoaded.
     void ShowDataInDataLayer();
+    // The data layer holds a newly loaded audiogram: its curves that cannot
+    // be shown are told of again.
+    void DataLoaded();
     // Empties both charts' lines, the table, the averages and the notes.
     void Clear();
     // Takes the view's captions from its text loader.
@@ -211,6 +216,11 @@ private:
     // is no such button, item or test.
     std::optional<PointTest> SelectedTest() const;
     std::optional<PointTest> TestOfKey(const std::string& key) const;
+    // The stored curve of a test's keys and an ear, or null.
+    vellum::ComPtr<vellum::IVellumPureToneCurve> StoredCurve(const CCurvePref& pref, std::int32_t ear) const;
+    // Runs the road of a table entry: the SaveStates of one cell's edit are
+    // one undo step.
+    void TableEntry(const std::function<void()>& road);
     // The frequency at a chart position: 0 where there is no position or the
     // axis has no frequency.
     std::int32_t FrequencyAt(double X, double Y) const;
@@ -247,6 +257,13 @@ private:
     void m_oAudi_SonvaleError(std::int32_t frError);
     void m_oAudi_ShutdownComplete();
     void SetChartsInteractive(bool interactive);
+    // The profile's test of an instrument's curve type for an ear: among the
+    // palette's tests of that type, an unaided one first; null when there is
+    // none.
+    std::shared_ptr<const CCurvePref> InstrumentTest(std::int32_t curveType, std::int32_t ear) const;
+    // The keys alone (curve type, unaided) of an instrument curve that has
+    // no test: its points are stored, but not drawn.
+    static PointTest UntestedCurve(std::int32_t curveType);
     // Whether the table shows this test's points of this ear.
     bool TableShows(const CCurvePref& pref, std::int32_t ear) const;
     // Removes a stored curve with its table cells and, when its test is
@@ -269,7 +286,16 @@ private:
     void PlotAtChartPosition(int Index, double X, double Y, std::int32_t Kind);
 
     // Display.
-    void DrawCurves();
+    std::vector<std::string> DrawCurves();
+    // The curves the view draws: curve types 1 to 7; reflexes and decays
+    // belong to the impedance view.
+    static bool IsAudiogramCurve(std::int32_t curveType);
+    // The words of a measured curve that no test shows: test type,
+    // transducer, condition, and binaural for ear 4.
+    std::string UnshownCurveWords(std::int32_t curveType, std::int32_t condition, std::int32_t ear) const;
+    // Tells the user, in one message, of those conditions not yet told of
+    // since DataLoaded.
+    void TellMissingTests(const std::vector<std::string>& conditions);
     void RedrawCurves();
     void ClearLines();
     void RefreshCharts();
@@ -281,6 +307,11 @@ private:
     void LayOut();
     std::string Text(std::int32_t id) const;
     void RaiseSaveState(std::int32_t undoId, std::int32_t redoId);
+    // SaveState before an edit of the data (once for all the keystrokes of a
+    // table cell's edit), then the averaged frequencies the data was shown
+    // with are kept in it.
+    void SaveStateBeforeEdit(const std::string& undo, const std::string& redo);
+    void KeepShownAverageFrequencies();
 
     // Underlays and the average panel's requests (CPureToneUnderlay.cpp).
     void ConnectAveragePanel();
@@ -338,6 +369,13 @@ private:
     std::string m_rightEarText;
     std::string m_deletePointText;
     std::string m_deleteText;
+
+    // A table entry is taking its road; the table cell being edited has had
+    // its undo step.
+    bool m_tableEntry = false;
+    bool m_cellEditSaved = false;
+    // The conditions of unshown curves told of since the data was loaded.
+    std::vector<std::string> m_toldMissingTests;
 
     // Where the last right click was, for the context menu's entries.
     int m_menuChart = 0;

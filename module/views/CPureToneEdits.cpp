@@ -27,7 +27,7 @@ constexpr CodeEntry<std::int32_t> kMaskedKindOfStatus[] = {
 
 void CPureTone::tblPureTone_SpecifyMasking(std::int32_t X, std::int32_t MASKING, std::int32_t Ear)
 {
-    Guarded([&] {
+    TableEntry([&] {
         const auto test = SelectedTest();
         if (!test || !m_dataLayer)
             return;
@@ -79,7 +79,7 @@ void CPureTone::CopyEarDataToOffEar()
 
         const std::string action =
             m_languageLoader ? " " + m_languageLoader->LoadResString2(TR_COPY_TO_OPPOSITE_EAR) : std::string();
-        emit SaveState(Text(TR_UNDO) + action, Text(TR_REDO) + action);
+        SaveStateBeforeEdit(Text(TR_UNDO) + action, Text(TR_REDO) + action);
 
         vellum::ComPtr<vellum::IVellumPureToneCurve> to;
         if (!curves->Find(pref.TestType, target, pref.Condition, to)) {

@@ -30,20 +30,8 @@ using com::raiseOnFailure;
 
 constexpr const char* kChartSource = "Chart";
 
-// The test of each instrument curve type (TAudiCurveType) by its notation
-// key; the instrument's other curves (speech among them) have no place here.
-constexpr CodeEntry<const char*> kInstrumentCurveTests[] = {
-    {1, "1-1-1-"},  // air conduction
-    {2, "1-2-1-"},  // bone conduction
-    {3, "1-3-1-"},  // sound field
-    {4, "2-1-1-"},  // most comfortable level
-    {6, "3-1-1-"},  // uncomfortable level
-};
-
-std::string InstrumentTestKey(std::int32_t curveType)
-{
-    return LookUpCode(kInstrumentCurveTests, curveType, "");
-}
+// The instrument measures without hearing aids.
+constexpr std::int32_t kUnaided = 2;
 
 // The point kind of a measured point by its status, masked or not: no
 // response 1, unmeasurable 2, anything else measured 0; masked 3 more.
@@ -111,14 +99,20 @@ void CPureTone::m_oAudi_PlotPoint(std::int32_t CurveType, std::int32_t Ear, std:
                                   std::int16_t Freq2, std::int16_t Intensity2)
 {
     Guarded([&] {
-        if (PointType != pelmsonvale::TAudiPointType_MeasurementPoint || Freq1 == kUnplottedFrequency)
-            return;
-        const std::string key = InstrumentTestKey(CurveType);
-        if (key.empty())
+        if (PointType != pelmsonvale::TAudiPointType_MeasurementPoint || Freq1 == kUnplottedFrequency ||
+            !IsAudiogramCurve(CurveType))
             return;
         // The link repeats the frequency in the masking channel of a masked point.
         const std::int32_t kind = InstrumentPointKind(Freq2 == Freq1, PointStatus);
-        PlotTestPoint(key, Freq1, Intensity1, Ear, kind, PlotByTestKey, Intensity2);
+        if (const auto test = InstrumentTest(CurveType, Ear)) {
+            PlotTestPoint(test->Key(), Freq1, Intensity1, Ear, kind, PlotByTestKey, Intensity2);
+            return;
+        }
+        // A measurement is never lost: without a test to show it, it is
+        // stored all the same, and the user hears why it is not shown.
+        TellMissingTests({UnshownCurveWords(CurveType, kUnaided, Ear)});
+        WriteTestPoint(UntestedCurve(CurveType), Freq1, Intensity1, Intensity2, Ear, kind);
+        m_dataNeedsSaved = true;
     });
 }
 
@@ -143,19 +137,63 @@ void CPureTone::m_oAudi_MoveCursor(std::int32_t, std::int32_t Ear, std::int16_t 
 void CPureTone::m_oAudi_DeletePoint(std::int32_t CurveType, std::int32_t Ear, std::int16_t Freq1)
 {
     Guarded([&] {
-        const std::string key = InstrumentTestKey(CurveType);
-        if (!key.empty())
-            DeleteTestPoint(key, Freq1, Ear, PlotByTestKey);
+        if (!IsAudiogramCurve(CurveType))
+            return;
+        if (const auto test = InstrumentTest(CurveType, Ear)) {
+            DeleteTestPoint(test->Key(), Freq1, Ear, PlotByTestKey);
+            return;
+        }
+        const auto curve = StoredCurve(*UntestedCurve(CurveType).pref, Ear);
+        if (!curve || !curve->get_Points()->Exists(Freq1))
+            return;
+        RaiseSaveState(TR_UNDO_PURETONE_POINT_DELETE, TR_REDO_PURETONE_POINT_DELETE);
+        curve->get_Points()->Remove(Freq1);
+        RefreshAverages();
+        m_dataNeedsSaved = true;
     });
 }
 
 void CPureTone::m_oAudi_DeleteCurve(std::int32_t CurveType, std::int32_t Ear)
 {
     Guarded([&] {
-        const std::string key = InstrumentTestKey(CurveType);
-        if (!key.empty())
-            DeleteCurve(key, Ear);
+        if (!IsAudiogramCurve(CurveType))
+            return;
+        if (const auto test = InstrumentTest(CurveType, Ear)) {
+            DeleteCurve(test->Key(), Ear);
+            return;
+        }
+        if (const auto curve = StoredCurve(*UntestedCurve(CurveType).pref, Ear)) {
+            RaiseSaveState(TR_UNDO_DELETE_CURVE, TR_REDO_DELETE_CURVE);
+            RemoveCurve(*curve, nullptr);
+        }
     });
+}
+
+// The profile's test of an instrument curve: among the palette's tests of
+// the curve type for the ear (binaural or not), an unaided one first, in
+// palette order.
+std::shared_ptr<const CCurvePref> CPureTone::InstrumentTest(std::int32_t curveType, std::int32_t ear) const
+{
+    std::shared_ptr<const CCurvePref> found;
+    for (const auto& item : *m_paletteItems) {
+        const auto& pref = item->CurvePreferences;
+        if (!pref || pref->PrefType != PrefType_PureTone || pref->TestType != curveType || pref->Key().empty() ||
+            item->Binaural != (ear == vellum::kEarBinaural))
+            continue;
+        if (pref->Condition == kUnaided)
+            return pref;
+        if (!found)
+            found = pref;
+    }
+    return found;
+}
+
+CPureTone::PointTest CPureTone::UntestedCurve(std::int32_t curveType)
+{
+    auto keys = std::make_shared<CCurvePref>();
+    keys->TestType = curveType;
+    keys->Condition = kUnaided;
+    return {nullptr, std::move(keys)};
 }
 
 void CPureTone::m_oAudi_DeleteAllCurves()

@@ -19,6 +19,8 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 
 namespace brisance {
@@ -97,6 +99,14 @@ std::optional<CPureTone::PointTest> CPureTone::TestOfKey(const std::string& key)
     return PointTest{nullptr, pref};
 }
 
+vellum::ComPtr<vellum::IVellumPureToneCurve> CPureTone::StoredCurve(const CCurvePref& pref, std::int32_t ear) const
+{
+    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+    if (!m_dataLayer || !m_dataLayer->get_PureToneCurves()->Find(pref.TestType, ear, pref.Condition, curve))
+        return {};
+    return curve;
+}
+
 std::int32_t CPureTone::FrequencyAt(double X, double Y) const
 {
     for (const double value : {X, Y})
@@ -164,12 +174,55 @@ void CPureTone::chtEar_UnPlotPoint(int Index, double X, double Y)
 void CPureTone::tblPureTone_PointPlot(std::int32_t X, std::int32_t Y, std::int32_t MASKING, std::int32_t Ear,
                                       std::int32_t PlotType)
 {
-    Guarded([&] { PlotTestPoint({}, X, Y, Ear, PlotType, PlotFromTable, MASKING); });
+    TableEntry([&] { PlotTestPoint({}, X, Y, Ear, PlotType, PlotFromTable, MASKING); });
 }
 
 void CPureTone::tblPureTone_DeletePoint(std::int32_t Freq, std::int32_t Ear)
 {
-    Guarded([&] { DeleteTestPoint({}, Freq, Ear, PlotFromTable); });
+    TableEntry([&] {
+        // A cell emptied of text that no stored point stood behind changes
+        // nothing.
+        const auto test = SelectedTest();
+        const auto curve = test ? StoredCurve(*test->pref, Ear) : nullptr;
+        if (curve && curve->get_Points()->Exists(Freq))
+            DeleteTestPoint({}, Freq, Ear, PlotFromTable);
+    });
+}
+
+void CPureTone::TableEntry(const std::function<void()>& road)
+{
+    m_tableEntry = true;
+    const auto done = qScopeGuard([this] { m_tableEntry = false; });
+    Guarded(road);
+}
+
+void CPureTone::SaveStateBeforeEdit(const std::string& undo, const std::string& redo)
+{
+    // The keystrokes of one cell's edit are one undo step: Undo gives back
+    // what the cell held before, never a half-typed value.
+    if (m_tableEntry && m_cellEditSaved)
+        return;
+    m_cellEditSaved = m_tableEntry;
+    emit SaveState(undo, redo);
+    KeepShownAverageFrequencies();
+}
+
+// An audiogram stored without the frequencies of an ear's average was shown
+// with the profile's; once it is edited, it keeps them.
+void CPureTone::KeepShownAverageFrequencies()
+{
+    if (!m_dataLayer || m_frequenciesToAverage == 0)
+        return;
+    if (m_dataLayer->get_AverageFrequenciesLeft() == 0) {
+        m_dataLayer->put_AverageFrequenciesLeft(m_frequenciesToAverage);
+        m_dataLayer->put_DoubleAverageFrequenciesLeft(m_frequenciesToDblAverage);
+        m_dataNeedsSaved = true;
+    }
+    if (m_dataLayer->get_AverageFrequenciesRight() == 0) {
+        m_dataLayer->put_AverageFrequenciesRight(m_frequenciesToAverage);
+        m_dataLayer->put_DoubleAverageFrequenciesRight(m_frequenciesToDblAverage);
+        m_dataNeedsSaved = true;
+    }
 }
 
 // The road of a point.

@@ -185,10 +185,10 @@ void CSpeech::mnuDeletePoint_Click()
     RemoveLinePoint(*test->pref, ear, dB);
 }
 
+// The curve is the selected test's, wherever the click was.
 void CSpeech::mnuDeleteCurve_Click()
 {
-    if (IsPosition(m_menuX, m_menuY))
-        DeleteCurve(CurrentEar());
+    DeleteCurve(CurrentEar());
 }
 
 void CSpeech::DeleteCurrentCurve()

@@ -132,6 +132,10 @@ ctlARTView::ctlARTView(QWidget* parent)
         grid.RowHeight(kGridRowHeight);
         connect(&grid, &TolvEditGrid::TextChange, this,
                 [this, side](std::int32_t Col, std::int32_t, const std::string&) { thresholdTyped(side, Col); });
+        connect(&grid, &TolvEditGrid::BeforeCellEdit, this, [this](std::int32_t, std::int32_t, bool& Cancel) {
+            if (!Cancel)
+                emit EditBegins();
+        });
 
         for (std::size_t column = 0; column < kColumnCount; ++column) {
             auto* button = new QPushButton(this);
@@ -306,6 +310,7 @@ void ctlARTView::thresholdTyped(int side, std::int32_t column)
 
 void ctlARTView::decayClicked(int side, int column)
 {
+    emit EditBegins();
     const DecayState state = m_decayStates[static_cast<std::size_t>(side)][static_cast<std::size_t>(column)];
     setDecayState(side, column, state == NoDecay ? DecayPresent : state == DecayPresent ? DecayAbsent : NoDecay);
     const std::optional<std::int32_t> threshold = cellThreshold(side, column);

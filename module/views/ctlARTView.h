@@ -78,6 +78,10 @@ signals:
     // cell's threshold (-32767 none), the column's decay (-32767 none, 0
     // absent, 1 present) and the ear of the side.
     void PointPlot(std::int32_t Frequency, std::int32_t Intensity, std::int32_t Decay, std::int32_t Ear);
+    // An edit begins: the user enters a threshold cell, or clicks a decay
+    // button. The PointPlots that follow, up to the next EditBegins, are the
+    // changes of that one edit.
+    void EditBegins();
 
 private:
     enum DecayState : int { NoDecay = 0, DecayPresent = 1, DecayAbsent = -1 };

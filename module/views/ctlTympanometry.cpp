@@ -3,6 +3,7 @@
 #include "module/panels/TwipsGeometry.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -129,6 +130,17 @@ ctlTympanometry::ctlTympanometry(QWidget* parent)
     cboProbeToneFreq->setGeometry(
         fieldRect(kProbeToneRow, kColumnLefts[0], kColumnLefts[1] + kColumnWidth - kColumnLefts[0]));
     connect(cboProbeToneFreq, &QComboBox::editTextChanged, this, [this] { raiseDataChanged(kBothEars); });
+
+    for (QWidget* input : findChildren<QWidget*>())
+        if (qobject_cast<QLineEdit*>(input) || qobject_cast<QComboBox*>(input))
+            input->installEventFilter(this);
+}
+
+bool ctlTympanometry::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        emit EditBegins();
+    return false;
 }
 
 std::string ctlTympanometry::Caption() const

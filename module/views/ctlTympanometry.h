@@ -83,6 +83,13 @@ public:
 
 signals:
     void DataChanged(std::int32_t Ear);
+    // An edit begins: a box, a type list or the probe tone gets the focus.
+    // The DataChanged that follow, up to the next EditBegins, are the
+    // changes of that one edit.
+    void EditBegins();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int columnOf(std::int32_t ear) const;

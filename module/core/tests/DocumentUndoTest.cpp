@@ -6,11 +6,18 @@
 #include "module/core/KeyedToolBar.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/TextResources.h"
+#include "module/panels/TableView.h"
+#include "module/panels/TolvEditGrid.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPaletteItems.h"
 #include "module/views/CSpeech.h"
 
+#include "platform/ui/Twips.h"
+
 #include <QAction>
+#include <QLineEdit>
+
+#include <algorithm>
 
 namespace brisance {
 namespace {
@@ -60,6 +67,45 @@ TEST_F(DocumentUndoTest, UndoTakesBackOnlyTheLastPlottedPoint)
     document->tabMain().Select("IMPEDANCE");
     document->tabMain().Select("PURETONE");
     EXPECT_FALSE(UndoEnabled()) << "nothing is left to undo on any tab";
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentUndoTest, UndoGivesBackWhatATableCellHeldBeforeItsEdit)
+{
+    CPureTone& view = document->oPureTone();
+    testing::SelectFirstTest(view);
+    TableView& table = *view.TestDataPanel();
+    table.ConfigureAsPureToneTable(true, true, false);
+    table.show();
+    // Types into a level cell, 1000 Hz or 2000 Hz, of the grid on the left.
+    const auto typeInto = [&](int column, const QString& keys) {
+        TolvEditGrid& grid = *table.findChild<TolvEditGrid*>("grdEar0");
+        QWidget& surface = *grid.findChild<QWidget*>("picGrid");
+        const int width = surface.width() / grid.ColCount();
+        const int height = platform::ui::twipsToPixelsY(grid.RowHeight());
+        QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(column * width + width / 2, height + height / 2));
+        QLineEdit& editor = *grid.findChild<QLineEdit*>("txtEdit");
+        ASSERT_TRUE(editor.isVisible());
+        QTest::keyClicks(&editor, keys);
+    };
+    using Points = std::vector<std::pair<std::int32_t, std::int16_t>>;
+    const auto points = [this] {
+        Points all = testing::PureTonePoints(Data());
+        std::ranges::sort(all);
+        return all;
+    };
+
+    typeInto(4, "35");
+    ASSERT_EQ(points(), (Points{{1000, 350}}));
+    Undo().trigger();
+    EXPECT_EQ(points(), Points{}) << "the cell was empty: no point, not 3 dB";
+
+    typeInto(4, "40");
+    typeInto(6, "55");
+    typeInto(4, "25");
+    ASSERT_EQ(points(), (Points{{1000, 250}, {2000, 550}}));
+    Undo().trigger();
+    EXPECT_EQ(points(), (Points{{1000, 400}, {2000, 550}}));
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
 }
 

@@ -72,7 +72,7 @@ TEST_F(PureToneAverages, AreWholeDecibelsRoundedHalfToEven)
         addCurve(kAir, kLeft, averageCase.levels);
         data->put_AverageFrequenciesLeft(averageCase.mask);
         data->put_DoubleAverageFrequenciesLeft(averageCase.doubleMask);
-        ShowPureToneAverages(panel, *data);
+        ShowPureToneAverages(panel, *data, {});
         EXPECT_EQ(panel.ACLeftAverage(), averageCase.shown);
     }
 }
@@ -92,7 +92,7 @@ TEST_F(PureToneAverages, EachComesFromItsUnaidedCurveOverItsEarsMasks)
     addCurve(kSoundField, kLeft, {{500, 0}, {1000, 0}, {2000, 0}});           // one ear only: not shown
     panel.BCLeftAverage("stale");
 
-    ShowPureToneAverages(panel, *data);
+    ShowPureToneAverages(panel, *data, {});
     EXPECT_EQ(panel.ACLeftAverage(), "25");
     EXPECT_EQ(panel.ACRightAverage(), "20");
     EXPECT_EQ(panel.BCLeftAverage(), "") << "no bone-conduction curve for the left ear";
@@ -103,6 +103,24 @@ TEST_F(PureToneAverages, EachComesFromItsUnaidedCurveOverItsEarsMasks)
     EXPECT_EQ(panel.DoubleAverageFrequencies(kLeft), k1000);
     EXPECT_EQ(panel.AverageFrequencies(kRight), k500 | k1000);
     EXPECT_EQ(panel.DoubleAverageFrequencies(kRight), k500);
+}
+
+TEST_F(PureToneAverages, AnEarStoredWithoutFrequenciesIsShownWithTheProfilesAndTheDataStaysAsItWas)
+{
+    const Levels levels = {{500, 100}, {1000, 400}, {2000, 100}, {4000, 700}};
+    addCurve(kAir, kLeft, levels);
+    addCurve(kAir, kRight, levels);
+    data->put_AverageFrequenciesRight(k1000 | k4000);  // the left ear stores none
+    const auto stored = data->get_Data();
+
+    ShowPureToneAverages(panel, *data, {kThreeFrequencies, k1000});
+    EXPECT_EQ(panel.ACLeftAverage(), "25") << "over the profile's frequencies, 1000 Hz twice";
+    EXPECT_EQ(panel.ACRightAverage(), "55") << "over the stored ones";
+    EXPECT_EQ(panel.AverageFrequencies(kLeft), kThreeFrequencies);
+    EXPECT_EQ(panel.DoubleAverageFrequencies(kLeft), k1000);
+    EXPECT_EQ(panel.AverageFrequencies(kRight), k1000 | k4000);
+    EXPECT_EQ(panel.DoubleAverageFrequencies(kRight), 0);
+    EXPECT_EQ(data->get_Data(), stored) << "showing the averages changes nothing in the audiogram";
 }
 
 }  // namespace

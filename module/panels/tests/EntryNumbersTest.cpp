@@ -24,6 +24,10 @@ TEST(EntryNumbers, TellWholeNumbersAndReadLeadingOnesWithoutRaising)
         {"-", false, 0, std::nullopt},
         {".", false, 0, std::nullopt},
         {"-x", false, 0, std::nullopt},
+        {"--5", false, 0, std::nullopt},  // a sign before a sign starts no number
+        {"+5", true, 5, 5},
+        {" 5", true, 5, 5},
+        {"# 5", false, 0, std::nullopt},
         {"12x", false, 12, std::nullopt},
         {"nr", false, 0, std::nullopt},
         {"2147483647", true, 2147483647, 2147483647},

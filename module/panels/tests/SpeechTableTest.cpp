@@ -213,7 +213,7 @@ TEST_F(SpeechTableTest, LoadCurveFillsTheGroupOfTheCurvesEarWithItsLastPoint)
     }
 }
 
-TEST_F(SpeechTableTest, GetEarDataReadsWholeNumbersHalfToEvenAndNeedsALevel)
+TEST_F(SpeechTableTest, GetEarDataReadsTheLeadingNumbersHalfToEvenAndNeedsALevel)
 {
     const struct {
         std::array<const char*, 4> texts;  // score, dB, mask, noise of the right ear
@@ -224,12 +224,15 @@ TEST_F(SpeechTableTest, GetEarDataReadsWholeNumbersHalfToEvenAndNeedsALevel)
         {{"", "64.5", "", ""}, true, 64, -32767, -32767},
         {{"80", "-5", "", "45"}, true, -5, 80, 45},
         {{"80", "50", "45", "30"}, true, 50, 80, 45},  // the mask box first
-        {{"80", "50", "-", "30"}, true, 50, 80, 30},   // a sign alone is no masking
-        {{"-", "50", ".", ""}, true, 50, -32767, -32767},
         {{"100", "50", "", ""}, true, 50, 100, -32767},
+        {{"+5", " 5", "--5", ""}, true, 5, 5, 0},
+        // A box that holds text is read, as 0 when the text starts with no number.
+        {{"80", "50", "-", "30"}, true, 50, 80, 0},
+        {{"-", "50", ".", ""}, true, 50, 0, 0},
+        {{"80", "-", "45", ""}, true, 0, 80, 45},
+        {{"80", ".", "45", ""}, true, 0, 80, 45},
+        {{"", "--5", "", "# 5"}, true, 0, -32767, 0},
         {{"80", "", "45", "30"}, false, 7, 7, 7},
-        {{"80", "-", "45", ""}, false, 7, 7, 7},
-        {{"80", ".", "45", ""}, false, 7, 7, 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.texts[0]) + "|" + c.texts[1] + "|" + c.texts[2] + "|" + c.texts[3]);
@@ -276,16 +279,16 @@ TEST_F(SpeechTableTest, AHostThatClearsThePanelWhileTheScoreIsCorrectedGetsNoSco
     EXPECT_EQ(score, -32767);
 }
 
-TEST_F(SpeechTableTest, KeystrokesTakeDigitsOneLeadingSignAndOnePointAndBeepAtTheRest)
+TEST_F(SpeechTableTest, KeystrokesTakeDigitsAndCodesUpTo47AndBeepAtTheRest)
 {
     const struct {
         const char* typed;
         const char* text;
         int beeps;
     } cases[] = {
-        {"12", "12", 0},   {"1a2", "12", 1},  {"-5", "-5", 0},  {"5-", "5", 1},   {"--5", "-5", 1},
-        {"1.5", "1.5", 0}, {"1..5", "1.5", 1}, {".5", ".5", 0},  {"+5", "5", 1},   {" 5", "5", 1},
-        {"1/2", "12", 1},  {"1234", "123", 0}, {"-12", "-12", 0},
+        {"12", "12", 0},    {"1a2", "12", 1},   {"-5", "-5", 0},   {"5-", "5-", 0},  {"--5", "--5", 0},
+        {"1.5", "1.5", 0},  {"1..5", "1..", 0}, {".5", ".5", 0},   {"+5", "+5", 0},  {" 5", " 5", 0},
+        {"1/2", "1/2", 0},  {"1:2", "12", 1},   {"1234", "123", 0}, {"-12", "-12", 0},   {"5z", "5", 1},
     };
     QLineEdit& entry = box("dB", 1);
     for (const auto& c : cases) {

@@ -61,6 +61,9 @@ struct TableWindow {
             events.push_back("SpecifyMasking " + std::to_string(X) + " " + std::to_string(MASKING) + " "
                              + std::to_string(Ear));
         });
+        QObject::connect(table, &TableView::DeletePoint, [this](std::int32_t Freq, std::int32_t Ear) {
+            events.push_back("DeletePoint " + std::to_string(Freq) + " " + std::to_string(Ear));
+        });
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -165,18 +168,29 @@ TEST_F(TableViewTest, ShowsPointsAndAnswersEntriesAsTheViewExpects)
         {"the mark in mixed letters",
          [](TableWindow& t) { t.plot(2, 2000, 455, vellum::kNoValue, vellum::kStatusNoResponse); },
          1, 6, 0, {Typed{"Nr"}}, {"PointPlot 2000 46 0 2 1"}, 0, {}},
-        {"a mark of another language, masked",
+        {"a mark of another language, masked; emptied, the point goes with its masking and level",
          [](TableWindow& t) {
              t.table->NoResponseText("KR");
              t.table->UnMeasurableText("NM");
              t.plot(3, 1000, 600, 70, vellum::kStatusUnmeasurable);
          },
          0, 4, 0, {Typed{"kr"}, Qt::Key_Backspace, Qt::Key_Backspace, Typed{"nm"}},
-         {"PointPlot 1000 60 70 3 4", "PointPlot 1000 60 70 3 5"}, 0,
-         {{0, 4, 0, "nm"}, {0, 4, 1, "70"}, {0, 4, 2, "60"}}},
+         {"PointPlot 1000 60 70 3 4", "DeletePoint 1000 3", "PointPlot 1000 0 0 3 2"}, 0,
+         {{0, 4, 0, "nm"}, {0, 4, 1, ""}, {0, 4, 2, ""}}},
         {"the beginning of a mark is kept, a text that begins none is emptied",
          nullptr, 0, 4, 0, {Typed{"n"}}, {}, 0, {{0, 4, 0, "n"}}},
-        {"a text that begins no mark is emptied", nullptr, 0, 4, 0, {Typed{"nx"}}, {}, 0, {{0, 4, 0, ""}}},
+        {"a text that begins no mark is emptied, and its point deleted",
+         nullptr, 0, 4, 0, {Typed{"nx"}}, {"DeletePoint 1000 3"}, 0, {{0, 4, 0, ""}}},
+        {"an emptied level deletes its point, and no stale masking is sent with the next level",
+         [](TableWindow& t) { t.plot(2, 2000, 450, 55); },
+         1, 6, 0, {Qt::Key_Backspace, Typed{"5"}}, {"DeletePoint 2000 2", "PointPlot 2000 5 0 2 0"}, 0,
+         {{1, 6, 0, "5"}, {1, 6, 1, ""}}},
+        {"an emptied binaural level deletes the binaural point",
+         [](TableWindow& t) {
+             t.table->BinauralMode(true);
+             t.plot(4, 1000, 300, vellum::kNoValue);
+         },
+         0, 4, 0, {Qt::Key_Delete}, {"DeletePoint 1000 4"}, 0, {{0, 4, 0, ""}}},
         {"a third digit beyond the high limit beeps and goes",
          nullptr, 0, 4, 0, {Typed{"135"}},
          {"PointPlot 1000 1 0 3 0", "PointPlot 1000 13 0 3 0", "PointPlot 1000 13 0 3 0"}, 1, {{0, 4, 0, "13"}}},
@@ -202,16 +216,18 @@ TEST_F(TableViewTest, ShowsPointsAndAnswersEntriesAsTheViewExpects)
              t.table->ClearData(3);
          },
          -1, 0, 0, {}, {}, 0, {{0, 4, 0, ""}, {0, 4, 1, ""}, {1, 6, 0, "45"}}},
-        {"a sign alone waits for its digits", nullptr, 0, 4, 0, {Typed{"-"}, Typed{"5"}},
-         {"PointPlot 1000 -5 0 3 0"}, 0, {{0, 4, 0, "-5"}}},
-        {"a sign before a letter is emptied", nullptr, 0, 4, 0, {Typed{"-x"}}, {}, 0, {{0, 4, 0, ""}}},
+        {"a minus alone is complete: 0 dB, then the level of its digits", nullptr, 0, 4, 0, {Typed{"-"}, Typed{"5"}},
+         {"PointPlot 1000 0 0 3 0", "PointPlot 1000 -5 0 3 0"}, 0, {{0, 4, 0, "-5"}}},
+        {"a minus before other text plots the number it starts with", nullptr, 0, 4, 0, {Typed{"-x"}},
+         {"PointPlot 1000 0 0 3 0", "PointPlot 1000 0 0 3 0"}, 0, {{0, 4, 0, "-x"}}},
         {"a level below the low limit beeps and goes back to one within",
-         nullptr, 0, 4, 0, {Typed{"-20"}}, {"PointPlot 1000 -2 0 3 0", "PointPlot 1000 -2 0 3 0"}, 1,
+         nullptr, 0, 4, 0, {Typed{"-20"}},
+         {"PointPlot 1000 0 0 3 0", "PointPlot 1000 -2 0 3 0", "PointPlot 1000 -2 0 3 0"}, 1,
          {{0, 4, 0, "-2"}}},
         {"a pasted number too large to convert beeps until what is left fits",
          nullptr, 0, 4, 0, {Pasted{"99999999999"}}, {"PointPlot 1000 99 0 3 0"}, 9, {{0, 4, 0, "99"}}},
         {"a pasted number too large to read beeps while it is out of the limits, then \"1e\" is no number",
-         nullptr, 0, 4, 0, {Pasted{"1e999"}}, {}, 3, {{0, 4, 0, ""}}},
+         nullptr, 0, 4, 0, {Pasted{"1e999"}}, {"DeletePoint 1000 3"}, 3, {{0, 4, 0, ""}}},
         {"the binaural grid sends ear 4",
          [](TableWindow& t) { t.table->BinauralMode(true); },
          0, 4, 0, {Typed{"25"}}, {"PointPlot 1000 2 0 4 0", "PointPlot 1000 25 0 4 0"}, 0, {}},

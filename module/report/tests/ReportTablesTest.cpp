@@ -162,6 +162,30 @@ TEST_F(ReportTables, TheMaskingTableAndTheAverageBoxAreFramed)
     EXPECT_TRUE(framed(image, QRectF(11.6, 17.1, 2.5, 3.0))) << "average box";
 }
 
+TEST_F(ReportTables, AnEarStoredWithoutAveragedFrequenciesPrintsWithTheUsersOnes)
+{
+    prefs->put_Category(100);
+    prefs->put_Section(0);
+    prefs->put_Value("PTAvg1", platform::runtime::Variant(std::int32_t{0b1010000}));  // 1000 and 2000 Hz
+    prefs->put_Value("PTAvg2", platform::runtime::Variant(std::int32_t{0b1000000}));  // 2000 Hz twice
+    prefs->put_Category(0);
+    data->put_AverageFrequenciesRight(0b10000);  // the right ear's own: 1000 Hz
+    pureTonePoint(1, vellum::kEarLeft, 1000, 100);
+    pureTonePoint(1, vellum::kEarLeft, 2000, 400);
+    pureTonePoint(1, vellum::kEarRight, 1000, 200);
+    pureTonePoint(1, vellum::kEarRight, 2000, 600);
+    const auto stored = data->get_Data();
+
+    const PdfPage page = print(ReportVersion_US);
+    const AverageCells printed = averageCells(page);
+    EXPECT_EQ(printed.left, "30") << "(10 + 40 + 40) / 3";
+    EXPECT_EQ(printed.right, "20");
+    const std::string box = cellText(page, 11.6, 17.1, 2.5, 2.0);
+    EXPECT_NE(box.find("(2 freq.)"), std::string::npos) << box;
+    EXPECT_EQ(data->get_Data(), stored) << "printing changes nothing in the audiogram";
+    EXPECT_EQ(prefs->get_Category(), 0) << "the store's selection is kept";
+}
+
 // Speech table: at (14.1, 9.35), 5.65 wide. Thresholds: columns SRT, Mask,
 // most comfortable, uncomfortable; word recognition: %, stimulus, mask or
 // noise. Rows right, left, sound field.

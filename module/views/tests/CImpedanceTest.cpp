@@ -244,6 +244,49 @@ TEST_F(ImpedanceView, TypedEditsReachTheDataAfterOneSaveStateWithTheDataBefore)
     EXPECT_EQ(reflexValue(vellum::kCurveIpsilateralDecay, kLeft, 1000), std::nullopt) << "absent, then none";
 }
 
+TEST_F(ImpedanceView, EachEditOfABoxOrACellIsOneUndoStepWithTheDataBeforeIt)
+{
+    storeFixture();
+    view->ShowDataInDataLayer();
+    const platform::runtime::Variant stored = data->get_Data();
+
+    // "1", "1.", "1.5": every keystroke is stored, the edit is one step.
+    typeInto(box("EarCanalVolume", 1), "1.5");
+    EXPECT_EQ(tympanogram(kLeft)->get_EarCanalVolume(), 150);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].snapshot, stored);
+
+    // Another box is an edit of its own.
+    const platform::runtime::Variant withVolume = data->get_Data();
+    typeInto(box("PeakPressure", 1), "-25");
+    EXPECT_EQ(tympanogram(kLeft)->get_PeakPressure(), -25);
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[1].snapshot, withVolume);
+
+    // A reflex threshold typed into a cell, then a decay clicked beside it.
+    const platform::runtime::Variant beforeReflex = data->get_Data();
+    QWidget& picGrid = *grid(1, 0).findChild<QWidget*>("picGrid");
+    QTest::mouseClick(&picGrid, Qt::LeftButton, {}, QPoint(28 * 2 + 14, 30));
+    QTest::keyClicks(grid(1, 0).findChild<QLineEdit*>("txtEdit"), "95");
+    EXPECT_EQ(reflexValue(vellum::kCurveContralateralReflex, kRight, 1000), 950);
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[2].snapshot, beforeReflex);
+    QTest::mouseClick(&decayButton(1, 0, 2), Qt::LeftButton);
+    EXPECT_EQ(saved.size(), 4u) << "a decay clicked is an edit of its own";
+
+    // Undone as the document does it, the data is shown afresh: the next
+    // keystroke in the open cell is a step of its own.
+    data->get_PureToneCurves()->Clear();
+    data->get_Tympanograms()->Clear();
+    data->put_Data(saved[2].snapshot);
+    view->ShowDataInDataLayer();
+    QLineEdit& editor = *grid(1, 0).findChild<QLineEdit*>("txtEdit");
+    ASSERT_TRUE(editor.hasFocus());
+    QTest::keyClicks(&editor, "8");
+    EXPECT_EQ(reflexValue(vellum::kCurveContralateralReflex, kRight, 1000), 80);
+    EXPECT_EQ(saved.size(), 5u);
+}
+
 TEST_F(ImpedanceView, AnEditThatChangesNothingRaisesNoSaveState)
 {
     storeFixture();

@@ -87,23 +87,42 @@ TEST_F(DisplayTest, TheCurvesOfPaletteTestsStandOnTheChartsOfTheirEars)
     EXPECT_GT(pixelsOfColour(1, 500, 30, testing::kRed), 10);
     EXPECT_GT(pixelsOfColour(1, 500, 25, testing::kGreen), 10);
     EXPECT_TRUE(saved.empty()) << "showing the data is no edit";
-    EXPECT_TRUE(responder.shown().empty());
+
+    // The curves without a palette test are kept, and told of once, however
+    // often the data is shown again.
+    EXPECT_TRUE(point(5, kLeft, 1000));
+    EXPECT_TRUE(point(4, kBinaural, 1000));
+    ASSERT_EQ(responder.shown().size(), 1u);
+    const platform::ui::ShownDialog& told = responder.shown()[0];
+    EXPECT_EQ(told.text, text(TR_PURE_TONE_TESTS_MISSING) + "\n" + text(TR_MCL) + "," + text(TR_SPEAKER) + "," +
+                             text(TR_UNAIDED) + "\n" + text(TR_MCL) + "," + text(TR_PHONES) + "," +
+                             text(TR_UNAIDED) + "," + text(TR_BINAURAL));
+    EXPECT_EQ(told.title, text(TR_PROGRAM_TITLE));
+    EXPECT_EQ(told.style, platform::ui::MB_ICONSTOP);
+
+    // A new load tells of them again.
+    view->DataLoaded();
+    view->ShowDataInDataLayer();
+    EXPECT_EQ(responder.shown().size(), 2u);
 }
 
-TEST_F(DisplayTest, TheAveragesUseTheStoredFrequenciesOrElseTheViews)
+TEST_F(DisplayTest, AnAudiogramWithoutAveragedFrequenciesIsShownWithTheViewsAndKeepsThemOnlyWhenEdited)
 {
     addCurve(1, kLeft, {{500, 10}, {1000, 20}, {2000, 30}});
     view->FrequenciesToAverage(kAverageOf500To2000);
     EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "20");
 
-    // An action stored without them takes the view's frequencies.
+    // An action stored without them is shown with the view's frequencies,
+    // and showing it writes nothing into it.
     for (const auto put : {&vellum::IVellumDataLayer::put_AverageFrequenciesLeft,
                            &vellum::IVellumDataLayer::put_AverageFrequenciesRight})
         (data.get()->*put)(0);
+    const auto stored = data->get_Data();
     view->ShowDataInDataLayer();
-    EXPECT_EQ(data->get_AverageFrequenciesLeft(), kAverageOf500To2000);
-    EXPECT_EQ(data->get_AverageFrequenciesRight(), kAverageOf500To2000);
     EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "20");
+    EXPECT_EQ(view->PureToneAverage()->AverageFrequencies(kLeft), kAverageOf500To2000);
+    EXPECT_EQ(data->get_Data(), stored);
+    EXPECT_FALSE(view->DataNeedsSaved());
 
     // An action's own frequencies stay its own.
     data->put_AverageFrequenciesLeft(1 << 2);
@@ -111,9 +130,18 @@ TEST_F(DisplayTest, TheAveragesUseTheStoredFrequenciesOrElseTheViews)
     EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "10");
     EXPECT_EQ(view->FrequenciesToAverage(), kAverageOf500To2000);
 
+    // Edited, the action keeps the frequencies it was shown with, to be saved.
+    data->put_AverageFrequenciesLeft(0);
+    select(AirItem);
+    clickAt(1, 500, 40);
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].data, stored) << "undo gives the action back as it was stored";
+    EXPECT_EQ(data->get_AverageFrequenciesLeft(), kAverageOf500To2000);
+    EXPECT_EQ(data->get_AverageFrequenciesRight(), kAverageOf500To2000);
+    EXPECT_TRUE(view->DataNeedsSaved());
+
     // The double-weight frequencies reach the data layer too, so that the
     // report prints the average shown here.
-    data->put_AverageFrequenciesLeft(kAverageOf500To2000);
     view->FrequenciesToDblAverage(k2000Hz);
     EXPECT_EQ(data->get_DoubleAverageFrequenciesLeft(), k2000Hz);
     EXPECT_EQ(data->get_DoubleAverageFrequenciesRight(), k2000Hz);

@@ -11,8 +11,10 @@ using namespace testing;
 
 class EditsTest : public PureToneViewTest {
 public:
+    // A masking typed into a cell of its own.
     void specifyMasking(std::int32_t frequency, std::int32_t masking, std::int32_t ear)
     {
+        emit view->TestDataPanel()->CellEditBegins();
         emit view->TestDataPanel()->SpecifyMasking(frequency, masking, ear);
     }
 

@@ -108,7 +108,8 @@ TEST_F(PureToneLink, MeasuredPointsTakeTheRoadOfAClickUnderTheTestOfTheirCurveTy
         measured(marlet::CurveBoneRight, 500, 70, marlet::kStatusUnmeasurable),
         measured(marlet::CurveMostComfortableRight, 1000, 80),
         measured(marlet::CurveSpeechReceptionLeft, 1000, 35),  // speech: not here
-        measured(marlet::CurveUncomfortableLeft, 1000, 95),    // no such test
+        measured(marlet::CurveUncomfortableLeft, 1000, 95),    // no such test: kept, and told of
+        measured(marlet::CurveUncomfortableLeft, 2000, 100),
     });
 
     struct Stored {
@@ -131,9 +132,11 @@ TEST_F(PureToneLink, MeasuredPointsTakeTheRoadOfAClickUnderTheTestOfTheirCurveTy
     }
     EXPECT_FALSE(point(kAir, kLeft, 12000)) << "12 kHz is not plotted from the instrument";
     EXPECT_FALSE(hasCurve(15, kLeft));
-    EXPECT_FALSE(hasCurve(kUcl, kLeft));
+    ASSERT_TRUE(point(kUcl, kLeft, 1000));
+    EXPECT_EQ(point(kUcl, kLeft, 1000)->get_Level(), 950);
+    EXPECT_TRUE(point(kUcl, kLeft, 2000));
 
-    ASSERT_EQ(saved.size(), std::size(stored)) << "one undo step per point";
+    ASSERT_EQ(saved.size(), std::size(stored) + 2) << "one undo step per point";
     for (const Snapshot& step : saved)
         EXPECT_EQ(step.undo, text(TR_UNDO_PURE_TONE_POINT));
     EXPECT_TRUE(view->DataNeedsSaved());
@@ -147,6 +150,36 @@ TEST_F(PureToneLink, MeasuredPointsTakeTheRoadOfAClickUnderTheTestOfTheirCurveTy
     EXPECT_EQ(lineKeys(0), (Keys{1}));
     EXPECT_EQ(lineKeys(1), (Keys{1, 2, 4}));
     EXPECT_GT(pixelsOfColour(0, k1000Hz, 25, kBlue), 10);
+    ASSERT_EQ(responder.shown().size(), 1u) << "the measurement without a test is told of once";
+    EXPECT_EQ(responder.shown()[0].text, text(TR_PURE_TONE_TESTS_MISSING) + "\n" + text(TR_UCL) + "," +
+                                             text(TR_PHONES) + "," + text(TR_UNAIDED));
+}
+
+TEST_F(PureToneLink, AnInstrumentCurveFindsThePalettesTestOfItsTypeWhateverItsKey)
+{
+    // A profile whose air-conduction test is aided, and whose speaker MCL
+    // test stands beside the phones one.
+    const auto aided = tests->Add("1-1-2-");
+    aided->TestType = kAir;
+    aided->Condition = 3;
+    aided->Left0Unmasked = tests->Item("1-1-1-")->Left0Unmasked;
+    const auto speakerMcl = tests->Add("2-3-1-");
+    speakerMcl->TestType = 5;
+    speakerMcl->Condition = 2;
+    CPaletteItems& items = *view->PaletteItems();
+    items.RemoveByID(AirItem);
+    AddPaletteItemForCurvePref(aided, items, false);
+    AddPaletteItemForCurvePref(speakerMcl, items, false);
+    FillCurvePalette(*view->Palette(), items, true);
+
+    receive({measured(marlet::CurveAirLeft, 1000, 25), measured(marlet::CurveMostComfortableRight, 500, 70)});
+
+    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+    ASSERT_TRUE(data->get_PureToneCurves()->Find(kAir, kLeft, 3, curve)) << "the aided test's curve";
+    EXPECT_EQ(curve->get_Points()->Item(1000)->get_Level(), 250);
+    EXPECT_FALSE(hasCurve(kAir, kLeft));
+    EXPECT_TRUE(point(kMcl, kRight, 500)) << "the phones MCL is the instrument's";
+    EXPECT_FALSE(hasCurve(5, kRight));
     EXPECT_TRUE(responder.shown().empty());
 }
 

@@ -4,9 +4,11 @@
 
 #include "module/views/tests/PureToneViewFixture.h"
 
+#include "module/panels/IPTATable.h"
 #include "module/panels/ctlTolvaneButton.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace brisance {
@@ -37,9 +39,11 @@ constexpr int kMaskingRow = 1;
 
 class PlottingTest : public PureToneViewTest {
 public:
+    // An entry typed into a cell of its own.
     void tablePlot(std::int32_t frequency, std::int32_t level, std::int32_t masking, std::int32_t ear,
                    std::int32_t kind)
     {
+        emit view->TestDataPanel()->CellEditBegins();
         emit view->TestDataPanel()->PointPlot(frequency, level, masking, ear, kind);
     }
 
@@ -330,12 +334,63 @@ TEST_F(PlottingTest, PointsAreDeletedByTheMenuAndByTheTable)
     EXPECT_TRUE(view->DataNeedsSaved());
     EXPECT_EQ(saved.size(), 2u);
 
-    // Nothing there: an undo step, and nothing to save.
+    // A cell emptied with no point behind it: nothing to undo, nothing to save.
     view->DataNeedsSaved(false);
     emit view->TestDataPanel()->DeletePoint(1000, kRight);
-    EXPECT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved.size(), 2u);
     EXPECT_FALSE(view->DataNeedsSaved());
     EXPECT_FALSE(hasCurve(kAir, kRight));
+}
+
+TEST_F(PlottingTest, EachTableCellEditIsOneUndoStepAndAnEmptiedLevelDeletesThePoint)
+{
+    select(AirItem);
+    view->FrequenciesToAverage(1 << 4);  // 1000 Hz alone
+    const auto empty = data->get_Data();
+
+    // Every keystroke plots; the step before the edit is the one to undo to.
+    QLineEdit* editor = &editTableCell(0, k1000HzColumn, kLevelRow);
+    QTest::keyClicks(editor, "35");
+    ASSERT_TRUE(point(kAir, kLeft, 1000));
+    EXPECT_EQ(point(kAir, kLeft, 1000)->get_Level(), 350);
+    EXPECT_GT(pixelsOfColour(0, k1000Hz, 35, kBlue), 10);
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "35");
+    ASSERT_EQ(saved.size(), 1u) << "one cell edit, one undo step";
+    EXPECT_EQ(saved[0].undo, text(TR_UNDO_PURE_TONE_POINT));
+
+    // Emptied, the level's point goes from the data, the chart and the
+    // averages, within the same edit.
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_FALSE(point(kAir, kLeft, 1000));
+    EXPECT_EQ(pixelsOfColour(0, k1000Hz, 35, kBlue), 0);
+    EXPECT_EQ(pixelsOfColour(0, k1000Hz, 3, kBlue), 0);
+    EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "");
+    QTest::keyClicks(editor, "4");
+    EXPECT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].data, empty) << "undo gives back the empty cell";
+
+    // Another cell, or the same one entered again, is an edit of its own.
+    QTest::keyClicks(&editTableCell(0, k1000HzColumn + 2, kLevelRow), "50");
+    ASSERT_EQ(saved.size(), 2u);
+    const auto withBoth = data->get_Data();
+    editor = &editTableCell(0, k1000HzColumn, kLevelRow);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, "20");
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_EQ(saved[2].undo, text(TR_UNDO_PURETONE_POINT_DELETE));
+    EXPECT_EQ(saved[2].data, withBoth) << "undo gives back the 4 dB the cell held";
+
+    // Undone as the document does it, the data is shown afresh: the open
+    // cell's next keystroke is a step of its own.
+    data->get_PureToneCurves()->Clear();
+    data->put_Data(saved[2].data);
+    view->ShowDataInDataLayer();
+    EXPECT_EQ(editor->text().toStdString(), "4");
+    QTest::keyClicks(editor, "5");
+    EXPECT_EQ(point(kAir, kLeft, 1000)->get_Level(), 450);
+    EXPECT_EQ(saved.size(), 4u);
+    EXPECT_TRUE(responder.shown().empty());
 }
 
 TEST_F(PlottingTest, ABinauralPointGoesFromBothChartsWhateverTheBinauralButtonSays)

@@ -283,9 +283,9 @@ TEST_F(SpeechEntryTest, TheMenuDeletesAPointOrTheCurveAndDeleteCurrentCurveTheSa
     view->DataNeedsSaved(false);
 
     menuEntryAt(-32767, 40, "mnuDeletePoint").trigger();
-    menuEntryAt(40, -1, "mnuDeleteCurve").trigger();
+    menuEntryAt(40, -1, "mnuDeletePoint").trigger();
     EXPECT_EQ(levels(kWrs, kRight, kWrsWordList), (std::vector<std::int32_t>{40, 50}))
-        << "the entries refuse a click on no grid line";
+        << "a point needs a level: a click on no grid line deletes none";
     EXPECT_FALSE(view->DataNeedsSaved());
 
     menuEntryAt(40, 40, "mnuDeletePoint").trigger();
@@ -308,6 +308,12 @@ TEST_F(SpeechEntryTest, TheMenuDeletesAPointOrTheCurveAndDeleteCurrentCurveTheSa
     view->DeleteCurrentCurve();
     EXPECT_FALSE(curve(kWrs, kRight, kWrsWordList));
     EXPECT_TRUE(view->DataNeedsSaved());
+
+    // The curve is the selected test's: the menu deletes it from a click on
+    // no grid line too.
+    plotAt(50, 80);
+    menuEntryAt(40, -1, "mnuDeleteCurve").trigger();
+    EXPECT_FALSE(curve(kWrs, kRight, kWrsWordList));
 
     view->DataNeedsSaved(false);
     view->DeleteCurrentCurve();

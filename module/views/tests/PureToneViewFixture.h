@@ -34,6 +34,7 @@
 #include "platform/ui/Twips.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -316,6 +317,20 @@ public:
         return view->TestDataPanel()
             ->findChild<TolvEditGrid*>(QStringLiteral("grdEar%1").arg(grid))
             ->GetCellText(column, row);
+    }
+
+    // A click into a drawn cell of the table's grid (0 on the left), which
+    // opens it for typing; the editor then has the keyboard.
+    QLineEdit& editTableCell(int grid, int column, int row) const
+    {
+        TolvEditGrid& clicked = *view->TestDataPanel()->findChild<TolvEditGrid*>(QStringLiteral("grdEar%1").arg(grid));
+        QWidget& surface = *clicked.findChild<QWidget*>("picGrid");
+        const int width = surface.width() / clicked.ColCount();
+        const int height = platform::ui::twipsToPixelsY(clicked.RowHeight());
+        QTest::mouseClick(&surface, Qt::LeftButton, {}, QPoint(column * width + width / 2, (row + 1) * height + height / 2));
+        QLineEdit& editor = *clicked.findChild<QLineEdit*>("txtEdit");
+        EXPECT_TRUE(editor.isVisible()) << "cell " << column << ", " << row << " opens for typing";
+        return editor;
     }
 
     std::string text(std::int32_t id) const { return texts->LoadResString(id); }
