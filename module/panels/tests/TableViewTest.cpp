@@ -296,11 +296,12 @@ TEST_F(TableViewTest, ConfigurationSizesTheTableToItsRows)
         int gridHeight;  // twips; 0 hides the grids
         int tableHeight;
     } cases[] = {
-        // grid top 180, header and rows of 300, 100 to the conditions label of 255 and 100 below it
-        {true, true, true, 900, 180 + 900 + 100 + 255 + 100},
-        {true, false, false, 600, 180 + 600 + 100 + 255 + 100},
-        {false, true, true, 600, 180 + 600 + 100 + 255 + 100},
-        {false, false, true, 0, 180 + 100 + 255 + 100},
+        // grid top 420 under the ear captions, header and rows of 300, 100 to the conditions label of 255 and
+        // 100 below it
+        {true, true, true, 900, 420 + 900 + 100 + 255 + 100},
+        {true, false, false, 600, 420 + 600 + 100 + 255 + 100},
+        {false, true, true, 600, 420 + 600 + 100 + 255 + 100},
+        {false, false, true, 0, 420 + 100 + 255 + 100},
     };
     TableWindow t;
     for (const auto& c : cases) {
@@ -315,9 +316,9 @@ TEST_F(TableViewTest, ConfigurationSizesTheTableToItsRows)
         EXPECT_EQ(t.label("lblRowLabel1").isVisible(), c.level);
         EXPECT_EQ(t.label("lblRowLabel2").isVisible(), c.masking);
         EXPECT_EQ(t.label("lblTestConditions").isVisible(), c.conditions);
-        EXPECT_EQ(t.label("lblTestConditions").y(), ui::twipsToPixelsY(180 + c.gridHeight + 100));
+        EXPECT_EQ(t.label("lblTestConditions").y(), ui::twipsToPixelsY(420 + c.gridHeight + 100));
     }
-    EXPECT_EQ(t.label("lblRowLabel2").y(), ui::twipsToPixelsY(180 + 300)) << "alone, the masking row is the first";
+    EXPECT_EQ(t.label("lblRowLabel2").y(), ui::twipsToPixelsY(420 + 300)) << "alone, the masking row is the first";
 }
 
 TEST_F(TableViewTest, TheFullRangeAddsTwelveAndSixteenKilohertz)
