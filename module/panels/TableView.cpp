@@ -11,6 +11,7 @@
 #include "vellum/IVellumDataLayer.h"
 #include "vellum/VellumValues.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -94,6 +95,18 @@ int labelTop(const QLabel& label)
     return ui::pixelsToTwipsY(label.y());
 }
 
+// The width, in twips, at which every column of the grid holds the widest
+// header text with a few pixels to spare.
+int ColumnTextsWidth(const TolvEditGrid& grid)
+{
+    constexpr int kSparePixels = 8;
+    const QFontMetrics metrics(grid.font());
+    int widest = 0;
+    for (const QString& header : QString(kColumnHeaders).split('|'))
+        widest = std::max(widest, metrics.horizontalAdvance(header));
+    return ui::pixelsToTwipsX((widest + kSparePixels) * grid.ColCount());
+}
+
 int roundedHalf(int twips)
 {
     return static_cast<int>(runtime::roundHalfEven(twips / 2.0));
@@ -152,6 +165,8 @@ void TableView::ShowFullRange(bool full)
     const std::int32_t count = full ? static_cast<std::int32_t>(kFrequencies.size()) : kNormalRangeColumns;
     for (TolvEditGrid* grid : grdEar)
         ConfigureGridColumns(*grid, count);
+    // More columns may need wider grids for their texts.
+    layOut();
 }
 
 std::string TableView::TestConditions() const
@@ -352,7 +367,9 @@ void TableView::layOut()
 
     TolvEditGrid& first = *grdEar[0];
     TolvEditGrid& second = *grdEar[1];
-    const int gridWidth = first.Width();
+    const int gridWidth = std::max(kGridWidth, ColumnTextsWidth(first));
+    for (TolvEditGrid* grid : grdEar)
+        grid->Width(gridWidth);
     const auto placeEarCaptions = [&] {
         for (std::size_t grid = 0; grid < lblEarCaption.size(); ++grid)
             lblEarCaption[grid]->setGeometry(
