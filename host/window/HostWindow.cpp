@@ -31,6 +31,9 @@ namespace host {
 namespace {
 
 constexpr int kIdRole = Qt::UserRole + 1;
+// The heights the record and the module start with, in pixels.
+constexpr int kRecordHeight = 120;
+constexpr int kModuleHeight = 1000;
 
 QString clientName(const ClientRecord& client)
 {
@@ -77,13 +80,16 @@ HostWindow::HostWindow(QWidget* parent)
     right->addWidget(m_record);
     right->addWidget(m_moduleStack);
     right->setStretchFactor(1, 3);
+    // The record shows a few visits; the module takes the rest of the height.
+    right->setSizes({kRecordHeight, kModuleHeight});
     auto* main = new QSplitter(Qt::Horizontal);
     main->addWidget(m_clients);
     main->addWidget(right);
     main->setStretchFactor(1, 2);
     setCentralWidget(main);
     buildActions();
-    resize(1100, 700);
+    // Fits a 1366 x 768 screen with the window's title bar and a task bar.
+    resize(1280, 690);
 
     connect(m_clients, &QTreeWidget::currentItemChanged, this, &HostWindow::showSelectedClient);
     connect(m_clients, &QTreeWidget::itemDoubleClicked, this, [this] { editClient(); });

@@ -107,6 +107,8 @@ void docAudiogramModule::LayoutPanels()
     m_fsbHortizontal->Value(0);
     m_fsbVertical->Value(0);
     view.Visible(false);
+    // The pure-tone charts take their size from the port's height as well.
+    m_oPureTone->PortHeight(m_tabMain->ClientHeight());
 
     const PanelLayout layout = brisance::LayoutPanels(PanelLayoutInput{
         .clientWidth = m_tabMain->ClientWidth(),

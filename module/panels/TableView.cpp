@@ -1,5 +1,6 @@
 #include "module/panels/TableView.h"
 
+#include "module/panels/ControlColours.h"
 #include "module/panels/EntryNumbers.h"
 #include "module/panels/TolvEditGrid.h"
 #include "module/panels/TwipsGeometry.h"
@@ -10,6 +11,7 @@
 #include "vellum/IVellumDataLayer.h"
 #include "vellum/VellumValues.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include <algorithm>
@@ -36,8 +38,10 @@ constexpr std::int32_t kFirstRowCount = 4;
 // The grid row that keeps the level behind a no-response or unmeasurable mark.
 constexpr std::int32_t kHiddenLevelRow = 2;
 
-// Layout, in twips.
-constexpr int kGridTop = 180;
+// Layout, in twips: the ear captions under the frame line, the grids under them.
+constexpr int kEarCaptionTop = 150;
+constexpr int kEarCaptionHeight = 240;
+constexpr int kGridTop = kEarCaptionTop + kEarCaptionHeight + 30;
 constexpr int kGridWidth = 4695;
 constexpr int kGridHeight = 945;
 constexpr int kRowLabelGap = 200;
@@ -91,6 +95,18 @@ int labelTop(const QLabel& label)
     return ui::pixelsToTwipsY(label.y());
 }
 
+// The width, in twips, at which every column of the grid holds the widest
+// header text with a few pixels to spare.
+int ColumnTextsWidth(const TolvEditGrid& grid)
+{
+    constexpr int kSparePixels = 8;
+    const QFontMetrics metrics(grid.font());
+    int widest = 0;
+    for (const QString& header : QString(kColumnHeaders).split('|'))
+        widest = std::max(widest, metrics.horizontalAdvance(header));
+    return ui::pixelsToTwipsX((widest + kSparePixels) * grid.ColCount());
+}
+
 int roundedHalf(int twips)
 {
     return static_cast<int>(runtime::roundHalfEven(twips / 2.0));
@@ -102,6 +118,7 @@ TableView::TableView(QWidget* parent)
     : FramedPanel(parent),
       grdEar{new TolvEditGrid(this), new TolvEditGrid(this)},
       lblRowLabel{new QLabel(this), new QLabel(this), new QLabel(this)},
+      lblEarCaption{new QLabel(this), new QLabel(this)},
       lblTestConditions(new QLabel(this))
 {
     lblCaption->move(twipsRect(kCaptionLeft, 0, 0, 0).topLeft());
@@ -125,6 +142,14 @@ TableView::TableView(QWidget* parent)
         lblRowLabel[row]->adjustSize();
         placeLabel(*lblRowLabel[row], 0, kGridTop + rowHeight * static_cast<int>(row));
     }
+    for (std::size_t index = 0; index < lblEarCaption.size(); ++index) {
+        QLabel& caption = *lblEarCaption[index];
+        caption.setObjectName(QStringLiteral("lblEarCaption%1").arg(index));
+        caption.setAlignment(Qt::AlignCenter);
+        QFont bold = caption.font();
+        bold.setBold(true);
+        caption.setFont(bold);
+    }
     lblTestConditions->setObjectName("lblTestConditions");
     lblTestConditions->setText("Test Conditions");
     lblTestConditions->setGeometry(twipsRect(kTestConditionsMargin, kGridTop + kGridHeight + kTestConditionsGap,
@@ -144,6 +169,8 @@ void TableView::ShowFullRange(bool full)
     const std::int32_t count = full ? static_cast<std::int32_t>(kFrequencies.size()) : kNormalRangeColumns;
     for (TolvEditGrid* grid : grdEar)
         ConfigureGridColumns(*grid, count);
+    // More columns may need wider grids for their texts.
+    layOut();
 }
 
 std::string TableView::TestConditions() const
@@ -178,10 +205,22 @@ void TableView::RowCaption(std::int32_t Row, const std::string& Caption)
     layOut();
 }
 
+void TableView::EarCaption(std::int32_t Ear, const std::string& Caption)
+{
+    if (Ear == kEarLeft)
+        m_leftEarCaption = Caption;
+    else if (Ear == kEarRight)
+        m_rightEarCaption = Caption;
+    else
+        runtime::raise(runtime::errors::InvalidProcedureCall);
+    ApplyEarCaptions();
+}
+
 void TableView::RightEarOnLeft(bool rightOnLeft)
 {
     m_rightEarOnLeft = rightOnLeft;
     SetEarGrids();
+    ApplyEarCaptions();
 }
 
 void TableView::ClearData(std::int32_t Ear)
@@ -308,7 +347,22 @@ void TableView::ConfigureGridColumns(TolvEditGrid& grid, std::int32_t count)
 void TableView::ApplyBinauralMode()
 {
     grdEar[1]->Visible(!m_binauralMode);
+    ApplyEarCaptions();
     layOut();
+}
+
+void TableView::ApplyEarCaptions()
+{
+    const auto show = [this](int grid, const std::string& caption, std::int32_t ear) {
+        QLabel& label = *lblEarCaption[static_cast<std::size_t>(grid)];
+        label.setText(QString::fromStdString(caption));
+        QPalette colours = label.palette();
+        colours.setColor(QPalette::WindowText, qtColour(earColour(ear)));
+        label.setPalette(colours);
+        label.setVisible(!m_binauralMode);
+    };
+    show(m_leftGrid, m_leftEarCaption, kEarLeft);
+    show(m_rightGrid, m_rightEarCaption, kEarRight);
 }
 
 void TableView::layOut()
@@ -321,12 +375,20 @@ void TableView::layOut()
 
     TolvEditGrid& first = *grdEar[0];
     TolvEditGrid& second = *grdEar[1];
-    const int gridWidth = first.Width();
+    const int gridWidth = std::max(kGridWidth, ColumnTextsWidth(first));
+    for (TolvEditGrid* grid : grdEar)
+        grid->Width(gridWidth);
+    const auto placeEarCaptions = [&] {
+        for (std::size_t grid = 0; grid < lblEarCaption.size(); ++grid)
+            lblEarCaption[grid]->setGeometry(
+                twipsRect(grdEar[grid]->Left(), kEarCaptionTop, gridWidth, kEarCaptionHeight));
+    };
     if (m_binauralMode) {
         const int x = roundedHalf(Width() - gridWidth - labelsWidth - kRowLabelGap);
         for (QLabel* label : rowLabels())
             placeLabel(*label, x, labelTop(*label));
         first.Left(x + kRowLabelGap + labelsWidth);
+        placeEarCaptions();
         return;
     }
     const int x = roundedHalf(Width() - 2 * gridWidth - labelsWidth - kRowLabelGap);
@@ -336,6 +398,7 @@ void TableView::layOut()
     const int gap = second.Left() - gapLeft;
     for (QLabel* label : rowLabels())
         placeLabel(*label, gapLeft + (gap - labelWidth(*label)) / 2, labelTop(*label));
+    placeEarCaptions();
 }
 
 std::array<QLabel*, 2> TableView::rowLabels() const

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <optional>
 
 namespace brisance {
 
@@ -171,10 +172,11 @@ void TolvEditGrid::paintGrid(ControlPaint& paint) const
     const gfx::ObjectHandle pen = gfx::createPen(gfx::PS_SOLID, 1, drawingColour(ForeColor()));
     const gfx::ObjectHandle previousPen = gfx::selectObject(dc, pen);
     // The boundaries of the header band and of every drawn row, then of every
-    // column, the right one on the last pixel so that the grid is closed.
-    const int bottom = rowSpan(m_rowCount).start;
+    // column, the bottom and the right one at most on the last pixel so that
+    // the grid is closed.
+    const int bottom = std::min(rowSpan(m_rowCount).start, client.bottom - 1);
     for (std::int32_t row = -headerRows(); row <= m_rowCount; ++row) {
-        const int y = rowSpan(row).start;
+        const int y = std::min(rowSpan(row).start, bottom);
         gfx::moveToEx(dc, 0, y);
         gfx::lineTo(dc, client.right, y);
     }
@@ -298,8 +300,31 @@ bool TolvEditGrid::editorKeyPressed(int key)
         if (m_editCol > 0)
             beginEdit(m_editCol - 1, m_editRow);
         return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (const auto next = nextEditableCell(key == Qt::Key_Tab ? 1 : -1))
+            beginEdit(next->first, next->second);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        txtEdit->hide();
+        picGrid->setFocus(Qt::OtherFocusReason);
+        return true;
     default: return false;
     }
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> TolvEditGrid::nextEditableCell(int step) const
+{
+    // Cells in reading order: along the row, then on to the next row.
+    const std::int32_t cells = m_colCount * m_rowCount;
+    for (std::int32_t at = m_editRow * m_colCount + m_editCol + step; at >= 0 && at < cells; at += step) {
+        const std::int32_t col = at % m_colCount;
+        const std::int32_t row = at / m_colCount;
+        if (m_rowEdit[static_cast<std::size_t>(row)] && m_colEdit[static_cast<std::size_t>(col)])
+            return std::pair{col, row};
+    }
+    return std::nullopt;
 }
 
 void TolvEditGrid::showInEditor(const std::string& text)

@@ -4,6 +4,7 @@
 #include "module/core/ProgramTitle.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
+#include "module/panels/ControlColours.h"
 #include "module/panels/INotes.h"
 #include "module/views/ImpedanceLinkValues.h"
 #include "module/views/SonvaleEvents.h"
@@ -147,6 +148,7 @@ CImpedance::CImpedance(QWidget* parent)
                                              [this] { m_dataNeedsSaved = true; }},
                                             this))
 {
+    keepTextColoursWhenDisabled(*this);
     oTymp->setObjectName("oTymp");
     oART[kIpsilateral]->setObjectName("oART0");
     oART[kContralateral]->setObjectName("oART1");

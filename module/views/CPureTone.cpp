@@ -15,6 +15,7 @@
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
 #include "module/core/VocabularyTexts.h"
+#include "module/panels/ControlColours.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/INotes.h"
 #include "module/panels/IPTATable.h"
@@ -91,6 +92,7 @@ CPureTone::CPureTone(QWidget* parent)
       m_chartMaps(std::make_shared<CPureToneChartMaps>()),
       m_grid(PureToneChartGridFor(0))
 {
+    keepTextColoursWhenDisabled(*this);
     m_chartManager.ChartMaps(m_chartMaps);
 
     for (std::size_t index = 0; index < m_charts.size(); ++index) {
@@ -138,6 +140,12 @@ CPureTone::CPureTone(QWidget* parent)
         bold.setBold(true);
         label->setFont(bold);
     }
+    lblChartXLabel->setObjectName(QStringLiteral("lblChartXLabel"));
+    lblChartYLabel->setObjectName(QStringLiteral("lblChartYLabel"));
+    palPureTone->setObjectName(QStringLiteral("palPureTone"));
+    tblPureTone->setObjectName(QStringLiteral("tblPureTone"));
+    ptaPureTone->setObjectName(QStringLiteral("ptaPureTone"));
+    notPureTone->setObjectName(QStringLiteral("notPureTone"));
     lblChartXLabel->setAlignment(Qt::AlignCenter);
     lblChartYLabel->Alignment(VerticalLabel::AlignCentre);
     lblChartYLabel->Caption({});
@@ -155,7 +163,12 @@ CPureTone::~CPureTone() = default;
 void CPureTone::Mode(std::int32_t mode)
 {
     m_mode = mode;
+    // On a shared chart the pressed half of a test's button says the ear a
+    // click plots into, so the halves show.
+    if (palPureTone->ShowSides() != EarsShareChart())
+        palPureTone->ShowSides(EarsShareChart());
     ApplyEarLabels();
+    ApplyCrossHairColours();
     LayOut();
     ShowDataInDataLayer();
     RenderPureToneActionUnderlay();
@@ -215,6 +228,7 @@ void CPureTone::RightOnLeft(bool rightOnLeft)
     palPureTone->RightOnLeft(rightOnLeft);
     tblPureTone->RightEarOnLeft(rightOnLeft);
     ApplyEarLabels();
+    ApplyCrossHairColours();
     LayOut();
     RedrawCurves();
 }
@@ -248,6 +262,14 @@ std::int32_t CPureTone::WidthNeeded(std::int32_t available) const
 std::int32_t CPureTone::HeightNeeded() const
 {
     return Layout(WidthNeeded(Width())).Height;
+}
+
+void CPureTone::PortHeight(std::int32_t twips)
+{
+    if (twips == m_portHeight)
+        return;
+    m_portHeight = twips;
+    LayOut();
 }
 
 // Chart set-up.
@@ -457,6 +479,7 @@ PureToneLayout CPureTone::Layout(std::int32_t width) const
 {
     PureToneLayoutInput input;
     input.Width = width;
+    input.Height = m_portHeight;
     input.ChartCount = static_cast<int>(ShownCharts().size());
     input.ShowAxisCaptions = m_grid.ShowAxisCaptions;
     input.ShowTestDataTable = m_showTestDataTable;
@@ -519,6 +542,15 @@ void CPureTone::resizeEvent(QResizeEvent* event)
     LayOut();
 }
 
+void CPureTone::ApplyCrossHairColours()
+{
+    for (int chart = 0; chart < static_cast<int>(m_charts.size()); ++chart) {
+        const std::int32_t ear =
+            EarsShareChart() ? EarOfChart(chart) : chart == LeftEarChart() ? vellum::kEarLeft : vellum::kEarRight;
+        raiseOnFailure(chtEar(chart).chart().put_HighlightColor(earColour(ear)), kChartSource);
+    }
+}
+
 void CPureTone::ApplyEarLabels()
 {
     if (EarsShareChart()) {
@@ -545,6 +577,10 @@ void CPureTone::LoadStrings()
     butBinaural->Caption(Text(TR_BINAURAL));
     lblChartXLabel->setText(QString::fromStdString(Text(TR_FREQUENCY_IN_HERTZ_HZ)));
     lblChartYLabel->Caption(Text(TR_HEARING_LEVEL_IN_DECIBELS_DB));
+    tblPureTone->RowCaption(1, Text(TR_THRESHOLD));
+    tblPureTone->RowCaption(2, Text(TR_MASKING));
+    tblPureTone->EarCaption(vellum::kEarLeft, m_leftEarText);
+    tblPureTone->EarCaption(vellum::kEarRight, m_rightEarText);
     m_deletePointText = Text(TR_DELETE_POINT);
     m_deleteText = Text(TR_DELETE);
 

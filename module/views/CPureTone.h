@@ -121,6 +121,10 @@ public:
 
     std::int32_t HeightNeeded() const;
     std::int32_t WidthNeeded(std::int32_t available) const;
+    // The height of the port the view is shown in, in twips: the charts are
+    // sized so that the view fits it where they can (PureToneLayout.h); 0
+    // sizes them from the width alone.
+    void PortHeight(std::int32_t twips);
 
     // Sets both ear charts up from the profile's graph options
     // (PureToneChartGrid.h) and draws the data again on the new axis.
@@ -302,6 +306,9 @@ private:
     void RefreshAverages();
     void ApplyGrid(lumenplot::IChart& chart) const;
     void ApplyEarLabels();
+    // Each chart's cross-hair in the colour of the ear a click on it plots
+    // into: the chart's ear, or on a shared chart the pressed half's.
+    void ApplyCrossHairColours();
     std::vector<int> ShownCharts() const;
     PureToneLayout Layout(std::int32_t width) const;
     void LayOut();
@@ -339,6 +346,7 @@ private:
 
     std::int32_t m_mode = 1;
     std::int32_t m_displayMode = 2;
+    std::int32_t m_portHeight = 0;
     bool m_dataNeedsSaved = false;
     bool m_showTestDataTable = true;
     bool m_showNotes = true;

@@ -36,6 +36,7 @@ void CPureTone::ConnectPalette()
     // After the button's own handler has pressed or raised it.
     connect(butBinaural, &ctlTolvaneButton::Click, this, [this] {
         Guarded([this] {
+            ApplyCrossHairColours();
             if (palPureTone->SelectedButton())
                 ShowSelectedTestInTable();
         });
@@ -46,6 +47,7 @@ void CPureTone::ConnectPalette()
 void CPureTone::palPureTone_ButtonChange()
 {
     butBinaural->ButtonState(Tolvane_ButtonUp);
+    ApplyCrossHairColours();
     emit PaletteButtonSelected();
     ShowSelectedTestInTable();
 }

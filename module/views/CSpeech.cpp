@@ -9,6 +9,7 @@
 #include "module/core/NotesChangeHandler.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
+#include "module/panels/ControlColours.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/INotes.h"
 #include "module/panels/IPTATable.h"
@@ -68,11 +69,15 @@ CSpeech::CSpeech(QWidget* parent)
       m_paletteItems(std::make_shared<CPaletteItems>()),
       m_grid(SpeechChartGridFor(0))
 {
+    keepTextColoursWhenDisabled(*this);
     m_chart->widget()->setObjectName(QStringLiteral("chtSpeech"));
     connect(m_chart.get(), &SitedChart::PlotPoint, this, &CSpeech::chtSpeech_PlotPoint);
     connect(m_chart.get(), &SitedChart::RightClick, this, &CSpeech::chtSpeech_RightClick);
 
     palSpeech->ShowAddTestButton(false);
+    // The pressed half of a test's button says the ear a chart click plots
+    // into, so the halves show.
+    palSpeech->ShowSides(true);
     connect(palSpeech, &CurvePalette::ButtonChange, this, &CSpeech::palSpeech_ButtonChange);
     connect(palSpeech, &CurvePalette::HideCurve, this, [this] { palSpeech_ShowHideCurve(false); });
     connect(palSpeech, &CurvePalette::ShowCurve, this, [this] { palSpeech_ShowHideCurve(true); });

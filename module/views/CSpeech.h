@@ -182,6 +182,8 @@ private:
     void TakeDescriptionsFromData();
     void ShowSelectedTestInTable();
     void FillResultsForEar(const CCurvePref& pref, std::int32_t ear);
+    // The ear a chart click plots into, named by lblEar and shown by the
+    // cross-hair's colour.
     void ApplyEarCaption();
     SpeechTable& EntryTable(std::size_t index);
     std::optional<std::size_t> TableOfTest(std::int32_t CurveID) const;

@@ -13,8 +13,10 @@
 #include "module/core/NotesChangeHandler.h"
 #include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/ProgramTitle.h"
+#include "module/core/ShowPureToneAverages.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
+#include "module/panels/ControlColours.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/IPTATable.h"
 #include "module/panels/SpeechTable.h"
@@ -88,6 +90,9 @@ void CSpeech::ShowDataInDataLayer()
     TakeDescriptionsFromData();
     m_notesHandler->LoadPanel();
     ShowSelectedTestInTable();
+    // The averages come from the same data, so that no refresh leaves the
+    // panel empty.
+    ShowPureToneAverages(*ptaSpeech, *m_dataLayer);
 }
 
 void CSpeech::Clear()
@@ -235,6 +240,8 @@ void CSpeech::ApplyEarCaption()
                             : ear == vellum::kEarRight  ? TR_RIGHT_EAR
                                                         : TR_LEFT_EAR;
     lblEar->setText(QString::fromStdString(Text(id)));
+    // The cross-hair shows it too.
+    raiseOnFailure(m_chart->chart().put_HighlightColor(earColour(ear)), kChartSource);
 }
 
 // The entry tables.

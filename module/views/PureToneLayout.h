@@ -1,15 +1,21 @@
 #pragma once
 // Where the pure-tone view's children stand, in twips: a pure function of
-// the view's width, what it shows and the heights its panels ask for, so that
-// the view's resize and HeightNeeded can never disagree.
+// the view's width, the height it is shown in, what it shows and the heights
+// its panels ask for, so that the view's resize and HeightNeeded can never
+// disagree.
 //
-// The shown ear charts stand side by side at the top, at equal widths, each
-// with its ear label above it; with the axis captions, the level caption
-// stands upright at their left and the frequency caption under them. A chart
-// is as high as the audiogram's proportion asks of one of a pair (one octave
-// across for 20 dB down), also when it stands alone. Under the charts: the
-// palette with the masked and binaural buttons at its right; then the
-// test-data table; then the average panel and the notes panel side by side.
+// The shown ear charts stand side by side at the top, centred as a group, at
+// equal sizes, each with its ear label above it; with the axis captions, the
+// level caption stands upright at the group's left and the frequency caption
+// under it. Every chart keeps the audiogram's proportion (one octave across
+// for 20 dB down), also when it stands alone. Under the charts: the palette
+// with the masked and binaural buttons at its right; then the test-data
+// table; then the average panel and the notes panel side by side.
+//
+// The charts are as large as the width allows, but no higher than lets the
+// whole view fit the height it is shown in. Where that would leave them too
+// small to read, they are as high as lets the charts with their captions and
+// the palette fit, and the panels below are scrolled to.
 
 #include <QRect>
 
@@ -20,6 +26,8 @@ namespace brisance {
 
 struct PureToneLayoutInput {
     int Width = 0;
+    // The height the view is shown in; 0 sizes the charts from the width alone.
+    int Height = 0;
     // The shown ear charts: 1 or 2.
     int ChartCount = 2;
     bool ShowAxisCaptions = false;

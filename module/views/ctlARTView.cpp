@@ -65,6 +65,8 @@ constexpr int kDecayHeight = 285;
 constexpr int kRowCaptionLeft = 120;
 constexpr int kRowCaptionWidth = 900;
 constexpr int kRowCaptionTops[] = {kGridTop + 45, kDecayTop + 30};
+// The row caption that names the decay buttons.
+constexpr std::size_t kDecayRow = 1;
 constexpr int kImagePixels = 12;
 
 std::optional<std::size_t> columnOfCode(std::int32_t code)
@@ -177,6 +179,8 @@ void ctlARTView::DecaysToRecord(std::int32_t mask)
     for (auto& buttons : cmdDecay)
         for (std::size_t column = 0; column < kColumnCount; ++column)
             buttons[column]->setVisible((mask >> column) & 1);
+    // A decay row without a button is not shown, and so neither is its name.
+    lblRowCaption[kDecayRow]->setVisible((mask & ((1 << kColumnCount) - 1)) != 0);
 }
 
 void ctlARTView::RightEarOnLeft(bool rightOnLeft)

@@ -148,7 +148,7 @@ void CChart::copyPicture(gfx::DcHandle target, const gfx::Rect& rect) const
 
 void CChart::drawHighlight(gfx::DcHandle target) const
 {
-    const gfx::ObjectHandle pen = createHighlightPen();
+    const gfx::ObjectHandle pen = createHighlightPen(plainRgb(m_properties.HighlightColor));
     DrawCrossHair(target, mapping(), m_highlight, pen);
     gfx::deleteObject(pen);
 }
@@ -254,6 +254,8 @@ HRESULT CChart::put_RightMargin(double twips) { return change(m_properties.margi
 
 HRESULT CChart::get_GridLineColor(OLE_COLOR* colour) { return give(colour, m_properties.GridLineColor); }
 HRESULT CChart::put_GridLineColor(OLE_COLOR colour) { return change(m_properties.GridLineColor, colour); }
+HRESULT CChart::get_HighlightColor(OLE_COLOR* colour) { return give(colour, m_properties.HighlightColor); }
+HRESULT CChart::put_HighlightColor(OLE_COLOR colour) { return change(m_properties.HighlightColor, colour); }
 HRESULT CChart::get_BackgroundColor(OLE_COLOR* colour) { return give(colour, m_properties.BackgroundColor); }
 HRESULT CChart::put_BackgroundColor(OLE_COLOR colour) { return change(m_properties.BackgroundColor, colour); }
 HRESULT CChart::get_GridBackgroundColor(OLE_COLOR* colour) { return give(colour, m_properties.GridBackgroundColor); }

@@ -162,6 +162,8 @@ public:
     HRESULT HighlightYGridline(std::int32_t Value) override;
     HRESULT UnHighlightXGridline() override;
     HRESULT UnHighlightYGridline() override;
+    HRESULT get_HighlightColor(OLE_COLOR* colour) override;
+    HRESULT put_HighlightColor(OLE_COLOR colour) override;
 
 private:
     enum FontSlot { SymbolSlot, SymbolDescriptionSlot, GridlineSlot, LabelSlot, FontSlots };

@@ -9,7 +9,6 @@ namespace gfx = platform::gfx;
 
 namespace {
 
-constexpr gfx::ColorRef kHighlightColour = 0x0000FF;  // red
 
 void DrawCrossHairX(gfx::DcHandle dc, const ChartMapping& mapping, std::int32_t value)
 {
@@ -29,7 +28,7 @@ void DrawCrossHairY(gfx::DcHandle dc, const ChartMapping& mapping, std::int32_t 
 
 }  // namespace
 
-gfx::ObjectHandle createHighlightPen() { return gfx::createPen(gfx::PS_DOT, 1, kHighlightColour); }
+gfx::ObjectHandle createHighlightPen(gfx::ColorRef colour) { return gfx::createPen(gfx::PS_DOT, 1, colour); }
 
 void DrawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const Highlight& highlight, gfx::ObjectHandle pen)
 {

@@ -1,5 +1,5 @@
 #pragma once
-// The cross-hair: a dotted red vertical line at the highlighted X value and a
+// The cross-hair: a dotted vertical line at the highlighted X value and a
 // horizontal one at the highlighted Y value, drawn over the chart's picture on
 // the screen and on printers alike.
 
@@ -20,9 +20,9 @@ struct Highlight {
     std::int32_t y = kNoHighlight;
 };
 
-// The pen of the cross-hair: cosmetic, dotted, one pixel, red. The caller
-// deletes it.
-platform::gfx::ObjectHandle createHighlightPen();
+// The pen of the cross-hair: cosmetic, dotted, one pixel, in the colour. The
+// caller deletes it.
+platform::gfx::ObjectHandle createHighlightPen(platform::gfx::ColorRef colour);
 
 // Draws the lines of the highlighted values that are not kNoHighlight onto dc
 // with the pen, in the mapping's plot rectangle: the vertical line from the

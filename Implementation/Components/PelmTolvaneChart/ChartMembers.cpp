@@ -70,6 +70,8 @@ constexpr ChartMember kChartMembers[] = {
     ChartMember::method<&IChart::HighlightYGridline>("HighlightYGridline", chart_dispid::HighlightYGridline),
     ChartMember::method<&IChart::UnHighlightXGridline>("UnHighlightXGridline", chart_dispid::UnHighlightXGridline),
     ChartMember::method<&IChart::UnHighlightYGridline>("UnHighlightYGridline", chart_dispid::UnHighlightYGridline),
+    ChartMember::property<&IChart::get_HighlightColor, &IChart::put_HighlightColor>("HighlightColor",
+                                                                                    chart_dispid::HighlightColor),
 };
 
 }  // namespace

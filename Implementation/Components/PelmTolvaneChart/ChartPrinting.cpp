@@ -49,11 +49,12 @@ PlotRect onDevice(const PlotRect& plot, gfx::Size canvas, const gfx::Rect& targe
 
 // The highlighted lines across the printed plot, in device pixels and kept
 // inside the target.
-void drawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const gfx::Rect& target, const Highlight& highlight)
+void drawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const gfx::Rect& target, const Highlight& highlight,
+                   gfx::ColorRef colour)
 {
     const SavedState state(dc);
     gfx::intersectClipRect(dc, target.left, target.top, target.right, target.bottom);
-    const gfx::ObjectHandle pen = createHighlightPen();
+    const gfx::ObjectHandle pen = createHighlightPen(colour);
     DrawCrossHair(dc, mapping, highlight, pen);
     gfx::deleteObject(pen);
 }
@@ -112,7 +113,8 @@ com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartSce
     }
     if (!canStretch) SendDibToDevice(dc, bitmap, target);
     gfx::deleteObject(bitmap);
-    drawCrossHair(dc, scene.properties.mapping(onDevice(canvas.plot(), size, target)), target, highlight);
+    drawCrossHair(dc, scene.properties.mapping(onDevice(canvas.plot(), size, target)), target, highlight,
+                  plainRgb(scene.properties.HighlightColor));
     return com::S_OK;
 }
 

@@ -23,6 +23,7 @@ struct ChartProperties {
     OLE_COLOR GridLineColor = 0xDBDBDB;
     OLE_COLOR BackgroundColor = 0xFF0000;  // until the container's ambient colour replaces it
     OLE_COLOR GridBackgroundColor = 0xFFFFFF;
+    OLE_COLOR HighlightColor = 0x0000FF;  // red
 
     TGridLineMode XGridLineMode = grid_UseStandard;
     TGridLineMode YGridLineMode = grid_UseStandard;

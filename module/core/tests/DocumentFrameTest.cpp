@@ -111,5 +111,52 @@ TEST_F(DocumentFrameTest, ResizingPlacesTheTabStripThePortTheBarsAndTheViewAndAB
     document.fsbVertical().Value(0);
 }
 
+// Whether a part of the shown view stands whole inside the view port.
+bool WholeInPort(const docAudiogramModule& document, const QWidget& part)
+{
+    const QWidget& port = document.picViewPort();
+    return part.isVisible() && port.rect().contains(QRect(part.mapTo(&port, QPoint(0, 0)), part.size()));
+}
+
+TEST_F(DocumentFrameTest, TheHostShowsAWholeAudiogramOnCommonScreens)
+{
+    host::HostWindow window;
+    // A screen keeps about 70 pixels for a window's title bar and its task bar.
+    EXPECT_LE(window.width(), 1366) << "the default size fits a 1366 x 768 screen";
+    EXPECT_LE(window.height(), 768 - 70) << "the default size fits a 1366 x 768 screen";
+    const QSize defaultSize = window.size();
+    window.show();
+    window.selectClient(client->id());
+    window.startModule();
+    docAudiogramModule& document = *Framed(window);
+    CPureTone& view = document.oPureTone();
+
+    const std::vector<std::string> charts{"chtEar0", "lblEar0", "chtEar1", "lblEar1", "lblChartYLabel",
+                                          "lblChartXLabel", "palPureTone", "butMasked", "butBinaural"};
+    const std::vector<std::string> panels{"tblPureTone", "ptaPureTone", "notPureTone"};
+    struct Case {
+        const char* what;
+        QSize size;
+        bool panelsToo;
+    };
+    const Case cases[] = {
+        {"maximised on a 1920 x 1080 screen", {1920, 1080 - 70}, true},
+        {"maximised on a 1366 x 768 screen", {1366, 768 - 70}, false},
+        {"at the default size", defaultSize, false},
+    };
+    for (const Case& c : cases) {
+        window.resize(c.size);
+        QApplication::processEvents();
+        std::vector<std::string> parts = charts;
+        if (c.panelsToo)
+            parts.insert(parts.end(), panels.begin(), panels.end());
+        for (const std::string& name : parts) {
+            const auto* part = view.findChild<QWidget*>(QString::fromStdString(name));
+            ASSERT_NE(part, nullptr) << name;
+            EXPECT_TRUE(WholeInPort(document, *part)) << c.what << ": " << name << " is not whole in view";
+        }
+    }
+}
+
 }  // namespace
 }  // namespace brisance

@@ -3,16 +3,18 @@
 
 #include "module/core/frmReadOnlyMsg.h"
 #include "module/core/KeyedTabStrip.h"
-#include "module/preferences/frmTestProperties.h"
 #include "module/core/TextResources.h"
+#include "module/preferences/frmTestProperties.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CSpeech.h"
 
 #include "platform/testing/ModalDialogs.h"
 
 #include <QAction>
-#include <QLineEdit>
+#include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -228,6 +230,47 @@ TEST_F(DocumentReadOnlyTest, F1OpensItsHelpTopic)
         if (shown.kind == platform::ui::DialogKind::Help)
             helped = helped || shown.style == 124u;
     EXPECT_TRUE(helped);
+}
+
+// The lightest "darkest pixel" among the visible texts of a view: its labels,
+// text boxes and lists that show something. Dark text has a dark pixel.
+int LightestTextInk(QWidget& view, std::string& lightest)
+{
+    int worst = 0;
+    const auto check = [&](QWidget& widget, const QString& text) {
+        if (!widget.isVisible() || text.trimmed().isEmpty())
+            return;
+        const QImage image = widget.grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        if (darkest > worst) {
+            worst = darkest;
+            lightest = widget.objectName().toStdString() + " \"" + text.toStdString() + "\"";
+        }
+    };
+    for (QLabel* label : view.findChildren<QLabel*>())
+        check(*label, label->text());
+    for (QLineEdit* box : view.findChildren<QLineEdit*>())
+        check(*box, box->text());
+    for (QComboBox* list : view.findChildren<QComboBox*>())
+        check(*list, list->currentText());
+    return worst;
+}
+
+TEST_F(DocumentReadOnlyTest, APastVisitsValuesAreDrawnInTheNormalTextColourInEveryView)
+{
+    docAudiogramModule& document = OpenYesterdays();
+    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeReadOnly);
+    const std::pair<const char*, QWidget*> views[] = {
+        {"PURETONE", &document.oPureTone()}, {"SPEECH", &document.oSpeech()}, {"IMPEDANCE", &document.oImpedance()}};
+    for (const auto& [tab, view] : views) {
+        document.tabMain().Select(tab);
+        ASSERT_FALSE(view->isEnabled()) << tab << ": the controls refuse input";
+        std::string lightest;
+        EXPECT_LT(LightestTextInk(*view, lightest), 100) << tab << ": " << lightest << " is drawn greyed";
+    }
 }
 
 }  // namespace

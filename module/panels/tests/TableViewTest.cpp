@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -21,6 +23,7 @@
 #include <functional>
 #include <locale>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -92,7 +95,7 @@ struct TableWindow {
     void clickCell(int index, int col, int row) const
     {
         TolvEditGrid& clicked = grid(index);
-        const int colWidth = kGridWidth / clicked.ColCount();
+        const int colWidth = ui::pixelsToTwipsX(clicked.width()) / clicked.ColCount();
         const QPoint at(ui::twipsToPixelsX(col * colWidth + colWidth / 2),
                         ui::twipsToPixelsY((row + 1) * kRowHeight + kRowHeight / 2));
         QTest::mouseClick(clicked.findChild<QWidget*>("picGrid"), Qt::LeftButton, {}, at);
@@ -312,11 +315,12 @@ TEST_F(TableViewTest, ConfigurationSizesTheTableToItsRows)
         int gridHeight;  // twips; 0 hides the grids
         int tableHeight;
     } cases[] = {
-        // grid top 180, header and rows of 300, 100 to the conditions label of 255 and 100 below it
-        {true, true, true, 900, 180 + 900 + 100 + 255 + 100},
-        {true, false, false, 600, 180 + 600 + 100 + 255 + 100},
-        {false, true, true, 600, 180 + 600 + 100 + 255 + 100},
-        {false, false, true, 0, 180 + 100 + 255 + 100},
+        // grid top 420 under the ear captions, header and rows of 300, 100 to the conditions label of 255 and
+        // 100 below it
+        {true, true, true, 900, 420 + 900 + 100 + 255 + 100},
+        {true, false, false, 600, 420 + 600 + 100 + 255 + 100},
+        {false, true, true, 600, 420 + 600 + 100 + 255 + 100},
+        {false, false, true, 0, 420 + 100 + 255 + 100},
     };
     TableWindow t;
     for (const auto& c : cases) {
@@ -331,9 +335,9 @@ TEST_F(TableViewTest, ConfigurationSizesTheTableToItsRows)
         EXPECT_EQ(t.label("lblRowLabel1").isVisible(), c.level);
         EXPECT_EQ(t.label("lblRowLabel2").isVisible(), c.masking);
         EXPECT_EQ(t.label("lblTestConditions").isVisible(), c.conditions);
-        EXPECT_EQ(t.label("lblTestConditions").y(), ui::twipsToPixelsY(180 + c.gridHeight + 100));
+        EXPECT_EQ(t.label("lblTestConditions").y(), ui::twipsToPixelsY(420 + c.gridHeight + 100));
     }
-    EXPECT_EQ(t.label("lblRowLabel2").y(), ui::twipsToPixelsY(180 + 300)) << "alone, the masking row is the first";
+    EXPECT_EQ(t.label("lblRowLabel2").y(), ui::twipsToPixelsY(420 + 300)) << "alone, the masking row is the first";
 }
 
 TEST_F(TableViewTest, TheFullRangeAddsTwelveAndSixteenKilohertz)
@@ -409,9 +413,11 @@ TEST_F(TableViewTest, LaysTheGridsOutAroundTheRowLabels)
     ASSERT_GT(w, 0);
 
     // Two grids with the labels centred in the gap between them.
-    const int x = static_cast<int>(std::lround((kTableWidth - 2 * kGridWidth - w - 200) / 2.0));
+    const int gridWidth = ui::pixelsToTwipsX(t.grid(0).width());
+    ASSERT_GE(gridWidth, kGridWidth) << "the design width, or wider for the column texts";
+    const int x = static_cast<int>(std::lround((kTableWidth - 2 * gridWidth - w - 200) / 2.0));
     EXPECT_NEAR(t.grid(0).x(), ui::twipsToPixelsX(x), 1);
-    EXPECT_NEAR(t.grid(1).x(), ui::twipsToPixelsX(kGridWidth + x + w + 200), 1);
+    EXPECT_NEAR(t.grid(1).x(), ui::twipsToPixelsX(gridWidth + x + w + 200), 1);
     const int gapMiddle = (t.grid(0).geometry().right() + t.grid(1).x()) / 2;
     EXPECT_NEAR(level.geometry().center().x(), gapMiddle, 2);
     EXPECT_NEAR(masking.geometry().center().x(), gapMiddle, 2);
@@ -422,11 +428,49 @@ TEST_F(TableViewTest, LaysTheGridsOutAroundTheRowLabels)
 
     // One grid with the labels on its left.
     t.table->BinauralMode(true);
-    const int binauralX = static_cast<int>(std::lround((kTableWidth - kGridWidth - w - 200) / 2.0));
+    const int binauralX = static_cast<int>(std::lround((kTableWidth - gridWidth - w - 200) / 2.0));
     EXPECT_FALSE(t.grid(1).isVisible());
     EXPECT_NEAR(level.x(), ui::twipsToPixelsX(binauralX), 1);
     EXPECT_EQ(masking.x(), level.x());
     EXPECT_NEAR(t.grid(0).x(), ui::twipsToPixelsX(binauralX + 200 + w), 1);
+}
+
+TEST_F(TableViewTest, EachGridHasItsEarsCaptionItsRowsWholeAndItsColumnTextsInside)
+{
+    TableWindow t;
+    t.table->EarCaption(vellum::kEarLeft, "Left Ear");
+    t.table->EarCaption(vellum::kEarRight, "Right Ear");
+    for (const bool rightOnLeft : {false, true}) {
+        t.table->RightEarOnLeft(rightOnLeft);
+        const int leftGrid = rightOnLeft ? 1 : 0;
+        for (const auto& [grid, caption, colour] :
+             {std::tuple{leftGrid, "Left Ear", QColor(0, 0, 255)}, std::tuple{1 - leftGrid, "Right Ear", QColor(255, 0, 0)}}) {
+            const QLabel& shown = t.label(QStringLiteral("lblEarCaption%1").arg(grid).toLatin1().constData());
+            EXPECT_EQ(shown.text().toStdString(), caption) << "right on left " << rightOnLeft;
+            EXPECT_EQ(shown.palette().color(QPalette::WindowText), colour) << caption;
+            EXPECT_EQ(shown.geometry().center().x(), t.grid(grid).geometry().center().x()) << caption << " over its grid";
+            EXPECT_LE(shown.geometry().bottom(), t.grid(grid).y()) << caption << " over its grid";
+        }
+    }
+    t.table->BinauralMode(true);
+    EXPECT_FALSE(t.label("lblEarCaption0").isVisible()) << "the binaural row is no ear's";
+    t.table->BinauralMode(false);
+
+    for (const bool full : {false, true}) {
+        t.table->ShowFullRange(full);
+        t.table->ConfigureAsPureToneTable(true, true, true);
+        TolvEditGrid& grid = t.grid(0);
+        const QFontMetrics metrics(grid.font());
+        const int columnPixels = grid.width() / grid.ColCount();
+        for (const char* header : {"1.5K", "12K", "16K", "125"})
+            EXPECT_GE(columnPixels, metrics.horizontalAdvance(header) + 4) << header << ", full range " << full;
+        // The grid closes with a line under its last row, inside its height.
+        const QImage image = testing::grabControl(grid);
+        int dark = 0;
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, image.height() - 1)) < 100 ? 1 : 0;
+        EXPECT_GT(dark, image.width() * 9 / 10) << "full range " << full << ": the masking row is closed";
+    }
 }
 
 }  // namespace

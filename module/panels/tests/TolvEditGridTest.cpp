@@ -100,6 +100,14 @@ TEST_F(TolvEditGridTest, ClicksAndArrowsOpenTheEditorOnlyOnDrawnEditableCells)
         {"Down stops at the last drawn row", nothing, {at(2, 2), Qt::Key_Down}, Cell{{2, 2}}, {"BeforeCellEdit 2 2"}},
         {"an arrow onto a cell not editable", [](TolvEditGrid& g) { g.AllowRowEdit(1, false); },
          {at(0, 0), Qt::Key_Down}, Cell{{0, 0}}, {"BeforeCellEdit 0 0"}},
+        {"Tab goes along the row and on to the next one", nothing, {at(2, 0), Qt::Key_Tab, Qt::Key_Tab}, Cell{{0, 1}},
+         {"BeforeCellEdit 2 0", "BeforeCellEdit 3 0", "BeforeCellEdit 0 1"}},
+        {"Tab passes cells not editable", [](TolvEditGrid& g) { g.AllowColEdit(1, false); },
+         {at(0, 0), Qt::Key_Tab}, Cell{{2, 0}}, {"BeforeCellEdit 0 0", "BeforeCellEdit 2 0"}},
+        {"Shift+Tab goes back, Tab stays in the grid at its end", nothing,
+         {at(0, 1), Qt::Key_Backtab, at(3, 2), Qt::Key_Tab}, Cell{{3, 2}},
+         {"BeforeCellEdit 0 1", "BeforeCellEdit 3 0", "BeforeCellEdit 3 2"}},
+        {"Return ends the edit", nothing, {at(1, 1), Qt::Key_Return}, std::nullopt, {"BeforeCellEdit 1 1"}},
         {"a count let makes every row and column editable again",
          [](TolvEditGrid& g) {
              g.AllowRowEdit(0, false);
@@ -143,7 +151,7 @@ TEST_F(TolvEditGridTest, EveryKeystrokeStoresThenRaisesTextChange)
     QTest::keyClick(txtEdit(), Qt::Key_Backspace);
     QTest::keyClick(txtEdit(), Qt::Key_Tab);
     EXPECT_EQ(raised, (Events{"BeforeCellEdit 1 0", "TextChange 1 0 4 (stored 4)", "TextChange 1 0 45 (stored 45)",
-                              "TextChange 1 0 4 (stored 4)"}));
+                              "TextChange 1 0 4 (stored 4)", "BeforeCellEdit 2 0"}));
     EXPECT_EQ(grid->GetCellText(1, 0), "4") << "a Tab became cell text";
 }
 

@@ -40,6 +40,25 @@ public:
     }
 
     QLabel& earLabel(int chart) const { return *view->findChild<QLabel*>(QStringLiteral("lblEar%1").arg(chart)); }
+
+    // One octave across over 20 dB down on a chart's plot, in pixels: 1 on a
+    // true audiogram.
+    double proportion(int chart) const
+    {
+        lumenplot::IChart& shown = view->chtEar(chart).chart();
+        double left = 0, top = 0, right = 0, bottom = 0;
+        shown.get_LeftMargin(&left);
+        shown.get_TopMargin(&top);
+        shown.get_RightMargin(&right);
+        shown.get_BottomMargin(&bottom);
+        const QWidget& widget = *view->chtEar(chart).widget();
+        const double plotWidth = widget.width() - platform::ui::twipsToPixelsX(static_cast<int>(left + right));
+        const double plotHeight = widget.height() - platform::ui::twipsToPixelsY(static_cast<int>(top + bottom));
+        const PureToneChartGrid grid = PureToneChartGridFor(testing::kNormalRange);
+        const double octave = plotWidth * grid.OctaveWidth / (grid.XMax - grid.XMin);
+        const double twentyDb = plotHeight * 20 / (grid.YMax - grid.YMin);
+        return octave / twentyDb;
+    }
 };
 
 TEST_F(DisplayTest, TheCurvesOfPaletteTestsStandOnTheChartsOfTheirEars)
@@ -224,6 +243,14 @@ TEST_F(DisplayTest, CaptionsComeFromTheTextLoader)
     EXPECT_EQ(view->findChild<VerticalLabel*>()->Caption(), text(TR_HEARING_LEVEL_IN_DECIBELS_DB));
     EXPECT_EQ(view->Palette()->HideButtonBaseText(), text(TR_HIDE_PCTS_CURVE));
     EXPECT_FALSE(view->Palette()->ShowAddTestButton());
+    // The test-data table names its rows and the ears of its grids.
+    const auto tableLabel = [this](const char* name) {
+        return view->TestDataPanel()->findChild<QLabel*>(name)->text().toStdString();
+    };
+    EXPECT_EQ(tableLabel("lblRowLabel1"), text(TR_THRESHOLD));
+    EXPECT_EQ(tableLabel("lblRowLabel2"), text(TR_MASKING));
+    EXPECT_EQ(tableLabel("lblEarCaption0"), text(TR_RIGHT_EAR)) << "the right ear's grid on the left";
+    EXPECT_EQ(tableLabel("lblEarCaption1"), text(TR_LEFT_EAR));
 
     // Another loader shows only after LoadStrings.
     auto german = std::make_shared<CLangLoader>();
@@ -265,7 +292,8 @@ TEST(PureToneLayout, RowsStackUnderTheChartsAndHiddenPanelsTakeNoRoom)
     };
     const Case cases[] = {
         {"everything", [](PureToneLayoutInput&) {}, 11785},
-        {"one chart: as high as one of a pair", [](PureToneLayoutInput& in) { in.ChartCount = 1; }, 11785},
+        {"one chart: as wide as the row, and as high", [](PureToneLayoutInput& in) { in.ChartCount = 1; },
+         11785 + 6000},
         {"no table", [](PureToneLayoutInput& in) { in.ShowTestDataTable = false; }, 11785 - 1620},
         {"no notes: the average sets the row", [](PureToneLayoutInput& in) { in.ShowNotes = false; }, 11785 - 1135},
         {"neither average nor notes",
@@ -295,9 +323,82 @@ TEST(PureToneLayout, RowsStackUnderTheChartsAndHiddenPanelsTakeNoRoom)
     alone.ChartCount = 1;
     alone.ShowPureToneAverage = false;
     const PureToneLayout single = LayOutPureTone(alone);
-    EXPECT_EQ(single.Charts[0], QRect(60, 360, 11880, 5760));
+    EXPECT_EQ(single.Charts[0], QRect(60, 360, 11880, 11760));
     EXPECT_TRUE(single.Charts[1].isEmpty());
     EXPECT_EQ(single.Notes.left(), 60);
+}
+
+// The height of a chart's plot for its width, over the audiogram's (one
+// octave across for 20 dB down); 1 where the chart keeps the proportion.
+double ProportionOf(const QRect& chart, const PureToneLayoutInput& input)
+{
+    const double plotWidth = chart.width() - input.ChartMarginsAcross;
+    const double plotHeight = chart.height() - input.ChartMarginsDown;
+    return plotHeight / plotWidth / input.PlotHeightPerWidth;
+}
+
+TEST(PureToneLayout, EveryChartKeepsTheAudiogramsProportionCentredInItsRow)
+{
+    struct Case {
+        const char* what;
+        int charts;
+        int height;
+        bool captions;
+    };
+    const Case cases[] = {
+        {"a pair, sized by the width", 2, 0, false},
+        {"one chart, sized by the width", 1, 0, true},
+        {"a pair in a port that fits everything", 2, 20000, true},
+        {"a pair in a low port", 2, 9000, false},
+        {"one chart in a low port", 1, 9000, true},
+        {"one chart in a very low port", 1, 4000, false},
+    };
+    for (const Case& c : cases) {
+        PureToneLayoutInput input = LayoutInput();
+        input.PlotHeightPerWidth = 0.95;
+        input.ChartCount = c.charts;
+        input.Height = c.height;
+        input.ShowAxisCaptions = c.captions;
+        const PureToneLayout layout = LayOutPureTone(input);
+        for (int slot = 0; slot < c.charts; ++slot)
+            EXPECT_NEAR(ProportionOf(layout.Charts[slot], input), 1.0, 0.05) << c.what << ", chart " << slot;
+        const int left = layout.Charts[0].left();
+        const int right = layout.Charts[c.charts - 1].right() + 1;
+        const int rowLeft = c.captions ? 60 + 300 : 60;
+        EXPECT_NEAR(left - rowLeft, 11940 - right, 1) << c.what << ": centred";
+        if (c.captions) {
+            EXPECT_EQ(layout.LevelCaption.right() + 1, left) << c.what;
+            EXPECT_EQ(layout.FrequencyCaption.left(), left) << c.what;
+            EXPECT_EQ(layout.FrequencyCaption.right() + 1, right) << c.what;
+        }
+    }
+}
+
+TEST(PureToneLayout, TheChartsShrinkSoThatTheViewFitsItsPort)
+{
+    // Sized by the width, everything takes 11785 (the first test).
+    struct Case {
+        const char* what;
+        int port;
+        // The lowest part that must stand whole in the port, and the height
+        // the view then needs.
+        const char* whole;
+        int height;
+    };
+    const Case cases[] = {
+        {"a port higher than the view needs: no change", 15000, "notes", 11785},
+        {"a lower port: everything fits, the charts lower", 11000, "notes", 11000},
+        {"too low for readable charts and the panels: charts and palette", 7000, "palette", 7000 + 4675},
+        {"lower still: charts and palette, as low as needs be", 4000, "palette", 4000 + 4675},
+    };
+    for (const Case& c : cases) {
+        PureToneLayoutInput input = LayoutInput();
+        input.Height = c.port;
+        const PureToneLayout layout = LayOutPureTone(input);
+        const QRect& whole = std::string(c.whole) == "notes" ? layout.Notes : layout.Palette;
+        EXPECT_LE(whole.bottom() + 1, c.port) << c.what;
+        EXPECT_NEAR(layout.Height, c.height, 2) << c.what;
+    }
 }
 
 TEST_F(DisplayTest, TheDisplayModeShowsOneChartOrBoth)
@@ -307,22 +408,29 @@ TEST_F(DisplayTest, TheDisplayModeShowsOneChartOrBoth)
     const int pairHeight = view->HeightNeeded();
     const int pairWidth = chart0.width();
 
+    EXPECT_NEAR(proportion(0), 1.0, 0.05) << "a pair";
+    EXPECT_NEAR(proportion(1), 1.0, 0.05) << "a pair";
+
     view->DisplayMode(0);
     EXPECT_TRUE(chart0.isVisible());
     EXPECT_FALSE(chart1.isVisible());
     EXPECT_FALSE(earLabel(1).isVisible());
-    EXPECT_GT(chart0.width(), 2 * pairWidth);
-    EXPECT_EQ(view->HeightNeeded(), pairHeight);
+    EXPECT_GT(chart0.width(), pairWidth) << "a zoomed chart takes the room of both";
+    EXPECT_NEAR(proportion(0), 1.0, 0.05) << "zoomed on the left chart";
+    EXPECT_NEAR(chart0.x(), view->width() - chart0.geometry().right() - 1, 2) << "centred";
 
     view->DisplayMode(1);
     EXPECT_FALSE(chart0.isVisible());
     EXPECT_TRUE(chart1.isVisible());
-    EXPECT_EQ(chart1.x(), chart0.x()) << "the one chart stands on the left";
+    EXPECT_EQ(chart1.x(), chart0.x()) << "the one chart stands where the other stood";
+    EXPECT_NEAR(proportion(1), 1.0, 0.05) << "zoomed on the right chart";
 
     view->DisplayMode(2);
     view->Mode(0);
     EXPECT_FALSE(chart1.isVisible()) << "both ears share chtEar(0)";
+    EXPECT_NEAR(proportion(0), 1.0, 0.05) << "single graph";
 
+    view->Mode(1);
     view->ShowNotes(false);
     view->ShowPureToneAverage(false);
     view->ShowTestDataTable(false);

@@ -214,5 +214,68 @@ TEST_F(PaletteTest, ThePaletteConfigurationRebuildsThePaletteOnlyWhenConfirmed)
     EXPECT_EQ(lineKeys(0), (std::vector<std::int32_t>{2})) << "the data is shown again";
 }
 
+// White pixels in the place of the pressed-half square at one end of a
+// palette button.
+int whiteInSquare(PaletteButton& button, bool leftEnd)
+{
+    const QImage image = grabControl(button);
+    const int side = image.height() - 6;
+    const int left = leftEnd ? 3 : image.width() - 3 - side;
+    int white = 0;
+    for (int y = 3; y < 3 + side; ++y)
+        for (int x = left; x < left + side; ++x)
+            if (pixelAt(image, x, y) == platform::gfx::rgb(255, 255, 255))
+                ++white;
+    return white;
+}
+
+// Pixels of a colour on a chart.
+int pixelsOf(QWidget& chart, platform::gfx::ColorRef colour)
+{
+    const QImage image = grabControl(chart);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (pixelAt(image, x, y) == colour)
+                ++count;
+    return count;
+}
+
+TEST_F(PaletteTest, OnASharedChartThePaletteShowsThePressedHalfWhoseEarAClickPlots)
+{
+    PaletteButton& air = *view->Palette()->findChildren<PaletteButton*>("butPal").at(AirItem);
+    struct Case {
+        std::int32_t mode;
+        bool leftHalf;
+        std::int32_t ear;
+        bool leftSquare;
+        bool rightSquare;
+    };
+    const Case cases[] = {
+        {0, false, kRight, false, true},
+        {0, true, kLeft, true, false},
+        {1, true, kLeft, false, false},  // one chart per ear: the chart says the ear
+    };
+    for (const Case& c : cases) {
+        view->Mode(c.mode);
+        clickPaletteButton(AirItem, !c.leftHalf);  // the other half first, so that the click presses
+        clickPaletteButton(AirItem, c.leftHalf);
+        EXPECT_EQ(whiteInSquare(air, true) > 20, c.leftSquare) << "mode " << c.mode << ", left half " << c.leftHalf;
+        EXPECT_EQ(whiteInSquare(air, false) > 20, c.rightSquare) << "mode " << c.mode << ", left half " << c.leftHalf;
+
+        // The cross-hair over the chart, before anything is plotted, in the ear's colour.
+        leaveCharts();
+        QTest::mouseMove(&chartWidget(0), pixelOf(0, k1000Hz, 40));
+        const platform::gfx::ColorRef earColour = c.ear == kRight ? kRed : kBlue;
+        const platform::gfx::ColorRef otherColour = c.ear == kRight ? kBlue : kRed;
+        EXPECT_GT(pixelsOf(chartWidget(0), earColour), 40) << "mode " << c.mode << ", left half " << c.leftHalf;
+        EXPECT_EQ(pixelsOf(chartWidget(0), otherColour), 0) << "mode " << c.mode << ", left half " << c.leftHalf;
+
+        clickAt(0, k1000Hz, 40);
+        EXPECT_TRUE(point(kAir, c.ear, 1000)) << "mode " << c.mode << ", left half " << c.leftHalf;
+        data->get_PureToneCurves()->Clear();
+    }
+}
+
 }  // namespace
 }  // namespace brisance

@@ -8,6 +8,7 @@
 #include "module/core/ListView.h"
 #include "module/core/StoreSelection.h"
 #include "module/panels/INotes.h"
+#include "module/panels/IPTATable.h"
 #include "module/panels/PaletteButton.h"
 #include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmTestProperties.h"
@@ -152,6 +153,23 @@ TEST_F(SpeechDisplayTest, NoSpeechCurvesGiveNoMessageAndNoMarks)
     EXPECT_TRUE(responder.shown().empty());
     for (const auto& item : *view->PaletteItems())
         EXPECT_FALSE(item->HasData) << item->CurvePreferences->Label;
+}
+
+TEST_F(SpeechDisplayTest, EveryShowingOfTheDataFillsTheAveragePanel)
+{
+    // Air conduction of the left ear at 500, 1000 and 2000 Hz, averaged over them.
+    const auto points = data->get_PureToneCurves()->Add(1, kLeft, kUnaided)->get_Points();
+    for (const auto& [frequency, level] : {std::pair{500, 100}, std::pair{1000, 200}, std::pair{2000, 300}})
+        points->Add(frequency)->put_Level(static_cast<std::int16_t>(level));
+    data->put_AverageFrequenciesLeft(1 << 2 | 1 << 4 | 1 << 6);
+    data->put_AverageFrequenciesRight(1 << 2 | 1 << 4 | 1 << 6);
+
+    for (const std::int32_t mode : {1, 0}) {
+        view->Mode(mode);
+        view->ShowDataInDataLayer();
+        EXPECT_EQ(view->PureToneAverage()->ACLeftAverage(), "20") << "mode " << mode;
+        EXPECT_EQ(view->PureToneAverage()->ACRightAverage(), "") << "mode " << mode << ": no curve";
+    }
 }
 
 TEST_F(SpeechDisplayTest, TheResultsTableShowsTheSelectedTestsEarsOrBinaural)

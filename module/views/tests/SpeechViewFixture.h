@@ -16,7 +16,9 @@
 #include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/TextResources.h"
 #include "module/panels/CSymbols.h"
+#include "module/panels/CTolvButton.h"
 #include "module/panels/CurvePalette.h"
+#include "module/panels/PaletteButton.h"
 #include "module/panels/SpeechTable.h"
 #include "module/panels/SpeechTableView.h"
 #include "module/panels/SymbolCatalogue.h"
@@ -155,7 +157,16 @@ public:
         ReleaseModuleGlobals();
     }
 
-    void select(SpeechItem item) { view->Palette()->PressButton(platform::runtime::Variant(std::int32_t(item))); }
+    // Selects the item's button, pressed on its right half: the right ear's
+    // while RightOnLeft is false.
+    void select(SpeechItem item)
+    {
+        view->Palette()->PressButton(platform::runtime::Variant(std::int32_t(item)));
+        if (!view->Palette()->SelectedButton()->LeftIsDown())
+            return;
+        PaletteButton& button = *view->Palette()->findChildren<PaletteButton*>()[static_cast<qsizetype>(item)];
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(button.width() - 10, button.height() / 2));
+    }
 
     platform::com::ComPtr<vellum::IVellumSpeechCurve> curve(std::int32_t type, std::int32_t ear,
                                                              std::int32_t wordList = 1) const

@@ -172,14 +172,17 @@ TEST_F(ReflexPanel, RecordedFrequenciesAndDecaysLimitWhatTheUserMayEnter)
     EXPECT_TRUE(clickCell(1, 2)) << "the mask outlives a new noise-band text";
     EXPECT_FALSE(clickCell(1, 6));
 
+    QLabel& decayCaption = *panel->findChild<QLabel*>("lblRowCaption1");
     panel->DecaysToRecord(0);
     for (int side = 0; side < 2; ++side)
         for (int column = 0; column < 9; ++column)
             EXPECT_FALSE(decay(side, column).isVisible());
+    EXPECT_FALSE(decayCaption.isVisible()) << "no decay row, no row name";
     panel->DecaysToRecord(0b100000000);
     EXPECT_TRUE(decay(0, 8).isVisible());
     EXPECT_TRUE(decay(1, 8).isVisible());
     EXPECT_FALSE(decay(1, 7).isVisible());
+    EXPECT_TRUE(decayCaption.isVisible());
 }
 
 TEST_F(ReflexPanel, RightEarOnLeftMovesTheEarLabelsAndTheEarsOfEachSide)

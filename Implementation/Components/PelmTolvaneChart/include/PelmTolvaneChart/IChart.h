@@ -69,6 +69,7 @@ inline constexpr DISPID HighlightXGridline = 49;
 inline constexpr DISPID HighlightYGridline = 50;
 inline constexpr DISPID UnHighlightXGridline = 51;
 inline constexpr DISPID UnHighlightYGridline = 52;
+inline constexpr DISPID HighlightColor = 53;
 }  // namespace chart_dispid
 
 class IChart : public IDispatch {
@@ -181,6 +182,9 @@ public:
     virtual HRESULT HighlightYGridline(std::int32_t Value) = 0;
     virtual HRESULT UnHighlightXGridline() = 0;
     virtual HRESULT UnHighlightYGridline() = 0;
+    // The colour of the cross-hair; red until the container says otherwise.
+    virtual HRESULT get_HighlightColor(OLE_COLOR* colour) = 0;
+    virtual HRESULT put_HighlightColor(OLE_COLOR colour) = 0;
 
 protected:
     ~IChart() = default;
