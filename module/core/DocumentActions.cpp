@@ -5,6 +5,7 @@
 #include "module/core/docAudiogramModule.h"
 
 #include "module/core/ActionDescription.h"
+#include "module/core/CLangLoader.h"
 #include "module/core/KeyedTabStrip.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/SplitText.h"
@@ -103,16 +104,20 @@ std::int32_t docAudiogramModule::BuildPreviousActionMenu()
 
 host::ComPtr<host::IAction> docAudiogramModule::ActionOfTag(const std::string& tag) const
 {
+    const CLangLoader& texts = *ModuleGlobals::UiTextLoader();
+    const auto noSuchAction = [&](std::int32_t number) {
+        platform::runtime::raise(number, texts.LoadResString(TR_NO_SUCH_ACTION) + " " + tag);
+    };
     const std::vector<std::string> parts = SplitText(tag, ',');
     if (parts.size() != 2)
-        platform::runtime::raise(platform::runtime::errors::InvalidProcedureCall, "No such action: " + tag);
+        noSuchAction(platform::runtime::errors::InvalidProcedureCall);
     const auto client = ModServ()->get_CurrentClient();
     if (!client)
-        platform::runtime::raise(platform::runtime::errors::ObjectNotSet, "No client is selected.");
+        platform::runtime::raise(platform::runtime::errors::ObjectNotSet, texts.LoadResString(TR_NO_CURRENT_CLIENT));
     const auto session = client->get_Sessions()->Item(Variant(parts[0]).toLong());
     const auto action = session ? session->get_Actions()->Item(Variant(parts[1]).toLong()) : nullptr;
     if (!action)
-        platform::runtime::raise(platform::runtime::errors::ObjectNotSet, "No such action: " + tag);
+        noSuchAction(platform::runtime::errors::ObjectNotSet);
     return action;
 }
 

@@ -137,7 +137,7 @@ DocumentMenus::DocumentMenus(QWidget& owner)
     mnuAudiometerMain = NewMenu(owner, "mnuAudiometerMain", "A&udiometer");
     mnuSonvaleDevice = NewArray(*mnuAudiometerMain, "mnuSonvaleDevice");
     mnuSonvaleDevice->Action(0).setCheckable(false);
-    mnuSonvaleDevice->Visible(0, false);
+    mnuSonvaleDevice->Caption(0, "Audiometer Device Goes Here");
 
     mnuTools = NewMenu(owner, "mnuTools", "&Tools");
     mnuGeneralOptions = NewItem(*mnuTools, "mnuGeneralOptions", "&Global Options...");
@@ -149,6 +149,7 @@ DocumentMenus::DocumentMenus(QWidget& owner)
     mnuToolsLine0 = NewSeparator(*mnuTools, "mnuToolsLine0");
     mnuToolsChangeProfile = NewSubmenu(*mnuTools, "mnuToolsChangeProfile", "C&hange Profile");
     mnuProfileList = NewArray(*mnuToolsChangeProfile, "mnuProfileList");
+    mnuProfileList->Caption(0, "Profile");
     mnuToolsLine1 = NewSeparator(*mnuTools, "mnuToolsLine1");
     mnuToolsSwitchLanguage = NewSubmenu(*mnuTools, "mnuToolsSwitchLanguage", "Switch &Language");
     mnuLanguage = NewArray(*mnuToolsSwitchLanguage, "mnuLanguage");

@@ -4,6 +4,7 @@
 #include "module/core/docAudiogramModule.h"
 
 #include "module/core/ActionDescription.h"
+#include "module/core/CLangLoader.h"
 #include "module/core/GetDateOfEvaluation.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/ProgramTitle.h"
@@ -92,7 +93,8 @@ host::ComPtr<host::IActions> docAudiogramModule::CurrentSessionActions() const
 {
     const auto session = ModServ() ? ModServ()->get_CurrentSession() : nullptr;
     if (!session)
-        platform::runtime::raise(platform::runtime::errors::ObjectNotSet, "There is no current session.");
+        platform::runtime::raise(platform::runtime::errors::ObjectNotSet,
+                                 ModuleGlobals::UiTextLoader()->LoadResString(TR_NO_CURRENT_SESSION));
     return session->get_Actions();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The ids of the module's user-visible texts. Every language library holds one
 // text per id (see languages/). The ids come in runs of consecutive numbers;
-// 24000 to 24002 are data about the library itself, not texts to show.
+// 24000 to 24002 are data about the library itself, not texts to show; the
+// ids from 30000 on are the module's own messages beyond the design's texts.
 
 #include <cstdint>
 #include <string_view>
@@ -424,7 +425,13 @@ namespace brisance {
     X(TR_PORTUGUESE) \
     X(TR_JAPANESE) \
     X(TR_CHINESE) \
-    X(TR_HUNGARIAN)
+    X(TR_HUNGARIAN) \
+    X(TR_INSTRUMENT_NOT_STARTED, 30000) \
+    X(TR_DRIVER_NOT_INSTALLED) \
+    X(TR_INSTRUMENT_LINK_ERROR) \
+    X(TR_NO_CURRENT_SESSION) \
+    X(TR_NO_CURRENT_CLIENT) \
+    X(TR_NO_SUCH_ACTION)
 
 #define BRISANCE_TEXT_RESOURCE_ENUMERATOR(name, ...) name __VA_OPT__(= __VA_ARGS__),
 enum TextResources : std::int32_t { BRISANCE_TEXT_RESOURCES(BRISANCE_TEXT_RESOURCE_ENUMERATOR) };

@@ -43,7 +43,7 @@ void FillMenuArray(MenuControlArray& mnuArray, const CPaletteItems& oItems)
         if (mnuArray.Exists(index))
             mnuArray.Unload(index);
     }
-    mnuArray.Visible(0, oItems.Count() > 0);
+    // An empty collection leaves entry 0 as it was.
 
     std::int32_t index = 0;
     for (const auto& item : oItems) {

@@ -17,8 +17,7 @@ class MenuControlArray;
 
 // One menu entry per palette item, in order: the test's label, checked while
 // the test shows on the chart, the item's ID as Tag. Entries beyond the items
-// are unloaded; with no items entry 0 is hidden, so that no stale entry can
-// be chosen.
+// are unloaded; with no items entry 0 stays as it was.
 void FillMenuArray(MenuControlArray& mnuArray, const CPaletteItems& oItems);
 
 // Shows the air-conduction (bit 0), bone-conduction (bit 1) and sound-field

@@ -142,8 +142,6 @@ void docAudiogramModule::mnuToolsProfileManager_Click()
         IgnoringErrors([&] { ModuleGlobals::CurvePrefs()->LoadFromPreferences(*store); });
     } else {
         IgnoringErrors([&] { store->put_Data(snapshot); });
-        // The snapshot has undone a reset too.
-        ModuleGlobals::SetPreferencesReset(false);
     }
 
     // The profile of before, or the default when it is gone.

@@ -100,7 +100,9 @@ void docAudiogramModule::StartMeasurement(std::int32_t Index)
     m_menus.mnuToolsSonvale->setEnabled(true);
     // A driver that finds no instrument has told the user itself.
     if (result != pelmsonvale::TFuncResult_er_NoConnection)
-        platform::ui::messageBox(this, "The instrument could not be started. Error " + std::to_string(result),
+        platform::ui::messageBox(this,
+                                 ModuleGlobals::UiTextLoader()->LoadResString(TR_INSTRUMENT_NOT_STARTED) + " " +
+                                     std::to_string(result),
                                  ModuleMessageTitle(), platform::ui::MB_OK | platform::ui::MB_ICONSTOP);
 }
 

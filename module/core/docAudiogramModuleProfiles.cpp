@@ -118,13 +118,14 @@ void docAudiogramModule::ApplyProfilePreferences(vellum::IVellumKeyedStore& stor
     ApplyNotesKeys(*m_oSpeech->Notes(), store, "SP");
     LoadPalette(store, "SP", *m_oSpeech->PaletteItems(), *ModuleGlobals::SpeechPaletteItems());
     m_oSpeech->TestPreferences(curvePrefs);
-    // The palette is refilled in both modes, so that it never keeps the
-    // buttons of the profile before.
-    FillCurvePalette(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems(), true);
+    // Only the chart shows the palette. In table mode it keeps the buttons of
+    // the profile before; their IDs are not reused by the new items, so none
+    // of them can reach a test of this profile.
     if (m_oSpeech->Mode() == 1) {
         const std::int32_t speechOptions = PreferenceNumber(store, "SPGraphOptions");
         ShowProfileSpeechUnderlay(speechOptions);
         m_oSpeech->InitializeSpeechChart(speechOptions);
+        FillCurvePalette(*m_oSpeech->Palette(), *m_oSpeech->PaletteItems(), true);
     } else {
         m_oSpeech->InitializeSpeechTables();
     }
@@ -173,9 +174,6 @@ void docAudiogramModule::LoadProfileList(bool selectDefault)
         if (items.Exists(index))
             items.Unload(index);
     m_imcProfiles->clear();
-    items.Checked(0, false);
-    // Element 0 stays; with no profile at all it offers nothing to choose.
-    items.Visible(0, false);
 
     std::int32_t k = 0;
     std::int16_t defaultNumber = -1;
@@ -188,13 +186,18 @@ void docAudiogramModule::LoadProfileList(bool selectDefault)
         if (k > items.UBound())
             items.Load(k);
         items.Visible(k, true);
-        items.Checked(k, false);
         items.Caption(k, name);
         items.Tag(k, std::to_string(section));
+        const bool isDefault = PreferenceFlag(store, "DftProfile");
+        // Every default is ticked; a later default wins over an earlier one.
+        if (selectDefault) {
+            items.Checked(k, isDefault);
+            if (isDefault)
+                defaultNumber = section;
+        }
         m_imcProfiles->AddItem(std::to_string(section) + "K", name, ProfileIcon(), std::to_string(section));
-        // A later default wins over an earlier one.
-        if (selectDefault && PreferenceFlag(store, "DftProfile"))
-            defaultNumber = section;
+        if (selectDefault && isDefault)
+            m_imcProfiles->setCurrentIndex(m_imcProfiles->count() - 1);
         ++k;
     }
 
@@ -203,13 +206,16 @@ void docAudiogramModule::LoadProfileList(bool selectDefault)
         m_imcProfiles->setCurrentIndex(-1);
         return;
     }
-    // Without a default the first listed profile becomes current; with no
-    // profile at all, section 0.
-    const std::int16_t current =
-        defaultNumber >= 0 ? defaultNumber : static_cast<std::int16_t>(PreferenceNumber(items.Tag(0)));
-    store.put_Section(current);
-    if (k > 0)
-        MarkCurrentProfile(current);
+    if (defaultNumber >= 0) {
+        store.put_Section(defaultNumber);
+        return;
+    }
+    // Without a default the first element becomes current: the first listed
+    // profile, or with no profile at all element 0 as it stands, section 0.
+    items.Checked(0, true);
+    store.put_Section(static_cast<std::int16_t>(PreferenceNumber(items.Tag(0))));
+    if (m_imcProfiles->count() > 0)
+        m_imcProfiles->setCurrentIndex(0);
 }
 
 void docAudiogramModule::MarkCurrentProfile(std::int32_t profileNumber)

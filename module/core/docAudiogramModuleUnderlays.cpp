@@ -15,6 +15,7 @@
 #include <QAction>
 
 #include <array>
+#include <optional>
 
 namespace brisance {
 
@@ -40,8 +41,9 @@ std::int32_t SpeechChartUnderlay(std::int32_t index)
 }
 
 // The profile's speech underlay argument: the first bit of its graph options
-// that names one, in this order; none of them gives 100, no underlay.
-std::int32_t SpeechUnderlayOfGraphOptions(std::int32_t options)
+// that names one, in this order (bit 1 asks for none: 100); graph options
+// without any of them name no underlay at all.
+std::optional<std::int32_t> SpeechUnderlayOfGraphOptions(std::int32_t options)
 {
     static constexpr std::array<std::pair<std::int32_t, std::int32_t>, 5> kBits{{
         {0x2, 100},
@@ -53,7 +55,7 @@ std::int32_t SpeechUnderlayOfGraphOptions(std::int32_t options)
     for (const auto& [bit, underlay] : kBits)
         if (options & bit)
             return underlay;
-    return 100;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -121,9 +123,9 @@ void docAudiogramModule::SetSpeechUnderlay(std::int32_t Index, bool Show)
 
 void docAudiogramModule::ShowProfileSpeechUnderlay(std::int32_t graphOptions)
 {
-    // Graph options without an underlay bit show none, rather than keeping
-    // the underlay of the profile before.
-    SetSpeechUnderlay(SpeechUnderlayOfGraphOptions(graphOptions), true);
+    // Graph options without an underlay bit leave the chart's underlay as it is.
+    if (const std::optional<std::int32_t> underlay = SpeechUnderlayOfGraphOptions(graphOptions))
+        SetSpeechUnderlay(*underlay, true);
 }
 
 void docAudiogramModule::ConfigureCurrentTestPalette()

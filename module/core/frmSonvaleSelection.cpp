@@ -141,13 +141,19 @@ void frmSonvaleSelection::LoadSonvaleDrivers()
 
 void frmSonvaleSelection::cmdNew_Click()
 {
-    // The list is read again even when nothing was chosen or installed.
+    // Cancelling the file dialog or declining the replacement installs
+    // nothing; the note and the list read again follow all the same.
+    bool failed = false;
     if (const std::optional<std::string> path = ui::getOpenFileName(InstallIniRequest(), this))
-        RunShowingRaisedError(this, [this, &path] { InstallDriverFrom(*path); });
+        RunShowingRaisedError(this, [this, &path, &failed] { failed = !InstallDriverFrom(*path); });
+    // The installer runs on by itself; the link adds its driver when it is done.
+    if (!failed)
+        ui::messageBox(this, "Press OK after installation to update the driver list.", ModuleMessageTitle(),
+                       ui::MB_OK);
     LoadSonvaleDrivers();
 }
 
-void frmSonvaleSelection::InstallDriverFrom(const std::string& iniPath)
+bool frmSonvaleSelection::InstallDriverFrom(const std::string& iniPath)
 {
     std::string moduleName;
     bool errorInIni = false;
@@ -158,19 +164,17 @@ void frmSonvaleSelection::InstallDriverFrom(const std::string& iniPath)
         frmSonvaleUpdate question(this);
         question.exec();
         if (!question.ReplaceExisting())
-            return;
+            return true;
     }
     // A file with errors is not installed: the installation's own checks
     // name what is wrong with it.
     pelmsonvale::TAudiInstallReturn result = pelmsonvale::TAudiInstallReturn_SUCCESS;
     platform::com::raiseOnFailure(m_controller->InstallDriver(iniPath, &result), kSource);
-    if (result != pelmsonvale::TAudiInstallReturn_SUCCESS) {
-        ui::messageBox(this, "The driver could not be installed. Error " + std::to_string(result),
-                       ModuleMessageTitle(), ui::MB_OK | ui::MB_ICONSTOP);
-        return;
-    }
-    // The installer runs on by itself; the link adds its driver when it is done.
-    ui::messageBox(this, "Press OK after installation to update the driver list.", ModuleMessageTitle(), ui::MB_OK);
+    if (result == pelmsonvale::TAudiInstallReturn_SUCCESS)
+        return true;
+    ui::messageBox(this, Text(TR_DRIVER_NOT_INSTALLED).toStdString() + " " + std::to_string(result), ModuleMessageTitle(),
+                   ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
 }
 
 void frmSonvaleSelection::cmdSetup_Click()

@@ -47,8 +47,8 @@ protected:
 private:
     void cmdNew_Click();
     // Asks before replacing an installed driver; an installation that does
-    // not start is reported with its code, one that starts with a note.
-    void InstallDriverFrom(const std::string& iniPath);
+    // not start is reported with its code and gives false.
+    bool InstallDriverFrom(const std::string& iniPath);
     void cmdSetup_Click();
 
     platform::com::ComPtr<pelmsonvale::ISonvaleController> m_controller;

@@ -294,8 +294,9 @@ void frmGeneralOptions::LoadPreferences()
         return;
     StoreSelectionKeeper keeper(*m_store, kCategory, kSection);
     const auto rightOnLeft = m_store->get_Value(kRightOnLeftKey);
-    const bool absent = rightOnLeft.isNull() || rightOnLeft.isEmpty();
-    optOrientation[absent || PreferenceFlag(rightOnLeft) ? 0 : 1]->setChecked(true);
+    // Only a missing value (Null) means right on left; an Empty one is stored
+    // and reads False, as the views read it.
+    optOrientation[rightOnLeft.isNull() || PreferenceFlag(rightOnLeft) ? 0 : 1]->setChecked(true);
     MaskToCheckBoxes(chkFreq, PreferenceNumber(*m_store, kFrequenciesKey));
     MaskToCheckBoxes(chkFreqDbl, PreferenceNumber(*m_store, kDoubleFrequenciesKey));
     MaskToCheckBoxes(chkPTA, PreferenceNumber(*m_store, kAverageCurvesKey));

@@ -37,8 +37,6 @@ constexpr const char* kSource = "CCombinedReportHandler";
 // The report stays this much narrower than the host's rectangle.
 constexpr float kWidthAllowance = 0.25f;
 // The profiles of the preference store: category 0, one section each.
-constexpr std::int16_t kProfilesCategory = 0;
-constexpr std::int16_t kLastProfileSection = 20;
 
 using M = com::DispatchMember<host::IModulePrint>;
 constexpr M kMembers[] = {M::valueMethod<&host::IModulePrint::Print>("Print", 1)};
@@ -89,21 +87,6 @@ void openLanguage(CLangLoader& loader, host::IModuleServer& server)
     const std::string file = ChooseLanguageFile(languages, LanguageIdForChoice(server.get_LanguageID()));
     if (!loader.OpenResourceLibrary(folder + file) && !file.empty())
         runtime::raise(runtime::errors::FileNotFound, folder + file + " is not found!", kSource);
-}
-
-// Selects the user's default profile: the one marked "DftProfile", else the
-// first of sections 0 to 20 that is a profile.
-void selectDefaultProfile(vellum::IVellumKeyedStore& preferences)
-{
-    preferences.put_Category(kProfilesCategory);
-    std::optional<std::int16_t> first;
-    for (std::int16_t section = 0; section <= kLastProfileSection; ++section) {
-        preferences.put_Section(section);
-        if (PreferenceText(preferences, "Profile").empty()) continue;
-        if (PreferenceFlag(preferences, "DftProfile")) return;
-        if (!first) first = section;
-    }
-    preferences.put_Section(first.value_or(0));
 }
 
 // Puts the module-wide text of the last undefined speech test back as it was.
@@ -159,7 +142,8 @@ void CCombinedReportHandler::Print(com::IDispatch* pDispTavoPrint)
                         .notes = *notes,
                         .saved = static_cast<bool>(actions[0])});
 
-    selectDefaultProfile(*preferences);
+    // The layout follows the flag where loading left the store; no profile
+    // is chosen for it.
     const std::int32_t version = PreferenceFlag(*preferences, "SPShowGraph") ? ReportVersion_Europe : ReportVersion_US;
 
     report.PrintReport(area.hdc, area.cm.X, area.cm.Y, area.cm.W - kWidthAllowance, area.cm.H, version, false,

@@ -68,8 +68,6 @@ constexpr std::int32_t kAxisEnd = 1000;
 constexpr std::int32_t kImpedanceCurveTypes[] = {vellum::kCurveIpsilateralReflex, vellum::kCurveContralateralReflex,
                                                  vellum::kCurveIpsilateralDecay, vellum::kCurveContralateralDecay};
 
-constexpr const char* kLinkErrorText = "Instrument link error ";
-
 }  // namespace
 
 void CPureTone::Sonvale(com::ComPtr<pelmsonvale::ISonvaleController> controller)
@@ -206,7 +204,8 @@ void CPureTone::m_oAudi_SonvaleError(std::int32_t frError)
     }
     m_measuring = false;
     Guarded([this] { SetChartsInteractive(true); });
-    platform::ui::messageBox(this, kLinkErrorText + std::to_string(frError), Text(TR_PROGRAM_TITLE),
+    platform::ui::messageBox(this, Text(TR_INSTRUMENT_LINK_ERROR) + " " + std::to_string(frError),
+                             Text(TR_PROGRAM_TITLE),
                              platform::ui::MB_OK | platform::ui::MB_ICONSTOP);
 }
 

@@ -158,10 +158,12 @@ TEST_F(DocumentInstrumentsTest, EachRegisteredDriverGetsAnEnabledStartItemInTheU
     EXPECT_TRUE(SetupItem().isEnabled());
 }
 
-TEST_F(DocumentInstrumentsTest, WithoutDriversTheOneItemIsDisabled)
+TEST_F(DocumentInstrumentsTest, WithoutDriversTheOneItemKeepsItsPlaceholderDisabled)
 {
     Open();
     EXPECT_EQ(Items().Count(), 1);
+    EXPECT_TRUE(Items().Visible(0));
+    EXPECT_EQ(Items().Caption(0), "Audiometer Device Goes Here");
     EXPECT_FALSE(Items().Enabled(0));
     EXPECT_TRUE(document->Menus().mnuAudiometerMain->menuAction()->isEnabled());
 }
@@ -190,6 +192,21 @@ TEST_F(DocumentInstrumentsTest, AStartTakesTheChartsAndTheOtherCommandsAwayAndAS
     EXPECT_TRUE(SetupItem().isEnabled());
     EXPECT_TRUE(ChartsInteractive());
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
+}
+
+TEST_F(DocumentInstrumentsTest, StoppedEnablesTheInstrumentItemsAgain)
+{
+    for (const char* name : {"AAA", "BBB", "CCC"})
+        registerDriver(name, FAKE_DRIVER_PATH);
+    Open();
+    Click(2);
+    ASSERT_EQ(EnabledItems(), (std::vector<bool>{false, false, true}));
+    ASSERT_FALSE(SetupItem().isEnabled());
+
+    emit document->oPureTone().Stopped();
+
+    EXPECT_EQ(EnabledItems(), (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(SetupItem().isEnabled());
 }
 
 TEST_F(DocumentInstrumentsTest, AFailedStartLeavesTheMenuIdleAndSaysSoUnlessTheDriverHasToldTheUser)

@@ -1,8 +1,10 @@
 #include "module/core/tests/DocumentProfileSupport.h"
 
 #include "module/core/ImageCombo.h"
+#include "module/core/KeyedTabStrip.h"
 #include "module/core/KeyedToolBar.h"
 #include "module/core/TextResources.h"
+#include "module/panels/CurvePalette.h"
 #include "module/panels/TolvEditGrid.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPaletteItems.h"
@@ -18,6 +20,7 @@ namespace brisance {
 namespace {
 
 using platform::runtime::Variant;
+using platform::testing::ModalDialogs;
 using namespace testing;
 
 // What a profile's settings show on the document and its views.
@@ -141,19 +144,33 @@ TEST_F(DocumentApplyProfileTest, GraphOptionBitFiveNarrowsTheTestDataTable)
     }
 }
 
-TEST_F(DocumentApplyProfileTest, TheSpeechPaletteIsRefilledInBothModes)
+TEST_F(DocumentApplyProfileTest, TableModeKeepsTheSpeechPaletteOfTheProfileBeforeWithoutReachingItsTests)
 {
-    for (const bool showGraph : {true, false}) {
-        SCOPED_TRACE(showGraph ? "chart mode" : "table mode");
-        Keys keys = StandardPalettes();
-        keys.emplace_back("SPShowGraph", showGraph);
-        StoreProfiles({{0, "Speech", true, keys}});
-        docAudiogramModule& document = OpenDocument();
-        EXPECT_GT(document.oSpeech().PaletteItems()->Count(), 0);
-        EXPECT_TRUE(PaletteShowsItems(*document.oSpeech().Palette(), *document.oSpeech().PaletteItems()));
-        EXPECT_EQ(document.oSpeech().Mode(), showGraph ? 1 : 0);
-        CloseDocument();
+    Keys chart = StandardPalettes();
+    chart.emplace_back("SPShowGraph", true);
+    Keys tables = StandardPalettes();
+    tables.emplace_back("SPShowGraph", false);
+    StoreProfiles({{0, "Chart", true, chart}, {1, "Tables", false, tables}});
+    docAudiogramModule& document = OpenDocument();
+    CSpeech& speech = document.oSpeech();
+    ASSERT_GT(speech.PaletteItems()->Count(), 0);
+    ASSERT_TRUE(PaletteShowsItems(*speech.Palette(), *speech.PaletteItems()));
+    const std::int32_t chosen = (*speech.PaletteItems()->begin())->ID;
+    speech.Palette()->PressButton(Variant(chosen));
+
+    document.Menus().mnuProfileList->Action(1).trigger();
+    ASSERT_EQ(speech.Mode(), 0);
+    EXPECT_TRUE(speech.Palette()->Button(chosen)) << "the palette keeps the buttons of the chart profile";
+    EXPECT_FALSE(PaletteShowsItems(*speech.Palette(), *speech.PaletteItems()));
+    // The kept selection finds none of the new profile's tests to edit.
+    document.tabMain().Select("SPEECH");
+    {
+        ModalDialogs none;
+        document.Menus().mnuEditTestConditions->trigger();
     }
+
+    document.Menus().mnuProfileList->Action(0).trigger();
+    EXPECT_TRUE(PaletteShowsItems(*speech.Palette(), *speech.PaletteItems())) << "the chart refills it";
 }
 
 TEST_F(DocumentApplyProfileTest, TheRightEarGoesLeftUnlessTheGlobalOptionsSayOtherwise)
@@ -163,7 +180,10 @@ TEST_F(DocumentApplyProfileTest, TheRightEarGoesLeftUnlessTheGlobalOptionsSayOth
         std::optional<Variant> stored;
         bool rightOnLeft;
     };
-    const Case cases[] = {{"absent", std::nullopt, true}, {"True", Variant(true), true}, {"False", Variant(false), false}};
+    const Case cases[] = {{"absent", std::nullopt, true},
+                          {"True", Variant(true), true},
+                          {"False", Variant(false), false},
+                          {"Empty: stored, so False", Variant(), false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         StoreProfiles({{0, "Ears", true, {}}}, c.stored);
@@ -178,22 +198,21 @@ TEST_F(DocumentApplyProfileTest, TheRightEarGoesLeftUnlessTheGlobalOptionsSayOth
 struct ListRow {
     const char* name;
     std::vector<testing::StoredProfile> profiles;
-    std::vector<std::string> tags;  // menu tags, in order
+    std::vector<std::string> tags;    // menu tags, in order
+    std::vector<std::string> ticked;  // the tags of the ticked items
     std::int16_t current;
-    std::string ticked;       // the tag of the one ticked item; "" none
     std::string selectedKey;  // the box's selected key; "" none
 };
 
 const ListRow kListRows[] = {
     {"sections 3 and 7, no default",
      {{3, "Three", false, {}}, {7, "Seven", false, {}}},
-     {"3", "7"}, 3, "3", "3K"},
-    {"two defaults: the later one",
+     {"3", "7"}, {"3"}, 3, "3K"},
+    {"two defaults: both ticked, the later one current",
      {{3, "Three", true, {}}, {7, "Seven", true, {}}},
-     {"3", "7"}, 7, "7", "7K"},
-    {"one default", {{0, "Zero", false, {}}, {5, "Five", true, {}}}, {"0", "5"}, 5, "5", "5K"},
-    {"no profile at all", {}, {}, 0, "", ""},
-    {"section 21 is never listed", {{21, "Beyond", true, {}}, {4, "Four", false, {}}}, {"4"}, 4, "4", "4K"},
+     {"3", "7"}, {"3", "7"}, 7, "7K"},
+    {"one default", {{0, "Zero", false, {}}, {5, "Five", true, {}}}, {"0", "5"}, {"5"}, 5, "5K"},
+    {"section 21 is never listed", {{21, "Beyond", true, {}}, {4, "Four", false, {}}}, {"4"}, {"4"}, 4, "4K"},
 };
 
 class DocumentProfileListTest : public testing::DocumentProfileTest {};
@@ -207,17 +226,30 @@ TEST_F(DocumentProfileListTest, TheListShowsTheStoredProfilesAndTheDefaultBecome
         ASSERT_TRUE(document.Initialized());
 
         EXPECT_EQ(ListedTags(document), row.tags);
-        EXPECT_EQ(TickedTags(document), row.ticked.empty() ? std::vector<std::string>{}
-                                                             : std::vector<std::string>{row.ticked});
+        EXPECT_EQ(TickedTags(document), row.ticked);
         std::vector<std::string> keys;
         for (const std::string& tag : row.tags)
             keys.push_back(tag + "K");
         EXPECT_EQ(BoxKeys(document), keys);
         EXPECT_EQ(document.imcProfiles().ItemKey(document.imcProfiles().currentIndex()), row.selectedKey);
         EXPECT_EQ(ModuleGlobals::PreferenceStore()->get_Section(), row.current);
-        EXPECT_EQ(document.Menus().mnuProfileList->Visible(0), !row.tags.empty());
         CloseDocument();
     }
+}
+
+TEST_F(DocumentProfileListTest, WithoutAnyProfileTheFirstItemKeepsItsPlaceholderAndIsTicked)
+{
+    StoreProfiles({});
+    docAudiogramModule& document = OpenDocument();
+    ASSERT_TRUE(document.Initialized());
+    const MenuControlArray& items = *document.Menus().mnuProfileList;
+    EXPECT_EQ(items.Count(), 1);
+    EXPECT_TRUE(items.Visible(0));
+    EXPECT_EQ(items.Caption(0), "Profile");
+    EXPECT_EQ(items.Tag(0), "");
+    EXPECT_TRUE(items.Checked(0));
+    EXPECT_EQ(ModuleGlobals::PreferenceStore()->get_Section(), 0);
+    EXPECT_EQ(document.imcProfiles().count(), 0);
 }
 
 TEST_F(DocumentProfileListTest, ChoosingAProfileByTheBoxOrTheMenuAppliesIt)

@@ -195,7 +195,7 @@ TEST_F(DocumentUnderlaysTest, MenuClicksToggleAndProfilesForceThePureToneUnderla
     }
 }
 
-TEST_F(DocumentUnderlaysTest, TheSpeechUnderlayFollowsEachProfileAndNoBitMeansNone)
+TEST_F(DocumentUnderlaysTest, TheSpeechUnderlayFollowsEachProfileAndNoBitKeepsIt)
 {
     struct SpeechCase {
         std::int32_t firstBits;
@@ -205,7 +205,7 @@ TEST_F(DocumentUnderlaysTest, TheSpeechUnderlayFollowsEachProfileAndNoBitMeansNo
     };
     const SpeechCase cases[] = {
         {0x200, 2, 0x402, 0},  // the "none" bit comes before every underlay bit
-        {0x80, 3, 0, 0},       // no underlay bit: none, not the profile's before
+        {0x80, 3, 0, 3},       // no underlay bit: the profile's before stays
         {0x100, 4, 0x400, 1},
     };
     for (const SpeechCase& c : cases) {

@@ -136,22 +136,5 @@ TEST_F(DocumentUndoTest, AHostThatRefusesThePreferencesIsReportedOnce)
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"An error has occurred: refused 5"});
 }
 
-TEST_F(DocumentUndoTest, StoppedEnablesTheInstrumentItemsAgain)
-{
-    document->Menus().mnuToolsSonvale->setEnabled(false);
-    for (std::int32_t i = 0; i < document->Menus().mnuSonvaleDevice->Count(); ++i)
-        document->Menus().mnuSonvaleDevice->Enabled(i, false);
-
-    emit document->oPureTone().Stopped();
-
-    EXPECT_TRUE(document->Menus().mnuToolsSonvale->isEnabled());
-    // An element that is not shown is never enabled.
-    for (std::int32_t i = 0; i < document->Menus().mnuSonvaleDevice->Count(); ++i) {
-        if (document->Menus().mnuSonvaleDevice->Visible(i)) {
-            EXPECT_TRUE(document->Menus().mnuSonvaleDevice->Enabled(i)) << i;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace brisance

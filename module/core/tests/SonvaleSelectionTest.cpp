@@ -174,7 +174,7 @@ protected:
     const fs::path ran = temporary.path() / "ran";
 };
 
-TEST_F(SonvaleInstallTest, NewInstallsADriverFromItsIniAndSaysSoOnlyWhenTheInstallerStarted)
+TEST_F(SonvaleInstallTest, NewInstallsADriverFromItsIniAndLeavesTheNoteOutOnlyWhenTheInstallationFailed)
 {
     enum class Reply { None, Replace, Keep };
     struct Case {
@@ -187,7 +187,7 @@ TEST_F(SonvaleInstallTest, NewInstallsADriverFromItsIniAndSaysSoOnlyWhenTheInsta
     };
     const Case cases[] = {
         {"a new driver", false, "Sonvale", Reply::None, true, {kNote}},
-        {"an installed driver kept", true, "Sonvale", Reply::Keep, false, {}},
+        {"an installed driver kept", true, "Sonvale", Reply::Keep, false, {kNote}},
         {"an installed driver replaced", true, "Sonvale", Reply::Replace, true, {kNote}},
         {"a file of another module type", false, "Other", Reply::None, false,
          {"The driver could not be installed. Error 6"}},
@@ -228,7 +228,7 @@ TEST_F(SonvaleInstallTest, NewInstallsADriverFromItsIniAndSaysSoOnlyWhenTheInsta
     }
 }
 
-TEST_F(SonvaleInstallTest, CancellingTheFileDialogShowsNothingAndListsTheDriversAgain)
+TEST_F(SonvaleInstallTest, CancellingTheFileDialogStillShowsTheNoteAndListsTheDriversAgain)
 {
     registerDriver("AAA", FAKE_DRIVER_PATH);
     WithDialog([](frmSonvaleSelection& dialog) {
@@ -237,7 +237,7 @@ TEST_F(SonvaleInstallTest, CancellingTheFileDialogShowsNothingAndListsTheDrivers
         EXPECT_NE(dialog.lvwDrivers->FindItem("K0"), nullptr);
     });
     EXPECT_EQ(Shown(DialogKind::OpenFile).size(), 1u);
-    EXPECT_EQ(Messages(), std::vector<std::string>{});
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNote});
     EXPECT_FALSE(fs::exists(ran));
 }
 

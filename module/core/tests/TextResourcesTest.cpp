@@ -58,6 +58,7 @@ TEST(TextResources, EveryRunStartsAndEndsAtItsId)
         {TR_AUDIOGRAM_PROPERTIES, 22000, TR_DESCRIPTION, 22004},
         {TR_HEARING_EVALUATION, 23000, TR_EAR_CANAL, 23020},
         {TR_RESERVED_DO_NOT_TRANSLATE1, 24000, TR_HUNGARIAN, 24017},
+        {TR_INSTRUMENT_NOT_STARTED, 30000, TR_NO_SUCH_ACTION, 30005},
     };
     for (const auto& run : runs) {
         EXPECT_EQ(run.first, run.firstId);
@@ -65,9 +66,10 @@ TEST(TextResources, EveryRunStartsAndEndsAtItsId)
     }
 }
 
-TEST(TextResources, HoldsAll415IdsOnceInAscendingOrder)
+TEST(TextResources, HoldsTheDesigns415IdsOnceInAscendingOrderBeforeTheModulesOwn)
 {
-    EXPECT_EQ(std::size(kTextResourceNames), 415u);
+    const auto own = std::ranges::find(kTextResourceNames, TR_INSTRUMENT_NOT_STARTED, &TextResourceName::id);
+    EXPECT_EQ(own - std::begin(kTextResourceNames), 415);
     // Strictly ascending: no id twice, none out of place.
     EXPECT_EQ(std::ranges::adjacent_find(kTextResourceNames, std::ranges::greater_equal{}, &TextResourceName::id),
               std::end(kTextResourceNames));

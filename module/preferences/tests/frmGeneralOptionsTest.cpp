@@ -183,11 +183,14 @@ TEST_F(frmGeneralOptionsTest, LoadsTheStoredOptionsAndWritesThemBackAtOk)
     EXPECT_EQ(StoredOption("PTAvgTests").toLong(), 5);
 }
 
-TEST_F(frmGeneralOptionsTest, AnOrientationThatIsNoBooleanReadsLeftToRight)
+TEST_F(frmGeneralOptionsTest, AnOrientationThatIsEmptyOrNoBooleanReadsLeftToRight)
 {
-    StoreOption("GENRightOnLeft", "sideways");
-    Open();
-    EXPECT_TRUE(Orientation(1)->isChecked());
+    for (const Variant& stored : {Variant("sideways"), Variant()}) {
+        SCOPED_TRACE(stored.isEmpty() ? "Empty" : "a text");
+        StoreOption("GENRightOnLeft", stored);
+        Open();
+        EXPECT_TRUE(Orientation(1)->isChecked());
+    }
 }
 
 TEST_F(frmGeneralOptionsTest, UntickingAFrequencyDropsItsDoubleWeight)
