@@ -16,7 +16,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace marlet {
 
@@ -41,10 +44,19 @@ Widget* named(Widget* widget, int id)
     return widget;
 }
 
+// The instrument a status text names: its model and port, or "None".
+QString instrumentName(const SettingsValues& values, ModelIndex model)
+{
+    const QString name = QString::fromStdString(std::string(modelName(model)));
+    if (model == ModelNone)
+        return name;
+    return name + " (" + QString::fromStdString(values.models[model].port) + ")";
+}
+
 }  // namespace
 
 CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
-    : QDialog(parent, parent ? Qt::Widget : Qt::Dialog), m_library(library)
+    : QDialog(parent, parent ? Qt::Tool : Qt::Dialog), m_library(library)
 {
     const TextTable& texts = library.texts();
     setWindowTitle("PELM CORVANE");
@@ -64,23 +76,37 @@ CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
             m_library.status().setAcCurve(static_cast<AcCurve>(id));
     });
 
-    m_audioStatus = named(new QLabel, IdcAudioStatus);
-    m_tympStatus = named(new QLabel, IdcTympStatus);
+    const SettingsValues values = library.settings().values();
+    lineOf(StatusField::Audiometer) = {named(new QLabel, IdcAudioStatus), instrumentName(values, values.audiometer())};
+    lineOf(StatusField::Tympanometer) = {named(new QLabel, IdcTympStatus),
+                                         instrumentName(values, values.tympanometer())};
+    // Wide enough for the usual texts, so that the dialog keeps its size
+    // while records come in.
+    const std::string connected = texts.text(TextConnectedWaiting);
+    const std::string received = texts.text(TextLastRecord) + " 00:00:00";
+    for (const StatusLine& line : m_lines) {
+        const QFontMetrics metrics = line.label->fontMetrics();
+        line.label->setMinimumWidth(std::max(metrics.horizontalAdvance(QString::fromStdString(connected)),
+                                             metrics.horizontalAdvance(QString::fromStdString(received))));
+    }
     auto* advSetup = named(new QPushButton(dialogText(texts, TextAdvSetup)), IdcAdvSetup);
     connect(advSetup, &QPushButton::clicked, this, &CCurvesDialog::openAdvancedSetup);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(group, 0, 0, 4, 1);
     layout->addWidget(named(new QLabel(dialogText(texts, TextAudioStatus)), IdcAudioLabel), 0, 1);
-    layout->addWidget(m_audioStatus, 1, 1);
+    layout->addWidget(lineOf(StatusField::Audiometer).label, 1, 1);
     layout->addWidget(named(new QLabel(dialogText(texts, TextTympStatus)), IdcTympLabel), 2, 1);
-    layout->addWidget(m_tympStatus, 3, 1);
+    layout->addWidget(lineOf(StatusField::Tympanometer).label, 3, 1);
     layout->addWidget(advSetup, 4, 1);
 
-    adjustSize();
-    if (parent)
+    const PortSlots& ports = library.ports();
+    showStatus(StatusField::Audiometer, ports.audiometer.active ? connected : std::string());
+    showStatus(StatusField::Tympanometer, ports.tympanometer.active ? connected : std::string());
+    if (parent) {
         parent->installEventFilter(this);
-    place();
+        parent->window()->installEventFilter(this);
+    }
     library.status().attach(this);
 }
 
@@ -93,7 +119,10 @@ CCurvesDialog::~CCurvesDialog()
 
 void CCurvesDialog::showStatus(StatusField field, const std::string& text)
 {
-    (field == StatusField::Audiometer ? m_audioStatus : m_tympStatus)->setText(QString::fromStdString(text));
+    const StatusLine& line = lineOf(field);
+    line.label->setText(text.empty() ? line.instrument : line.instrument + "\n" + QString::fromStdString(text));
+    adjustSize();
+    place();
 }
 
 void CCurvesDialog::askPickCurve(CurveQuestion& question)
@@ -122,14 +151,20 @@ void CCurvesDialog::askPickCurve(CurveQuestion& question)
 
 bool CCurvesDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
+    const bool callerWindow = parentWidget() && (watched == parentWidget() || watched == parentWidget()->window());
+    if (callerWindow && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         place();
     return QDialog::eventFilter(watched, event);
 }
 
 void CCurvesDialog::place()
 {
-    move(statusDialogPosition(parentWidget() ? parentWidget()->width() : 0));
+    const QWidget* caller = parentWidget();
+    if (!caller)
+        return;
+    const QScreen* screen = caller->screen();
+    const QRect callerArea(caller->mapToGlobal(QPoint(0, 0)), caller->size());
+    move(statusDialogPosition(callerArea, frameGeometry().size(), screen ? screen->availableGeometry() : QRect()));
 }
 
 void CCurvesDialog::openAdvancedSetup()

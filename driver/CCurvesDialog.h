@@ -1,9 +1,14 @@
 #pragma once
 // The status dialog shown while connected: the AC curve that air-conduction
 // values become (HTL, MCL, UCL), the audiometer's and the tympanometer's
-// status texts, and "Adv Setup" for the audiometer's advanced settings. It
-// sits inside the caller's window, placed again whenever that window changes
-// size; without a caller's window it is a window of its own.
+// status texts, and "Adv Setup" for the audiometer's advanced settings.
+//
+// Each status text names the instrument's model and port and, below, what its
+// line is doing: connected and waiting, reading, the time of the last record,
+// an error, or that the line has gone. The dialog is a tool window of the
+// caller's window that stands beside it (DialogPlacement.h), placed again
+// whenever that window or the dialog changes; without a caller's window it is
+// a window of its own.
 //
 // Controls carry their ids as object names: 2041 the "AC Curve" group, 2042
 // "HTL", 2043 "MCL", 2044 "UCL", 2045 and 2046 the audiometer's label and
@@ -16,7 +21,9 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QString>
 
+#include <array>
 #include <string>
 
 class QLabel;
@@ -43,6 +50,7 @@ public:
     CCurvesDialog(DriverLibrary& library, QWidget* parent);
     ~CCurvesDialog() override;
 
+    // Shows what the instrument's line is doing under its name.
     void showStatus(StatusField field, const std::string& text);
     // Shows the pick-curve dialog (owned by this dialog's parent) for the
     // question; its answer goes back to the question.
@@ -59,9 +67,14 @@ private:
     void place();
     void openAdvancedSetup();
 
+    struct StatusLine {
+        QLabel* label = nullptr;
+        QString instrument;  // the model, and its port when it has one
+    };
+    StatusLine& lineOf(StatusField field) { return m_lines[static_cast<std::size_t>(field)]; }
+
     DriverLibrary& m_library;
-    QLabel* m_audioStatus = nullptr;
-    QLabel* m_tympStatus = nullptr;
+    std::array<StatusLine, 2> m_lines;
     QPointer<QDialog> m_pick;
     QPointer<QDialog> m_advanced;
 };

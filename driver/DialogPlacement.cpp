@@ -58,9 +58,18 @@ QPoint besidePosition(const std::optional<QRect>& parent, QSize size, const QRec
     return keptInside({left, top}, size, workArea);
 }
 
-QPoint statusDialogPosition(int parentWidth)
+QPoint statusDialogPosition(const QRect& caller, QSize size, const QRect& workArea)
 {
-    return {std::max(325, parentWidth / 2 - 65), 60};
+    const QPoint beside[] = {
+        {caller.left() + caller.width(), caller.top()},
+        {caller.left() - size.width(), caller.top()},
+        {caller.left() + caller.width() - size.width(), caller.top() - size.height()},
+        {caller.left() + caller.width() - size.width(), caller.top() + caller.height()},
+    };
+    for (const QPoint& position : beside)
+        if (workArea.contains(QRect(position, size)))
+            return position;
+    return caller.topLeft() + QPoint(std::max(325, caller.width() / 2 - 65), 60);
 }
 
 void placeCentred(QWidget& dialog)

@@ -1,6 +1,7 @@
 #include "driver/RecordReader.h"
 
 #include "driver/AudiometerParsers.h"
+#include "driver/CCurvesDialog.h"
 #include "driver/CommandSender.h"
 #include "driver/DriverLibrary.h"
 #include "driver/RecordFraming.h"
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <string_view>
 #include <thread>
+#include <utility>
 
 namespace marlet {
 
@@ -72,7 +74,8 @@ public:
 
     void readPort(PortSlot& slot);
     // Records, shows and pushes what a parser gave, and sends its command.
-    void apply(const ParseResult& result, ModelIndex origin);
+    // True when it showed the parser's error.
+    bool apply(const ParseResult& result, ModelIndex origin);
 
 private:
     bool isAudiometer(const PortSlot& slot) const { return &slot == &m_ports.audiometer; }
@@ -84,6 +87,7 @@ private:
     char readType(PortSlot& slot);
     void readAudiometerRecord(PortSlot& slot, char type);
     void readTympanometerRecord(PortSlot& slot, char type);
+    void lineGone(PortSlot& slot);
     int readSome(PortSlot& slot, char* buffer, std::size_t count);
     // Records and shows a protocol error, purges the port read and asks for
     // the record again: the audiometer by its command, the tympanometer by its own.
@@ -110,6 +114,10 @@ void Run::readPort(PortSlot& slot)
     if (!slot.port.isOpen()) {
         m_error.recordSerialError(ErrorPortNotActive);
         m_library.showStatus(m_error.text());
+        return;
+    }
+    if (slot.gone || slot.port.lineGone()) {
+        lineGone(slot);
         return;
     }
     const std::optional<char> start = hunt(slot);
@@ -225,13 +233,15 @@ void Run::readAudiometerRecord(PortSlot& slot, char type)
     const std::string_view bytes(record, 2 + length);
     ParseContext context = contextOf(m_library);
     const ParseResult result = parseAudiometerRecord(bytes, context);
+    bool errorShown = false;
     if (result.curvePending)
         m_pending.push_back({std::string(bytes), std::move(context)});
     else
-        apply(result, slot.model);
+        errorShown = apply(result, slot.model);
     if (acknowledged(type) && result.error == 0)
         sendAudiometerCommand(m_ports.audiometer, '9', m_error);
-    m_library.showStatus({});
+    if (!errorShown)
+        m_library.showRecordReceived();
 }
 
 void Run::readTympanometerRecord(PortSlot& slot, char type)
@@ -265,8 +275,19 @@ void Run::readTympanometerRecord(PortSlot& slot, char type)
     }
     sendTympanometerAcknowledgement(m_ports.tympanometer, m_error);
     record[length] = 0;
-    apply(parseTympanometerRecord(bytes), slot.model);
-    m_library.showStatus({});
+    if (!apply(parseTympanometerRecord(bytes), slot.model))
+        m_library.showRecordReceived();
+}
+
+// Says so once; when every connected instrument has gone, the status dialog
+// has nothing more to show and closes.
+void Run::lineGone(PortSlot& slot)
+{
+    if (std::exchange(slot.gone, true))
+        return;
+    m_library.showStatus(m_library.texts().text(TextLineGone));
+    if (m_ports.allGone())
+        m_library.status().post([](CCurvesDialog& dialog) { dialog.close(); });
 }
 
 void Run::fail(PortSlot& slot, int error, PortSlot& instrument, char command)
@@ -280,7 +301,7 @@ void Run::fail(PortSlot& slot, int error, PortSlot& instrument, char command)
         sendTympanometerCommand(instrument, command, m_error);
 }
 
-void Run::apply(const ParseResult& result, ModelIndex origin)
+bool Run::apply(const ParseResult& result, ModelIndex origin)
 {
     if (result.errorTable == ErrorTable::Serial)
         m_error.recordSerialError(result.error);
@@ -305,6 +326,7 @@ void Run::apply(const ParseResult& result, ModelIndex origin)
         std::this_thread::sleep_for(result.pause);
         sendAudiometerCommand(m_ports.audiometer, *result.command, m_error);
     }
+    return result.showError;
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ public:
     void purge();
     // Whether bytes have been received and not read; false when closed.
     bool hasInput() const;
+    // Whether the line has gone: the instrument's end hung up or the device
+    // went away. False when closed.
+    bool lineGone() const { return m_port.lineGone(); }
     // Waits until this port, or `other` when given, has bytes to read, at
     // most `timeout`; true when one has. A closed port, or one whose line has
     // gone, has none.

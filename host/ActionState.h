@@ -2,6 +2,7 @@
 // What an Action and its DataType share: a new action keeps its values here
 // until it is added to a session; a stored one reads and writes the database.
 
+#include "host/HostContext.h"
 #include "host/HostDatabase.h"
 #include "host/Records.h"
 
@@ -24,12 +25,14 @@ struct ActionState {
     {
         if (!database) {
             record.*member = std::move(value);
-        } else if constexpr (std::is_integral_v<T>) {
+            return;
+        }
+        if constexpr (std::is_integral_v<T>)
             database->setActionField(record.id, field, std::int64_t{value}, platform::runtime::now().days);
-        } else {
+        else
             database->setActionField(record.id, field, HostDatabase::FieldValue(std::move(value)),
                                     platform::runtime::now().days);
-        }
+        HostContext::current().tellActionsWritten();
     }
 };
 

@@ -10,14 +10,22 @@
 
 namespace host {
 
+std::optional<RowId> Actions::stored() const
+{
+    if (m_session != kSessionToOpen) return m_session;
+    return HostContext::current().session;
+}
+
 int Actions::count() const
 {
-    return m_database->actionCount(m_session);
+    const auto session = stored();
+    return session ? m_database->actionCount(*session) : 0;
 }
 
 Action Actions::item(int index) const
 {
-    const auto action = m_database->actionAt(m_session, index);
+    const auto session = stored();
+    const auto action = session ? m_database->actionAt(*session, index) : std::nullopt;
     if (!action) raise(errors::NotFound, "The session has no action " + std::to_string(index));
     return Action(m_database, action->id);
 }
@@ -26,7 +34,8 @@ Action Actions::add(const Action& action) const
 {
     detail::ActionState& state = *action.m_state;
     if (state.database) raise(errors::InvalidCall, "The action is already stored in a session");
-    const HostContext& context = HostContext::current();
+    HostContext& context = HostContext::current();
+    const RowId session = m_session != kSessionToOpen ? m_session : context.openSession();
     ActionRecord record = state.record;
     const Date stamp = platform::runtime::now().days;
     record.creatorModuleId = context.runningModule;
@@ -34,8 +43,9 @@ Action Actions::add(const Action& action) const
     if (record.dateCreated == 0) record.dateCreated = stamp;
     if (context.user)
         if (const auto user = m_database->user(*context.user)) record.userInitials = user->initials;
-    state.record = ActionRecord{.id = m_database->addAction(m_session, record)};
+    state.record = ActionRecord{.id = m_database->addAction(session, record)};
     state.database = m_database;
+    context.tellActionsWritten();
     return action;
 }
 
@@ -47,7 +57,9 @@ Session Actions::parent() const
 std::vector<Action> Actions::all() const
 {
     std::vector<Action> actions;
-    for (const ActionRecord& record : m_database->actions(m_session)) actions.emplace_back(m_database, record.id);
+    const auto session = stored();
+    if (!session) return actions;
+    for (const ActionRecord& record : m_database->actions(*session)) actions.emplace_back(m_database, record.id);
     return actions;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The actions of one session, in the order they were added; positions count
-// from 1 and equal each action's index.
+// from 1 and equal each action's index. The actions of the visit still to
+// open (kSessionToOpen) are none until the first add makes that visit.
 
 #include "host/Action.h"
 #include "host/Records.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace host {
@@ -35,6 +37,9 @@ public:
     std::vector<Action> all() const;
 
 private:
+    // The stored session, if it is made.
+    std::optional<RowId> stored() const;
+
     std::shared_ptr<HostDatabase> m_database;
     RowId m_session;
 };

@@ -1,5 +1,7 @@
 #include "host/HostContext.h"
 
+#include "host/HostErrors.h"
+
 namespace host {
 
 HostContext& HostContext::current()
@@ -17,6 +19,20 @@ std::shared_ptr<HostDatabase> HostContext::database()
 void HostContext::setDatabase(std::shared_ptr<HostDatabase> database)
 {
     m_database = std::move(database);
+}
+
+RowId HostContext::openSession()
+{
+    if (session) return *session;
+    if (!sessionToOpen || !client) raise(errors::NotFound, "The host has no session open for the module");
+    session = database()->addSession(*client, *sessionToOpen);
+    sessionToOpen.reset();
+    return *session;
+}
+
+void HostContext::tellActionsWritten() const
+{
+    if (actionsWritten) actionsWritten();
 }
 
 void HostContext::reset()

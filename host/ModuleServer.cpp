@@ -31,7 +31,9 @@ std::optional<User> ModuleServer::currentUser() const
 
 std::optional<Session> ModuleServer::currentSession() const
 {
-    return chosen<Session>(m_database, HostContext::current().session, &HostDatabase::session);
+    const HostContext& context = HostContext::current();
+    if (!context.session && context.sessionToOpen && context.client) return Session(m_database, kSessionToOpen);
+    return chosen<Session>(m_database, context.session, &HostDatabase::session);
 }
 
 std::int32_t ModuleServer::languageId() const

@@ -23,6 +23,7 @@ public:
 
     std::optional<Client> currentClient() const;
     std::optional<User> currentUser() const;
+    // The visit the host has chosen, also while it is still to open.
     std::optional<Session> currentSession() const;
     // 0: the system's user language.
     std::int32_t languageId() const;

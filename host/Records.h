@@ -38,6 +38,10 @@ struct ClientRecord {
     std::optional<Date> birthDate{};
 };
 
+// The id of the visit that the host has chosen for the module but not made
+// yet: the module's first action makes it (HostContext::openSession).
+inline constexpr RowId kSessionToOpen = 0;
+
 struct SessionRecord {
     RowId id = 0;
     RowId clientId = 0;

@@ -1,5 +1,8 @@
 #pragma once
-// One visit of a client: the actions recorded on that occasion.
+// One visit of a client: the actions recorded on that occasion. The visit
+// the host has chosen for the module may not be made yet (kSessionToOpen):
+// it then reads as the client's next session, of the chosen date, until the
+// module's first action makes it.
 
 #include "host/Actions.h"
 #include "host/Records.h"

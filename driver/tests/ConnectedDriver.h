@@ -30,8 +30,9 @@ protected:
     std::optional<Instrument> tympanometer;
     std::unique_ptr<DriverLibrary> library;
 
-    // The instruments on their ports, the settings that select them, then connect.
-    void connect(ModelIndex audiometerModel, ModelIndex tympanometerModel)
+    // The instruments on their ports, the settings that select them, then
+    // connect, the status dialog standing by the caller's window `parent`.
+    void connect(ModelIndex audiometerModel, ModelIndex tympanometerModel, WindowHandle parent = 0)
     {
         if (audiometerModel != ModelNone)
             audiometer.emplace(audiometerModel, "COM3");
@@ -48,7 +49,7 @@ protected:
                 values.models[tympanometerModel].port = "COM4";
         });
         std::int16_t poll = 0;
-        ASSERT_EQ(library->reqAudiCon2(&poll, 0), kResultOk) << library->lastError().text();
+        ASSERT_EQ(library->reqAudiCon2(&poll, parent), kResultOk) << library->lastError().text();
     }
 
     Reading read()

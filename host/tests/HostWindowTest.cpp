@@ -1,5 +1,6 @@
 #include "host/HostContext.h"
 #include "host/ModuleCatalog.h"
+#include "host/ModuleServer.h"
 #include "host/testing/HostFixture.h"
 #include "host/window/ClientDialog.h"
 #include "host/window/HostWindow.h"
@@ -208,16 +209,65 @@ TEST_F(HostWindowWithModuleTest, TheModuleStartsForTheSelectedClientInTodaysSess
     QLabel* shown = document(window);
     ASSERT_NE(shown, nullptr) << "the document is framed in the window";
     EXPECT_EQ(shown->text(), "Ann Smith: Audiogram of March, shown 1");
-    const auto session = HostContext::current().session;
-    ASSERT_TRUE(session.has_value());
-    EXPECT_NE(*session, past.id()) << "a session of today is opened for the module";
-    EXPECT_EQ(host.database().session(*session)->index, 2);
-    EXPECT_EQ(window.recordView()->topLevelItemCount(), 2);
+    const auto today = ModuleServer().currentSession();
+    ASSERT_TRUE(today.has_value()) << "a session of today is chosen for the module";
+    EXPECT_EQ(today->index(), 2);
+    EXPECT_EQ(today->actions().count(), 0);
 
     window.selectClient(other.id());
     EXPECT_EQ(document(window), nullptr) << "choosing another client closes the module";
     window.startModule();
     EXPECT_EQ(document(window)->text(), "Bo Berg: no action, shown 1");
+}
+
+// What the module saves, as its save writes it: the audiogram added, then
+// its fields changed one by one.
+Action saveAudiogram(const Actions& actions, const std::string& description)
+{
+    const Action audiogram = actions.add(Action());
+    audiogram.dataType().setCode(1);
+    audiogram.dataType().setFormat(200);
+    audiogram.setDescription(description);
+    audiogram.setTimeStamp(kVisit + 1);
+    return audiogram;
+}
+
+TEST_F(HostWindowWithModuleTest, TodaysVisitIsMadeByTheFirstSavedActionAndTheRecordShowsWhatWasSaved)
+{
+    host.addAction(host.addSession(smith, kVisit), {.code = 1, .description = "Audiogram of March"});
+    HostWindow window;
+    window.selectClient(smith.id());
+    QTreeWidget* record = window.recordView();
+
+    window.startModule();
+    window.closeModule();
+    EXPECT_EQ(host.database().sessions(smith.id()).size(), 1u) << "a visit in which nothing was saved is not kept";
+    EXPECT_EQ(record->topLevelItemCount(), 1);
+
+    window.startModule();
+    const Session today = *ModuleServer().currentSession();
+    EXPECT_EQ(record->topLevelItemCount(), 1) << "no empty visit shows while the module runs";
+    const Action audiogram = saveAudiogram(today.actions(), "New audiogram");
+    ASSERT_EQ(host.database().sessions(smith.id()).size(), 2u);
+    EXPECT_EQ(today.index(), 2);
+    EXPECT_EQ(today.actions().count(), 1) << "the module reads back what it added";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(record->topLevelItemCount(), 2) << "the record shows the saved visit without a restart";
+    ASSERT_EQ(record->topLevelItem(1)->childCount(), 1);
+    EXPECT_EQ(record->topLevelItem(1)->child(0)->text(2), "New audiogram");
+
+    record->setCurrentItem(record->topLevelItem(1)->child(0));
+    audiogram.setDescription("Audiogram changed");
+    saveAudiogram(ModuleServer().currentSession()->actions(), "New right impedance");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(record->topLevelItemCount(), 2) << "later actions go into the same visit";
+    ASSERT_EQ(record->topLevelItem(1)->childCount(), 2);
+    EXPECT_EQ(record->topLevelItem(1)->child(0)->text(2), "Audiogram changed");
+    EXPECT_EQ(record->currentItem(), record->topLevelItem(1)->child(0)) << "the chosen row stays chosen";
+
+    emit record->itemDoubleClicked(record->currentItem(), 0);
+    ASSERT_NE(document(window), nullptr);
+    EXPECT_EQ(document(window)->text(), "Ann Smith: Audiogram changed, shown 1") << "what was saved opens again";
 }
 
 TEST_F(HostWindowWithModuleTest, TheCombinedReportOfTheChosenActionIsPrintedThroughTheModulesHandler)

@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 
 #include <cmath>
+#include <utility>
 
 namespace host {
 
@@ -43,13 +44,18 @@ QString clientName(const ClientRecord& client)
     return name;
 }
 
-// The client's session of today: the last one when it is of today, else a new one.
-RowId todaysSession(HostDatabase& database, RowId client)
+// Chooses the client's session of today for the module: the last one when
+// it is of today, else a new one that the module's first action makes.
+void chooseTodaysSession(HostContext& context, HostDatabase& database, RowId client)
 {
     const Date moment = platform::runtime::now().days;
     const auto sessions = database.sessions(client);
-    if (!sessions.empty() && std::floor(sessions.back().date) == std::floor(moment)) return sessions.back().id;
-    return database.addSession(client, moment);
+    context.session.reset();
+    context.sessionToOpen.reset();
+    if (!sessions.empty() && std::floor(sessions.back().date) == std::floor(moment))
+        context.session = sessions.back().id;
+    else
+        context.sessionToOpen = moment;
 }
 
 }  // namespace
@@ -90,6 +96,14 @@ HostWindow::HostWindow(QWidget* parent)
     buildActions();
     // Fits a 1366 x 768 screen with the window's title bar and a task bar.
     resize(1280, 690);
+    // A module saves field by field: the record is shown again once, after it.
+    HostContext::current().actionsWritten = [this] {
+        if (std::exchange(m_recordRefreshPending, true)) return;
+        QMetaObject::invokeMethod(this, [this] {
+            m_recordRefreshPending = false;
+            guarded([this] { m_record->showClient(m_database, selectedClient()); });
+        }, Qt::QueuedConnection);
+    };
 
     connect(m_clients, &QTreeWidget::currentItemChanged, this, &HostWindow::showSelectedClient);
     connect(m_clients, &QTreeWidget::itemDoubleClicked, this, [this] { editClient(); });
@@ -103,6 +117,11 @@ HostWindow::HostWindow(QWidget* parent)
         refreshClients();
     });
     showSelectedClient();
+}
+
+HostWindow::~HostWindow()
+{
+    HostContext::current().actionsWritten = nullptr;
 }
 
 void HostWindow::buildActions()
@@ -192,6 +211,7 @@ void HostWindow::showSelectedClient()
     HostContext& context = HostContext::current();
     context.client = selectedClient();
     context.session.reset();
+    context.sessionToOpen.reset();
     context.showAction.reset();
     guarded([&] { m_record->showClient(m_database, context.client); });
     m_moduleArea->setText(context.client ? tr("Start the module to work with this client.")
@@ -257,10 +277,7 @@ void HostWindow::startModule(const std::optional<RowId>& showAction)
                                       .arg(QString::fromStdString(module.name), QString::fromStdString(whyNotCreated(hr))));
             return;
         }
-        // Only a module that runs gets today's session: a failed start leaves
-        // the client's record as it was.
-        context.session = todaysSession(m_database, *client);
-        m_record->showClient(m_database, client);
+        chooseTodaysSession(context, m_database, *client);
         m_moduleStack->setCurrentWidget(m_documentFrame);
         m_document = document;
         m_document->SetFrame(&m_frame);

@@ -3,7 +3,8 @@
 // the current user, and the area in which a module works for the client.
 //
 // Choosing a client or a user here is what the host tells a module through
-// its ModuleServer (HostContext). Dialogs open without blocking, so that the
+// its ModuleServer (HostContext). What the module writes shows in the
+// client's record as soon as the module's call returns. Dialogs open without blocking, so that the
 // window can be driven from code and tests.
 
 #include "host/Records.h"
@@ -31,6 +32,7 @@ class HostWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit HostWindow(QWidget* parent = nullptr);
+    ~HostWindow() override;
 
     // Selects the client in the list; false when the list has no such client.
     bool selectClient(RowId client);
@@ -82,6 +84,7 @@ private:
     QStackedWidget* m_moduleStack;
     platform::com::DocumentFrame m_frame;
     platform::com::ComPtr<platform::com::IDocumentObject> m_document;
+    bool m_recordRefreshPending = false;
 };
 
 }  // namespace host

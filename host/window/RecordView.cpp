@@ -53,6 +53,7 @@ RecordView::RecordView(QWidget* parent) : QTreeWidget(parent)
 
 void RecordView::showClient(HostDatabase& database, const std::optional<RowId>& client)
 {
+    const std::optional<RowId> current = currentAction();
     clear();
     if (!client) return;
     std::map<std::int32_t, QString> creators;
@@ -68,6 +69,7 @@ void RecordView::showClient(HostDatabase& database, const std::optional<RowId>& 
                               QString::fromStdString(action.description),
                               creator != creators.end() ? creator->second : identityText(action.creatorModuleId)});
             item->setData(0, kActionRole, QVariant::fromValue<qlonglong>(action.id));
+            if (action.id == current) setCurrentItem(item);
         }
     }
     expandAll();

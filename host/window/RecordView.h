@@ -18,7 +18,8 @@ class RecordView : public QTreeWidget {
 public:
     explicit RecordView(QWidget* parent = nullptr);
 
-    // Shows the client's sessions and actions; nothing for nullopt.
+    // Shows the client's sessions and actions; nothing for nullopt. The
+    // current action stays current when it is shown again.
     void showClient(HostDatabase& database, const std::optional<RowId>& client);
     // The action of the current row, if it is an action row.
     std::optional<RowId> currentAction() const;

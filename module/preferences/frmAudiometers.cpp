@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include <algorithm>
 #include <string>
 
 namespace brisance {
@@ -51,9 +52,14 @@ frmAudiometers::frmAudiometers(QWidget* parent) : QDialog(parent)
     lvwAudiometers->setHeaderLabels({Text(TR_AUDIOMAKEMODELSERIAL), Text(TR_CALIBRATION_DATE)});
     lvwAudiometers->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     lvwAudiometers->setGeometry(twipsRect(kMargin, kMargin, kListWidth, kListHeight));
+    // A fifth of the list for the date, but never less than its whole
+    // caption; the audiometer column gives way to it.
+    QHeaderView& header = *lvwAudiometers->header();
     const int listWidth = lvwAudiometers->width();
-    lvwAudiometers->header()->resizeSection(kAudiometerColumn, listWidth * 3 / 4);
-    lvwAudiometers->header()->resizeSection(kDateColumn, listWidth / 5);
+    const int dateWidth = std::max(listWidth / 5, header.sectionSizeHint(kDateColumn));
+    const int inside = listWidth - 2 * lvwAudiometers->frameWidth();
+    header.resizeSection(kAudiometerColumn, std::min(listWidth * 3 / 4, inside - dateWidth));
+    header.resizeSection(kDateColumn, dateWidth);
 
     const auto button = [this](const char* name, TextResources caption) {
         auto* b = new QPushButton(Text(caption), this);

@@ -78,6 +78,12 @@ constexpr const char* kAverageCurvesKey = "PTAvgTests";
 constexpr int kNotationColumn = 0;
 constexpr int kDescriptionColumn = 1;
 
+// The description column's share of the test list's width.
+int DescriptionShare(const QWidget& list)
+{
+    return list.width() * 3 / 4;
+}
+
 QString Text(TextResources id)
 {
     return QString::fromStdString(ModuleGlobals::UiTextLoader()->LoadResString(id));
@@ -251,7 +257,7 @@ void frmGeneralOptions::PlaceControls()
     place(*lvwTests, kMargin, 0, buttonLeft - 2 * kMargin, pageHeight - kMargin);
     const int listWidth = lvwTests->width();
     lvwTests->header()->resizeSection(kNotationColumn, listWidth / 5);
-    lvwTests->header()->resizeSection(kDescriptionColumn, listWidth * 3 / 4);
+    lvwTests->header()->resizeSection(kDescriptionColumn, DescriptionShare(*lvwTests));
     int top = 0;
     for (QPushButton* button : {cmdNew, cmdEdit, cmdDelete}) {
         place(*button, buttonLeft, top, kButtonWidth, kButtonHeight);
@@ -347,6 +353,11 @@ CurvePrefType frmGeneralOptions::SelectedKind() const
 void frmGeneralOptions::RefillTests()
 {
     FillTestList(*lvwTests, *ModuleGlobals::CurvePrefs(), SelectedKind());
+    // A description longer than its share widens the column, and the list
+    // scrolls sideways to show it whole.
+    lvwTests->resizeColumnToContents(kDescriptionColumn);
+    QHeaderView& header = *lvwTests->header();
+    header.resizeSection(kDescriptionColumn, std::max(DescriptionShare(*lvwTests), header.sectionSize(kDescriptionColumn)));
 }
 
 void frmGeneralOptions::FollowFrequency(std::size_t index)

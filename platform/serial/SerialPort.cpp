@@ -275,6 +275,20 @@ bool SerialPort::hasInput() const
     return waitForInput({&self, 1}, milliseconds(0));
 }
 
+bool SerialPort::lineGone() const
+{
+    if (m_fd < 0)
+        return false;
+    pollfd watched{m_fd, POLLIN, 0};
+    while (true) {
+        const int ready = ::poll(&watched, 1, 0);
+        if (ready >= 0)
+            return ready > 0 && (watched.revents & kLineGone) != 0;
+        if (errno != EINTR)
+            return false;
+    }
+}
+
 bool SerialPort::waitForInput(std::span<const SerialPort* const> ports, milliseconds timeout)
 {
     // A negative descriptor is one that poll passes over.

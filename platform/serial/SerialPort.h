@@ -92,6 +92,8 @@ public:
 
     // Whether bytes have been received that are not yet read; false when closed.
     bool hasInput() const;
+    // Whether the line has gone (a hang-up or a device error); false when closed.
+    bool lineGone() const;
     // Waits until one of the ports has received bytes that are not yet read,
     // at most `timeout`; true when one has. Closed ports are left out, and so
     // is a port whose line has gone (a hang-up or a device error), so that the

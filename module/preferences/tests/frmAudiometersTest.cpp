@@ -9,6 +9,7 @@
 #include "platform/runtime/Dates.h"
 #include "platform/ui/MessageBox.h"
 
+#include <QHeaderView>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -130,6 +131,16 @@ TEST_F(frmAudiometersTest, ListsTheStoredAudiometersInTheStoresOrderAndOkWritesT
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(Stored(), stored);
     ExpectSelectionPutBack();
+}
+
+TEST_F(frmAudiometersTest, BothColumnCaptionsShowWholeInsideTheList)
+{
+    const QHeaderView& header = *List().header();
+    for (int column : {0, 1})
+        EXPECT_GE(header.sectionSize(column), header.sectionSizeHint(column))
+            << header.model()->headerData(column, Qt::Horizontal).toString().toStdString() << " is cut";
+    EXPECT_LE(header.sectionPosition(1) + header.sectionSize(1), List().viewport()->width())
+        << "the calibration date column runs past the list's right edge";
 }
 
 TEST_F(frmAudiometersTest, EveryNewAddsARowDatedToday)

@@ -12,8 +12,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTabBar>
 
 #include <gtest/gtest.h>
@@ -235,6 +237,30 @@ TEST_F(frmGeneralOptionsTest, ChangingTabShowsItsPageAndListsItsKindOfTest)
     EXPECT_TRUE(pages[1]->isVisible());
     EXPECT_EQ(Rows(), Texts{"SRT"});
     EXPECT_EQ(List().topLevelItem(0)->text(1).toStdString(), DescribeCurve(*Tests().Item("3-1-8-1-"), false));
+}
+
+TEST_F(frmGeneralOptionsTest, EveryTestDescriptionCanBeReadWhole)
+{
+    AddTest("3-14-10-1-", "WRN", PrefType_Speech, 14);
+    Tests().Item("3-14-10-1-")->WordList = 10;  // a description wider than the list
+    Open();
+    for (const int tab : {1, 0}) {
+        SCOPED_TRACE(tab);
+        ClickTab(tab);
+        QScrollBar& sideways = *List().horizontalScrollBar();
+        QCoreApplication::processEvents();  // the list lays itself out again
+        EXPECT_TRUE(platform::testing::processUntil([&] { return sideways.isVisible() == (sideways.maximum() > 0); }))
+            << "the side scroll bar shows exactly when the descriptions are wider than the list";
+        const QHeaderView& header = *List().header();
+        for (int row = 0; row < List().topLevelItemCount(); ++row) {
+            const QString description = List().topLevelItem(row)->text(1);
+            EXPECT_GT(header.sectionSize(1), List().fontMetrics().horizontalAdvance(description))
+                << description.toStdString() << " is cut";
+        }
+        sideways.setValue(sideways.maximum());
+        EXPECT_LE(header.sectionViewportPosition(1) + header.sectionSize(1), List().viewport()->width())
+            << "the list does not scroll to the end of its descriptions";
+    }
 }
 
 TEST_F(frmGeneralOptionsTest, DeleteIsUndoneByCancelAndFlagsEveryLaterApply)

@@ -234,7 +234,9 @@ TEST_F(SerialPortTest, ALineThatHasGoneHasNoInputAndEndsAReadAtOnce)
     SerialPort port;
     ASSERT_TRUE(port.openDevice(devicePath));
     ASSERT_TRUE(port.setReadTimeouts({0ms, 0ms, 20000ms}));
+    EXPECT_FALSE(port.lineGone());
     ::close(std::exchange(instrument, -1));
+    EXPECT_TRUE(port.lineGone());
     EXPECT_FALSE(port.hasInput());
     const SerialPort* const ports[] = {&port};
     const auto waitStart = Clock::now();
@@ -268,6 +270,7 @@ TEST_F(SerialPortTest, ClosedPortsDoNothing)
     EXPECT_EQ(port.lastError(), PortError::NotOpen);
     EXPECT_FALSE(port.setReadTimeouts({}));
     port.purgeInput();
+    EXPECT_FALSE(port.lineGone());
     EXPECT_FALSE(port.close());
 }
 
