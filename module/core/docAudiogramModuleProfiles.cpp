@@ -162,6 +162,7 @@ void docAudiogramModule::ApplyGlobalOptions()
     FillPTATable(*m_oSpeech->PureToneAverage(), averages);
     m_oPureTone->FrequenciesToAverage(PreferenceNumber(store, "PTAvg1"));
     m_oPureTone->FrequenciesToDblAverage(PreferenceNumber(store, "PTAvg2"));
+    m_oSpeech->ProfileAverageMasks({m_oPureTone->FrequenciesToAverage(), m_oPureTone->FrequenciesToDblAverage()});
 }
 
 void docAudiogramModule::LoadProfileList(bool selectDefault)

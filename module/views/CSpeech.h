@@ -27,6 +27,7 @@
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
 #ifndef Q_MOC_RUN
+#include "module/core/ShowPureToneAverages.h"
 #include "module/views/SpeechChartGrid.h"
 #include "platform/gfx/ImageList.h"
 #include "vellum/IVellumDataLayer.h"
@@ -79,6 +80,8 @@ public:
     void ShowNotes(bool show);
     bool ShowPureToneAverage() const { return m_showPureToneAverage; }
     void ShowPureToneAverage(bool show);
+    // The profile's averaged frequencies, for an ear whose audiogram stores none.
+    void ProfileAverageMasks(const AverageMasks& masks) { m_profileAverageMasks = masks; }
     bool ShowGraphTable() const { return m_showGraphTable; }
     void ShowGraphTable(bool show);
     // True puts the right ear on the left: in the results table and on the
@@ -216,6 +219,7 @@ private:
     std::int32_t m_mode = 1;
     bool m_showNotes = true;
     bool m_showPureToneAverage = true;
+    AverageMasks m_profileAverageMasks;
     bool m_showGraphTable = true;
     bool m_rightOnLeft = false;
     bool m_dataNeedsSaved = false;

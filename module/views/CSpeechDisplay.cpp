@@ -92,7 +92,7 @@ void CSpeech::ShowDataInDataLayer()
     ShowSelectedTestInTable();
     // The averages come from the same data, so that no refresh leaves the
     // panel empty.
-    ShowPureToneAverages(*ptaSpeech, *m_dataLayer);
+    ShowPureToneAverages(*ptaSpeech, *m_dataLayer, m_profileAverageMasks);
 }
 
 void CSpeech::Clear()
