@@ -67,12 +67,13 @@ protected:
         return active;
     }
 
-    // Pixels of the highlight's red down the column of a chart X and across
-    // the row of a level.
-    int highlightedColumn(int chart, double x) const { return redPixels(chart, pixelOf(chart, x, 0).x(), true); }
+    // Pixels of the highlight down the column of a chart X and across the row
+    // of a level, in the colour of the chart's ear: blue on the left ear's
+    // chart (0), red on the right ear's (1).
+    int highlightedColumn(int chart, double x) const { return highlightPixels(chart, pixelOf(chart, x, 0).x(), true); }
     int highlightedRow(int chart, double level) const
     {
-        return redPixels(chart, pixelOf(chart, 0, level).y(), false);
+        return highlightPixels(chart, pixelOf(chart, 0, level).y(), false);
     }
 
     pelmsonvale::testing::FakeDriverControl fake{FAKE_DRIVER_PATH};
@@ -82,15 +83,16 @@ protected:
     int stopped = 0;
 
 private:
-    int redPixels(int chart, int at, bool column) const
+    int highlightPixels(int chart, int at, bool column) const
     {
+        const platform::gfx::ColorRef earColour = chart == 0 ? kBlue : kRed;
         QCoreApplication::processEvents();
         const QImage image = grabControl(*view->chtEar(chart).widget());
         int count = 0;
         const int length = column ? image.height() : image.width();
         for (int along = 0; along < length; ++along) {
             const QPoint pixel = column ? QPoint(at, along) : QPoint(along, at);
-            if (image.rect().contains(pixel) && pixelAt(image, pixel.x(), pixel.y()) == kRed)
+            if (image.rect().contains(pixel) && pixelAt(image, pixel.x(), pixel.y()) == earColour)
                 ++count;
         }
         return count;
