@@ -375,6 +375,9 @@ TEST_F(CombinedReportTest, WithoutADocumentBothLayoutsPrintAnUndefinedSpeechTest
     data->get_SpeechCurves()->Add(11, vellum::kEarRight, 2, 3)->get_Points()->Add(400);  // no such test
     const host::Action action =
         host.addAction(session, {.code = 1, .format = 200, .publicData = bytesOf(data->get_Data()), .timeStamp = stamp});
+    // The view text loader outlives the documents of a process by design: an
+    // earlier test's may still be there, and the report leaves it as it was.
+    const auto viewTexts = ModuleGlobals::ViewTextLoader();
     for (const bool european : {false, true}) {
         userProfiles([&](vellum::IVellumKeyedStore& s) {
             s.put_Value("Profile", std::string("Clinic"));
@@ -384,7 +387,7 @@ TEST_F(CombinedReportTest, WithoutADocumentBothLayoutsPrintAnUndefinedSpeechTest
         EXPECT_EQ(page.find("Acoustic") == nullptr, european);
         EXPECT_FALSE(ModuleGlobals::CurvePrefs());
         EXPECT_FALSE(ModuleGlobals::UiTextLoader());
-        EXPECT_FALSE(ModuleGlobals::ViewTextLoader());
+        EXPECT_EQ(ModuleGlobals::ViewTextLoader(), viewTexts);
         EXPECT_EQ(ModuleGlobals::MissingTestText(), "");
     }
 }
