@@ -23,9 +23,9 @@
 //   shown again, and the frame's paint.
 
 #include "bench/BenchServers.h"
-#include "module/core/AudiogramDocumentObject.h"
-#include "module/core/docAudiogramModule.h"
-#include "module/core/ImageCombo.h"
+#include "module/document/AudiogramDocumentObject.h"
+#include "module/document/docAudiogramModule.h"
+#include "module/document/ImageCombo.h"
 #include "module/views/CPureTone.h"
 
 #include "host/ModuleCatalog.h"

@@ -16,13 +16,13 @@
 
 #include "bench/BenchServers.h"
 #include "module/core/CCurvePrefs.h"
-#include "module/core/CLangLoader.h"
 #include "module/core/ChartLineRoutines.h"
+#include "module/core/CLangLoader.h"
+#include "module/core/CPaletteItems.h"
+#include "module/core/CSymbols.h"
 #include "module/core/ModuleGlobals.h"
-#include "module/core/PaletteItemsFromCurves.h"
-#include "module/panels/CSymbols.h"
 #include "module/panels/CurvePalette.h"
-#include "module/views/CPaletteItems.h"
+#include "module/panels/PaletteItemsFromCurves.h"
 #include "module/views/CSpeech.h"
 #include "module/views/SitedChart.h"
 

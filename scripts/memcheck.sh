@@ -15,7 +15,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-memcheck"
 logs="$build/memcheck"
-programs=${1:-'^(panels|views|preferences|report|core_document|host_window|host_report|module_whole_road)_'}
+programs=${1:-'^(panels|views|preferences|report|document|host_window|host_report|module_whole_road)_'}
 jobs=${MEMCHECK_JOBS:-$(nproc)}
 
 "$top/scripts/setup.sh"

@@ -1,8 +1,8 @@
 #include "module/core/DescribeCurve.h"
 
 #include "module/core/CCurvePref.h"
+#include "module/core/CPaletteItem.h"
 #include "module/core/VocabularyTexts.h"
-#include "module/views/CPaletteItem.h"
 
 #include "platform/runtime/RuntimeError.h"
 

@@ -1,8 +1,8 @@
 #include "module/core/ModuleGlobals.h"
 
 #include "module/core/CCurvePrefs.h"
-#include "module/panels/CSymbols.h"
-#include "module/views/CPaletteItems.h"
+#include "module/core/CPaletteItems.h"
+#include "module/core/CSymbols.h"
 
 #include "platform/com/Creation.h"
 #include "platform/runtime/RuntimeError.h"

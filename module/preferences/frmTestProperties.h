@@ -15,7 +15,7 @@
 // the colour dialog.
 
 #include "module/core/CCurvePref.h"
-#include "module/views/CPaletteItem.h"
+#include "module/core/CPaletteItem.h"
 #include "platform/com/ComPtr.h"
 #include "platform/gfx/ImageList.h"
 

@@ -1,8 +1,8 @@
 #include "module/report/ReportContents.h"
 
+#include "module/core/CSymbols.h"
 #include "module/core/GetDateOfEvaluation.h"
 #include "module/core/PreferenceValues.h"
-#include "module/panels/CSymbols.h"
 #include "module/report/CReport.h"
 
 #include "platform/runtime/Conversions.h"

@@ -4,11 +4,11 @@
 #include "module/core/CLangLoader.h"
 #include "module/core/CountBits16.h"
 #include "module/core/PreferenceValues.h"
-#include "module/core/ShowPureToneAverages.h"
 #include "module/core/StoreSelection.h"
 #include "module/core/TextResources.h"
 #include "module/report/CPrinter.h"
 #include "module/report/CReport.h"
+#include "module/views/ShowPureToneAverages.h"
 
 #include "vellum/VellumValues.h"
 

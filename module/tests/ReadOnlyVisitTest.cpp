@@ -3,12 +3,12 @@
 // host keeps it as it was stored, unless the user makes a new audiogram of
 // them. Marlet reads the simulated instruments.
 
-#include "module/core/tests/DocumentEditing.h"
-#include "module/core/tests/DocumentTestSupport.h"
+#include "module/document/tests/DocumentEditing.h"
+#include "module/document/tests/DocumentTestSupport.h"
 
-#include "module/core/MenuControlArray.h"
 #include "module/core/TextResources.h"
-#include "module/core/frmReadOnlyMsg.h"
+#include "module/document/frmReadOnlyMsg.h"
+#include "module/document/MenuControlArray.h"
 #include "module/views/CImpedance.h"
 #include "module/views/tests/MarletForTests.h"
 

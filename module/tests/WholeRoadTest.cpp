@@ -5,16 +5,16 @@
 // first one; the first one opened again while the audiometer measures, and
 // left as it was stored.
 
-#include "module/core/tests/DocumentEditing.h"
+#include "module/document/tests/DocumentEditing.h"
 
 #include "module/core/CLangLoader.h"
-#include "module/core/KeyedStatusBar.h"
-#include "module/core/KeyedToolBar.h"
-#include "module/core/MenuControlArray.h"
 #include "module/core/PreferenceValues.h"
 #include "module/core/TextResources.h"
-#include "module/core/docAudiogramModule.h"
-#include "module/core/frmReadOnlyMsg.h"
+#include "module/document/docAudiogramModule.h"
+#include "module/document/frmReadOnlyMsg.h"
+#include "module/document/KeyedStatusBar.h"
+#include "module/document/KeyedToolBar.h"
+#include "module/document/MenuControlArray.h"
 #include "module/panels/TableView.h"
 #include "module/panels/TolvEditGrid.h"
 #include "module/testing/RegisterServer.h"

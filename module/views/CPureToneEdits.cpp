@@ -6,9 +6,9 @@
 
 #include "module/core/CLangLoader.h"
 #include "module/core/CodeTable.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/TextResources.h"
 #include "module/panels/CurvePalette.h"
-#include "module/views/CPaletteItems.h"
 
 #include "platform/runtime/Conversions.h"
 

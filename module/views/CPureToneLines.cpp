@@ -7,11 +7,11 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ChartLineRoutines.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/TextResources.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/PopupMenu.h"
 #include "module/panels/TableView.h"
-#include "module/views/CPaletteItems.h"
 #include "module/views/CPureToneChartMaps.h"
 #include "module/views/SitedChart.h"
 

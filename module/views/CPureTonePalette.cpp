@@ -5,14 +5,14 @@
 #include "module/views/CPureTone.h"
 
 #include "module/core/CCurvePrefs.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/DescribeCurve.h"
-#include "module/core/PaletteItemsFromCurves.h"
 #include "module/core/TextResources.h"
-#include "module/panels/CurvePalette.h"
-#include "module/panels/TableView.h"
 #include "module/panels/ctlTolvaneButton.h"
+#include "module/panels/CurvePalette.h"
+#include "module/panels/PaletteItemsFromCurves.h"
+#include "module/panels/TableView.h"
 #include "module/preferences/frmPaletteConfig.h"
-#include "module/views/CPaletteItems.h"
 #include "module/views/EditTestProperties.h"
 
 namespace brisance {

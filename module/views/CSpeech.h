@@ -27,7 +27,7 @@
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
 #ifndef Q_MOC_RUN
-#include "module/core/ShowPureToneAverages.h"
+#include "module/views/ShowPureToneAverages.h"
 #include "module/views/SpeechChartGrid.h"
 #include "platform/gfx/ImageList.h"
 #include "vellum/IVellumDataLayer.h"

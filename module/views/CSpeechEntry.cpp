@@ -6,14 +6,14 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ChartLineRoutines.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/ShowRaisedError.h"
 #include "module/core/TextResources.h"
+#include "module/panels/ctlTolvaneButton.h"
 #include "module/panels/CurvePalette.h"
 #include "module/panels/PopupMenu.h"
 #include "module/panels/SpeechTable.h"
 #include "module/panels/SpeechTableView.h"
-#include "module/panels/ctlTolvaneButton.h"
-#include "module/views/CPaletteItems.h"
 #include "module/views/SitedChart.h"
 
 #include "platform/com/Failure.h"

@@ -2,7 +2,7 @@
 // The test-properties dialog opened from a view's palette, on the selected
 // or right-clicked test.
 
-#include "module/views/CPaletteItems.h"
+#include "module/core/CPaletteItems.h"
 
 #include "platform/com/ComPtr.h"
 #include "platform/gfx/ImageList.h"

@@ -2,8 +2,8 @@
 
 #include "tools/demo/DemoAudiograms.h"
 
-#include "module/core/KeyedTabStrip.h"
-#include "module/core/docAudiogramModule.h"
+#include "module/document/docAudiogramModule.h"
+#include "module/document/KeyedTabStrip.h"
 #include "module/preferences/frmPreferences.h"
 #include "module/views/CImpedance.h"
 #include "module/views/CPureTone.h"

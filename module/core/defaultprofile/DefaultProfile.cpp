@@ -1,7 +1,7 @@
 #include "module/core/defaultprofile/DefaultProfile.h"
 
 #include "module/core/CCurvePrefs.h"
-#include "module/panels/SymbolCatalogue.h"
+#include "module/core/SymbolCatalogue.h"
 
 #include "vellum/VellumValues.h"
 

@@ -1,10 +1,10 @@
 #include "module/core/ChartLineRoutines.h"
 
 #include "module/core/CCurvePrefs.h"
+#include "module/core/CSymbols.h"
 #include "module/core/ModuleGlobals.h"
+#include "module/core/tests/SymbolPixels.h"
 #include "module/core/tests/TextsTestSupport.h"
-#include "module/panels/CSymbols.h"
-#include "module/panels/tests/SymbolPixels.h"
 
 #include "PelmTolvaneChart/ClassIds.h"
 #include "platform/com/ControlSite.h"

@@ -4,9 +4,9 @@
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ModuleGlobals.h"
 #include "module/core/StoreSnapshot.h"
-#include "module/core/UserPreferences.h"
+#include "module/core/SymbolCatalogue.h"
 #include "module/core/tests/CoreTestSupport.h"
-#include "module/panels/SymbolCatalogue.h"
+#include "module/core/UserPreferences.h"
 
 #include "host/testing/HostFixture.h"
 

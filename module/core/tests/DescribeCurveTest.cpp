@@ -1,8 +1,8 @@
 #include "module/core/DescribeCurve.h"
 
 #include "module/core/CCurvePref.h"
+#include "module/core/CPaletteItem.h"
 #include "module/core/tests/TextsTestSupport.h"
-#include "module/views/CPaletteItem.h"
 
 #include <gtest/gtest.h>
 

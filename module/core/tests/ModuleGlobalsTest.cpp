@@ -1,10 +1,10 @@
 #include "module/core/ModuleGlobals.h"
 
 #include "module/core/CCurvePrefs.h"
-#include "module/core/TextResources.h"
+#include "module/core/CPaletteItems.h"
+#include "module/core/CSymbols.h"
 #include "module/core/tests/CoreTestSupport.h"
-#include "module/panels/CSymbols.h"
-#include "module/views/CPaletteItems.h"
+#include "module/core/TextResources.h"
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/tests/ErrorNumber.h"

@@ -2,19 +2,13 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/ListView.h"
-#include "module/core/MenuControlArray.h"
-#include "module/core/TextBoxLists.h"
 #include "module/core/tests/TextsTestSupport.h"
-#include "module/panels/IPTATable.h"
-#include "module/views/CPaletteItems.h"
+#include "module/core/TextBoxLists.h"
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/tests/ErrorNumber.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,108 +22,7 @@ namespace {
 using platform::runtime::testing::errorNumberOf;
 namespace errors = platform::runtime::errors;
 
-// The menu's entries as "caption[x]#tag" ("[ ]" unchecked), hidden ones left out.
-std::vector<std::string> Entries(const MenuControlArray& array)
-{
-    std::vector<std::string> entries;
-    for (std::int32_t i = 0; i <= array.UBound(); ++i) {
-        if (array.Exists(i) && array.Visible(i))
-            entries.push_back(array.Caption(i) + (array.Checked(i) ? "[x]#" : "[ ]#") + array.Tag(i));
-    }
-    return entries;
-}
-
-TEST(MenuControlArray, ElementsLoadInIndexOrderAndClicksLeaveTheCheckToTheOwner)
-{
-    QMenu menu;
-    menu.addAction("Before");
-    MenuControlArray array(menu);
-    menu.addAction("After");
-    array.Caption(0, "zero");
-    array.Load(2);
-    array.Caption(2, "two");
-    array.Load(1);
-    array.Caption(1, "one");
-    QStringList order;
-    for (const QAction* action : menu.actions())
-        order << action->text();
-    EXPECT_EQ(order, (QStringList{"Before", "zero", "one", "two", "After"}));
-    EXPECT_EQ(array.Count(), 3);
-
-    std::vector<std::int32_t> clicked;
-    QObject::connect(&array, &MenuControlArray::Click, [&](std::int32_t index) { clicked.push_back(index); });
-    array.Checked(1, true);
-    array.Action(1).trigger();
-    EXPECT_EQ(clicked, std::vector<std::int32_t>{1});
-    EXPECT_TRUE(array.Checked(1)) << "a click does not toggle the check mark";
-
-    EXPECT_EQ(errorNumberOf([&] { array.Load(1); }), 360);
-    EXPECT_EQ(errorNumberOf([&] { array.Unload(0); }), 362);
-    EXPECT_EQ(errorNumberOf([&] { array.Caption(3); }), errors::ControlArrayElementMissing);
-    array.Unload(2);
-    EXPECT_EQ(array.UBound(), 1);
-    EXPECT_EQ(menu.actions().size(), 4);
-}
-
-TEST(FillMenuArray, OneEntryPerPaletteItemAndEntryZeroAsItWasWithoutItems)
-{
-    CCurvePrefs tests;
-    CPaletteItems items;
-    for (const auto& [key, label] : {std::pair{"1-1-1-", "AC"}, std::pair{"1-2-1-", "BC"}, std::pair{"1-3-1-", "SF"}}) {
-        const auto test = tests.Add(key);
-        test->Label = label;
-        items.Add(test);
-    }
-    items.ItemByID(1)->HideInGraph = true;
-    QMenu menu;
-    MenuControlArray array(menu);
-
-    FillMenuArray(array, items);
-    EXPECT_EQ(Entries(array), (std::vector<std::string>{"AC[x]#0", "BC[ ]#1", "SF[x]#2"}));
-
-    items.RemoveByID(0);
-    items.RemoveByID(2);
-    FillMenuArray(array, items);
-    EXPECT_EQ(Entries(array), (std::vector<std::string>{"BC[ ]#1"}));
-    EXPECT_EQ(array.Count(), 1) << "the entries beyond the items are unloaded";
-
-    items.Clear();
-    FillMenuArray(array, items);
-    EXPECT_EQ(array.Count(), 1);
-    EXPECT_EQ(Entries(array), (std::vector<std::string>{"BC[ ]#1"})) << "an empty collection leaves entry 0 as it was";
-
-    items.Add(tests.Item("1-3-1-"));
-    FillMenuArray(array, items);
-    EXPECT_EQ(Entries(array), (std::vector<std::string>{"SF[x]#0"}));
-}
-
 class UiFillRoutinesTest : public testing::ModuleTextsTest {};
-
-TEST_F(UiFillRoutinesTest, TheAveragePanelShowsTheChosenAveragesCaptionedByTheirTests)
-{
-    CCurvePrefs& tests = *ModuleGlobals::CurvePrefs();
-    tests.Add("1-1-1-")->Label = "AC";
-    tests.Add("1-2-1-")->Label = "BC";
-    QWidget window;
-    auto* panel = new IPTATable(&window);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const auto label = [&](const char* name) { return panel->findChild<QLabel*>(name); };
-    panel->BCCaption("kept");
-
-    FillPTATable(*panel, 5);
-    EXPECT_TRUE(label("lblACCaption")->isVisible());
-    EXPECT_FALSE(label("lblBCCaption")->isVisible());
-    EXPECT_TRUE(label("lblSFCaption")->isVisible());
-    EXPECT_EQ(label("lblACCaption")->text(), "AC");
-    EXPECT_EQ(label("lblBCCaption")->text(), "kept") << "a hidden average keeps its caption";
-    EXPECT_EQ(label("lblSFCaption")->text(), "##") << "no sound-field test";
-
-    FillPTATable(*panel, 2);
-    EXPECT_FALSE(label("lblACCaption")->isVisible());
-    EXPECT_TRUE(label("lblBCCaption")->isVisible());
-    EXPECT_EQ(label("lblBCCaption")->text(), "BC");
-}
 
 TEST_F(UiFillRoutinesTest, TheTestListHoldsTheTestsOfOneKindWithKeysTagsAndCaptions)
 {

@@ -1,11 +1,11 @@
 #include "module/preferences/frmGeneralOptions.h"
 
 #include "module/core/CCurvePrefs.h"
+#include "module/core/CSymbols.h"
 #include "module/core/DescribeCurve.h"
 #include "module/core/ListView.h"
 #include "module/core/ModuleHelp.h"
 #include "module/core/StoreSelection.h"
-#include "module/panels/CSymbols.h"
 #include "module/preferences/frmNewTest.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/preferences/tests/DialogTestSupport.h"

@@ -1,6 +1,7 @@
 #include "module/preferences/frmPaletteConfig.h"
 
 #include "module/core/CCurvePrefs.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/DescribeCurve.h"
 #include "module/core/ListView.h"
 #include "module/core/ModuleHelp.h"
@@ -9,7 +10,6 @@
 #include "module/panels/PaletteButton.h"
 #include "module/preferences/frmTestProperties.h"
 #include "module/preferences/tests/DialogTestSupport.h"
-#include "module/views/CPaletteItems.h"
 
 #include "platform/ui/MessageBox.h"
 

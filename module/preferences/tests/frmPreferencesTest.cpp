@@ -1,10 +1,11 @@
 #include "module/preferences/frmPreferences.h"
 
 #include "module/core/CCurvePrefs.h"
-#include "module/core/ModuleHelp.h"
-#include "module/core/PaletteItemsFromCurves.h"
+#include "module/core/CPaletteItems.h"
 #include "module/core/ListView.h"
+#include "module/core/ModuleHelp.h"
 #include "module/panels/PaletteButton.h"
+#include "module/panels/PaletteItemsFromCurves.h"
 #include "module/preferences/frmPaletteConfig.h"
 #include "module/preferences/frmPrefARTOptions.h"
 #include "module/preferences/frmPrefNotes.h"
@@ -13,7 +14,6 @@
 #include "module/preferences/frmPrefTestData.h"
 #include "module/preferences/frmPrefTympOptions.h"
 #include "module/preferences/tests/ProfileTestSupport.h"
-#include "module/views/CPaletteItems.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "module/preferences/frmSymbolSelection.h"
 
-#include "module/panels/CSymbols.h"
+#include "module/core/CSymbols.h"
 #include "module/preferences/PictureBox.h"
 #include "module/preferences/tests/DialogTestSupport.h"
 

@@ -1,10 +1,10 @@
 #include "module/preferences/frmTestProperties.h"
 
+#include "module/core/CSymbols.h"
 #include "module/core/ModuleHelp.h"
-#include "module/panels/CSymbols.h"
 #include "module/panels/ControlColours.h"
-#include "module/preferences/PictureBox.h"
 #include "module/preferences/frmSymbolSelection.h"
+#include "module/preferences/PictureBox.h"
 #include "module/preferences/tests/DialogTestSupport.h"
 
 #include "platform/gfx/Bitmap.h"

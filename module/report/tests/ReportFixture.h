@@ -6,8 +6,8 @@
 
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
+#include "module/core/CSymbols.h"
 #include "module/core/ModuleGlobals.h"
-#include "module/panels/CSymbols.h"
 #include "module/report/CReport.h"
 #include "module/report/tests/RichAudiogram.h"
 #include "module/testing/RegisterServer.h"

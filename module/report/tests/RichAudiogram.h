@@ -4,7 +4,7 @@
 // with something in every section of both layouts.
 
 #include "module/core/CCurvePrefs.h"
-#include "module/panels/SymbolCatalogue.h"
+#include "module/core/SymbolCatalogue.h"
 
 #include "vellum/IVellumDataLayer.h"
 #include "vellum/VellumValues.h"

@@ -7,9 +7,9 @@
 #include "tools/demo/DemoAudiograms.h"
 #include "tools/demo/DemoClient.h"
 
-#include "module/core/MenuControlArray.h"
-#include "module/core/docAudiogramModule.h"
-#include "module/core/frmReadOnlyMsg.h"
+#include "module/document/docAudiogramModule.h"
+#include "module/document/frmReadOnlyMsg.h"
+#include "module/document/MenuControlArray.h"
 #include "module/panels/IPTATable.h"
 #include "module/panels/TableView.h"
 #include "module/panels/TolvEditGrid.h"
