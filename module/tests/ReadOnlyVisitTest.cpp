@@ -28,6 +28,7 @@
 #include <QTest>
 
 #include <optional>
+#include <ostream>
 
 namespace brisance {
 
@@ -85,6 +86,12 @@ struct ResultCase {
     std::int32_t mode;
     bool taken;
 };
+
+// gtest names the case; its own byte dump would read the struct's padding.
+void PrintTo(const ResultCase& resultCase, std::ostream* out)
+{
+    *out << resultCase.name;
+}
 
 class ReadOnlyVisitTest : public testing::EnglishDocumentTest, public ::testing::WithParamInterface<ResultCase> {
 protected:
