@@ -16,8 +16,6 @@
 #include "platform/runtime/RuntimeError.h"
 #include "platform/ui/MessageBox.h"
 
-#include <QScopeGuard>
-
 #include <algorithm>
 #include <climits>
 #include <functional>
@@ -154,15 +152,15 @@ CImpedance::CImpedance(QWidget* parent)
     oART[kContralateral]->setObjectName("oART1");
     notImpedance->setObjectName("notImpedance");
     connect(oTymp, &ctlTympanometry::DataChanged, this, [this](std::int32_t Ear) {
-        panelEntry([&] { tympanometryChanged(Ear); });
+        m_panelEdits.Entry([&] { tympanometryChanged(Ear); });
     });
-    connect(oTymp, &ctlTympanometry::EditBegins, this, [this] { m_editSaved = false; });
+    connect(oTymp, &ctlTympanometry::EditBegins, this, [this] { m_panelEdits.EditBegins(); });
     for (std::size_t panel = 0; panel < oART.size(); ++panel) {
         connect(oART[panel], &ctlARTView::PointPlot, this,
                 [this, panel](std::int32_t Frequency, std::int32_t Intensity, std::int32_t Decay, std::int32_t Ear) {
-                    panelEntry([&] { reflexEdited(panel, Frequency, Intensity, Decay, Ear); });
+                    m_panelEdits.Entry([&] { reflexEdited(panel, Frequency, Intensity, Decay, Ear); });
                 });
-        connect(oART[panel], &ctlARTView::EditBegins, this, [this] { m_editSaved = false; });
+        connect(oART[panel], &ctlARTView::EditBegins, this, [this] { m_panelEdits.EditBegins(); });
     }
     layOut();
 }
@@ -316,7 +314,7 @@ void CImpedance::ShowDataInDataLayer()
 {
     // The data shown afresh (loaded, or given back by Undo): the next change
     // in a panel is an edit of its own.
-    m_editSaved = false;
+    m_panelEdits.EditBegins();
     Clear();
     fillPanels();
     m_notesHandler->LoadPanel();
@@ -529,21 +527,10 @@ void CImpedance::reflexEdited(std::size_t panel, std::int32_t code, std::int32_t
     }
 }
 
-void CImpedance::panelEntry(const std::function<void()>& entry)
-{
-    m_panelEntry = true;
-    const auto done = qScopeGuard([this] { m_panelEntry = false; });
-    entry();
-}
-
 void CImpedance::saveStateBeforeEdit(const std::string& undo, const std::string& redo)
 {
-    // The keystrokes of one box's or cell's edit are one undo step: Undo
-    // gives back what it held before, never a half-typed value.
-    if (m_panelEntry && m_editSaved)
-        return;
-    m_editSaved = m_panelEntry;
-    emit SaveState(undo, redo);
+    if (m_panelEdits.TakesStep())
+        emit SaveState(undo, redo);
 }
 
 bool CImpedance::storeTympanogram(std::int32_t ear, const TympanogramRecord& record, const std::string& undo)

@@ -24,6 +24,7 @@
 #include "PelmSonvale/ISonvaleController.h"
 #include "module/core/CLangLoader.h"
 #include "module/panels/CMRUList.h"
+#include "module/views/EditUndoSteps.h"
 #include "module/views/TympanogramValues.h"
 #include "vellum/IVellumDataLayer.h"
 #include "vellum/IVellumKeyedStore.h"
@@ -145,9 +146,8 @@ private:
     void reflexEdited(std::size_t panel, std::int32_t code, std::int32_t threshold, std::int32_t decay,
                       std::int32_t ear);
 
-    // Runs the road of a change typed or clicked into a panel: the
-    // SaveStates of one edit (EditBegins to EditBegins) are one undo step.
-    void panelEntry(const std::function<void()>& entry);
+    // SaveState before a change of the data, once for all the entries of a
+    // panel's edit (m_panelEdits).
     void saveStateBeforeEdit(const std::string& undo, const std::string& redo);
 
     // Writing the data: each raises SaveState and marks the view dirty only
@@ -174,10 +174,9 @@ private:
     std::int32_t m_pressureUnit = 0;
     std::int32_t m_volumeUnit = 0;
     std::int32_t m_gradientUnit = 0;
-    // A panel's change is taking its road; the edit under way has had its
-    // undo step.
-    bool m_panelEntry = false;
-    bool m_editSaved = false;
+    // The changes typed or clicked into a panel run as entries of its
+    // edits (EditBegins to EditBegins), each edit one undo step.
+    EditUndoSteps m_panelEdits;
     // The message about an unmarked threshold shows once per measurement.
     bool m_unmarkedThresholdShown = false;
 

@@ -113,7 +113,7 @@ CPureTone::CPureTone(QWidget* parent)
     tblPureTone->HighLimit(kHighestLevel);
     connect(tblPureTone, &TableView::PointPlot, this, &CPureTone::tblPureTone_PointPlot);
     connect(tblPureTone, &TableView::DeletePoint, this, &CPureTone::tblPureTone_DeletePoint);
-    connect(tblPureTone, &TableView::CellEditBegins, this, [this] { m_cellEditSaved = false; });
+    connect(tblPureTone, &TableView::CellEditBegins, this, [this] { m_tableEdits.EditBegins(); });
     ConnectAveragePanel();
 
     m_notesHandler = new NotesChangeHandler(
@@ -326,7 +326,7 @@ void CPureTone::ShowDataInDataLayer()
 
     // The data shown afresh (loaded, or given back by Undo): the next
     // keystroke in the table is an edit of its own.
-    m_cellEditSaved = false;
+    m_tableEdits.EditBegins();
 
     TellMissingTests(DrawCurves());
     RefreshAverages();

@@ -28,6 +28,7 @@
 // that the variant type brings in, and it needs nothing from them.
 #ifndef Q_MOC_RUN
 #include "module/views/CPureToneChartManger.h"
+#include "module/views/EditUndoSteps.h"
 #include "module/views/PureToneChartGrid.h"
 #include "PelmSonvale/ISonvaleController.h"
 #include "platform/gfx/ImageList.h"
@@ -378,10 +379,7 @@ private:
     std::string m_deletePointText;
     std::string m_deleteText;
 
-    // A table entry is taking its road; the table cell being edited has had
-    // its undo step.
-    bool m_tableEntry = false;
-    bool m_cellEditSaved = false;
+    EditUndoSteps m_tableEdits;
     // The conditions of unshown curves told of since the data was loaded.
     std::vector<std::string> m_toldMissingTests;
 

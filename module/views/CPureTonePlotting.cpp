@@ -19,8 +19,6 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/ui/MessageBox.h"
 
-#include <QScopeGuard>
-
 #include <algorithm>
 
 namespace brisance {
@@ -191,18 +189,13 @@ void CPureTone::tblPureTone_DeletePoint(std::int32_t Freq, std::int32_t Ear)
 
 void CPureTone::TableEntry(const std::function<void()>& road)
 {
-    m_tableEntry = true;
-    const auto done = qScopeGuard([this] { m_tableEntry = false; });
-    Guarded(road);
+    m_tableEdits.Entry([&] { Guarded(road); });
 }
 
 void CPureTone::SaveStateBeforeEdit(const std::string& undo, const std::string& redo)
 {
-    // The keystrokes of one cell's edit are one undo step: Undo gives back
-    // what the cell held before, never a half-typed value.
-    if (m_tableEntry && m_cellEditSaved)
+    if (!m_tableEdits.TakesStep())
         return;
-    m_cellEditSaved = m_tableEntry;
     emit SaveState(undo, redo);
     KeepShownAverageFrequencies();
 }
