@@ -12,10 +12,7 @@
 
 #include "vellum/VellumValues.h"
 
-#include "platform/runtime/Conversions.h"
-
 #include <array>
-#include <optional>
 #include <string>
 #include <utility>
 
@@ -73,22 +70,6 @@ AverageMasks profileAverageMasks(const platform::com::ComPtr<platform::com::IUnk
     if (!store) return {};
     const StoreSelectionKeeper globalOptions(*store, kGlobalOptionsCategory, kGlobalOptionsSection);
     return {PreferenceNumber(*store, "PTAvg1"), PreferenceNumber(*store, "PTAvg2")};
-}
-
-// An ear's pure-tone average in whole dB (halves to even); none without an
-// air-conduction curve or without a value.
-std::optional<std::int32_t> earAverage(vellum::IVellumDataLayer& data, std::int32_t ear, const AverageMasks& masks)
-{
-    vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
-    if (!data.get_PureToneCurves()->Find(kAirConduction, ear, kUnaided, curve)) return std::nullopt;
-    const std::int16_t tenths = curve->Average(masks.average, masks.doubleWeight);
-    if (tenths == vellum::kNoValue) return std::nullopt;
-    return static_cast<std::int32_t>(platform::runtime::roundHalfEven(tenths / 10.0));
-}
-
-std::string averageText(const std::optional<std::int32_t>& average)
-{
-    return average ? std::to_string(*average) : std::string();
 }
 
 }  // namespace
@@ -154,14 +135,17 @@ void CReport::PrintAverageBox(float X, float Y, float W, float H)
                                      ")",
                                  centre, out.CurrentY(), false);
 
-    const auto left = earAverage(data, vellum::kEarLeft, leftMasks);
-    const auto right = earAverage(data, vellum::kEarRight, EarAverageMasks(data, vellum::kEarRight, profile));
+    // Each ear's air-conduction average.
+    const auto curves = data.get_PureToneCurves();
+    const std::string left = PureToneAverageText(*curves, kAirConduction, vellum::kEarLeft, leftMasks);
+    const std::string right = PureToneAverageText(*curves, kAirConduction, vellum::kEarRight,
+                                                  EarAverageMasks(data, vellum::kEarRight, profile));
 
     const float T = out.CurrentY();
     out.RenderCellAndContents(centre - 0.9f, T, 0.9f, kCellHeight, false, "R");
     out.RenderCellAndContents(centre, T, 0.9f, kCellHeight, false, "L");
-    out.RenderCellAndContents(centre - 0.9f, T + kCellHeight, 0.9f, kCellHeight, true, averageText(right));
-    out.RenderCellAndContents(centre, T + kCellHeight, 0.9f, kCellHeight, true, averageText(left));
+    out.RenderCellAndContents(centre - 0.9f, T + kCellHeight, 0.9f, kCellHeight, true, right);
+    out.RenderCellAndContents(centre, T + kCellHeight, 0.9f, kCellHeight, true, left);
 }
 
 }  // namespace brisance

@@ -17,8 +17,10 @@ constexpr std::int32_t kBoneConduction = 2;
 constexpr std::int32_t kSoundField = 3;
 constexpr std::int32_t kUnaided = 2;
 
-std::string averageText(vellum::IVellumPureToneCurves& curves, std::int32_t curveType, std::int32_t ear,
-                        const AverageMasks& masks)
+}  // namespace
+
+std::string PureToneAverageText(vellum::IVellumPureToneCurves& curves, std::int32_t curveType, std::int32_t ear,
+                                const AverageMasks& masks)
 {
     vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
     if (!curves.Find(curveType, ear, kUnaided, curve)) return {};
@@ -26,8 +28,6 @@ std::string averageText(vellum::IVellumPureToneCurves& curves, std::int32_t curv
     if (tenths == vellum::kNoValue) return {};
     return std::to_string(static_cast<int>(platform::runtime::roundHalfEven(tenths / 10.0)));
 }
-
-}  // namespace
 
 AverageMasks EarAverageMasks(vellum::IVellumDataLayer& dataLayer, std::int32_t ear, const AverageMasks& profile)
 {
@@ -48,11 +48,11 @@ void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer,
     panel.DoubleAverageFrequencies(kEarRight, right.doubleWeight);
 
     const vellum::ComPtr<vellum::IVellumPureToneCurves> curves = dataLayer.get_PureToneCurves();
-    panel.ACLeftAverage(averageText(*curves, kAirConduction, kEarLeft, left));
-    panel.ACRightAverage(averageText(*curves, kAirConduction, kEarRight, right));
-    panel.BCLeftAverage(averageText(*curves, kBoneConduction, kEarLeft, left));
-    panel.BCRightAverage(averageText(*curves, kBoneConduction, kEarRight, right));
-    panel.SFAverage(averageText(*curves, kSoundField, kEarBinaural, left));
+    panel.ACLeftAverage(PureToneAverageText(*curves, kAirConduction, kEarLeft, left));
+    panel.ACRightAverage(PureToneAverageText(*curves, kAirConduction, kEarRight, right));
+    panel.BCLeftAverage(PureToneAverageText(*curves, kBoneConduction, kEarLeft, left));
+    panel.BCRightAverage(PureToneAverageText(*curves, kBoneConduction, kEarRight, right));
+    panel.SFAverage(PureToneAverageText(*curves, kSoundField, kEarBinaural, left));
 }
 
 }  // namespace brisance

@@ -5,6 +5,7 @@
 #include "vellum/IVellumDataLayer.h"
 
 #include <cstdint>
+#include <string>
 
 namespace brisance {
 
@@ -22,13 +23,17 @@ struct AverageMasks {
 // an audiogram saved without them is shown and printed.
 AverageMasks EarAverageMasks(vellum::IVellumDataLayer& dataLayer, std::int32_t ear, const AverageMasks& profile);
 
-// Sets the panel's masks per ear (EarAverageMasks) and its five averages:
-// air conduction (curve type 1) and bone conduction (2) of ears 3 and 2, each
-// over that ear's masks, and sound field (3) stored for both ears (4), over
-// ear 3's masks; all unaided (condition 2). An average is the curve's Average
-// in tenths of dB as whole dB, rounded half to even; it is "" when the curve
-// is missing or has no average over the mask (-32767). Changes nothing in
-// the data layer.
+// The average of the unaided (condition 2) curve of a type and ear over the
+// masks, as panel and report show it: the curve's Average in tenths of dB as
+// whole dB, rounded half to even; "" when the curve is missing or has no
+// average over the masks (-32767).
+std::string PureToneAverageText(vellum::IVellumPureToneCurves& curves, std::int32_t curveType, std::int32_t ear,
+                                const AverageMasks& masks);
+
+// Sets the panel's masks per ear (EarAverageMasks) and its five averages
+// (PureToneAverageText): air conduction (curve type 1) and bone conduction
+// (2) of ears 3 and 2, each over that ear's masks, and sound field (3) stored
+// for both ears (4), over ear 3's masks. Changes nothing in the data layer.
 void ShowPureToneAverages(IPTATable& panel, vellum::IVellumDataLayer& dataLayer, const AverageMasks& profile);
 
 }  // namespace brisance
