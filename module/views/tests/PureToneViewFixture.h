@@ -26,6 +26,7 @@
 #include "module/testing/RegisterServer.h"
 #include "module/views/CPureTone.h"
 #include "module/views/SitedChart.h"
+#include "module/views/tests/PureToneChartPixel.h"
 
 #include "platform/com/Creation.h"
 #include "platform/gfx/Types.h"
@@ -231,24 +232,7 @@ public:
     }
 
     // The pixel of a chart position in chart's widget.
-    QPoint pixelOf(int chart, double x, double level) const
-    {
-        lumenplot::IChart& shown = view->chtEar(chart).chart();
-        double left = 0, top = 0, right = 0, bottom = 0, yMin = 0, yMax = 0;
-        shown.get_LeftMargin(&left);
-        shown.get_TopMargin(&top);
-        shown.get_RightMargin(&right);
-        shown.get_BottomMargin(&bottom);
-        shown.get_YMin(&yMin);
-        shown.get_YMax(&yMax);
-        const QWidget& widget = *view->chtEar(chart).widget();
-        const int plotLeft = static_cast<int>(left / 15);
-        const int plotTop = static_cast<int>(top / 15);
-        const int plotRight = static_cast<int>(widget.width() - right / 15);
-        const int plotBottom = static_cast<int>(widget.height() - bottom / 15);
-        return {static_cast<int>(x / 1000 * (plotRight - plotLeft) + plotLeft),
-                static_cast<int>((level - yMin) / (yMax - yMin) * (plotBottom - plotTop) + plotTop)};
-    }
+    QPoint pixelOf(int chart, double x, double level) const { return ChartPixel(*view, chart, x, level); }
 
     // Pixels of the colour within the symbol's square round a chart position.
     int pixelsOfColour(int chart, double x, double level, platform::gfx::ColorRef colour) const
