@@ -15,7 +15,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build-memcheck"
 logs="$build/memcheck"
-programs=${1:-'^(panels_|views_|preferences_|report_|document_tests|document_print_tests|document_menu_tests|host_window_|host_report_|module_whole_road_)'}
+programs=${1:-'^(panels_|views_|preferences_|report_|document_(tests|edit_tests|store_tests|print_tests|menu_tests)$|host_window_|host_report_|module_whole_road_)'}
 jobs=${MEMCHECK_JOBS:-$(nproc)}
 
 "$top/scripts/setup.sh"
