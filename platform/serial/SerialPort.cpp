@@ -154,7 +154,7 @@ bool SerialPort::openDevice(const std::string& devicePath)
     line.c_cc[VMIN] = 0;
     line.c_cc[VTIME] = 0;
     if (::tcsetattr(fd, TCSANOW, &line) != 0) {
-        ::ioctl(fd, TIOCNXCL);
+        ::ioctl(fd, TIOCNXCL, 0);
         ::close(fd);
         return fail(PortError::Failed);
     }
@@ -169,7 +169,7 @@ bool SerialPort::close()
     if (m_fd < 0)
         return false;
     const int fd = std::exchange(m_fd, -1);
-    ::ioctl(fd, TIOCNXCL);  // the device may stay open elsewhere (a pseudo-terminal's other end)
+    ::ioctl(fd, TIOCNXCL, 0);  // the device may stay open elsewhere (a pseudo-terminal's other end)
     return ::close(fd) == 0 || fail(PortError::Failed);
 }
 

@@ -1,5 +1,6 @@
 #include "CSonvaleDriver.h"
 
+#include "AbandonedRun.h"
 #include "CBaseThreadWindow.h"
 #include "CSonvaleController.h"
 #include "CSonvaleDrivers.h"
@@ -10,6 +11,9 @@
 #include "LinkMessages.h"
 #include "platform/system/Thread.h"
 
+#include <chrono>
+#include <optional>
+
 namespace pelmsonvale {
 
 namespace {
@@ -19,16 +23,34 @@ using platform::com::E_POINTER;
 using platform::com::failed;
 using platform::com::S_OK;
 
-// What runs in this process; one driver at a time.
+using Clock = std::chrono::steady_clock;
+
+// How long a stop waits for the driver's read to end before it leaves the
+// run behind (AbandonedRun.h), so that it returns within a second whatever
+// the line does.
+constexpr std::chrono::milliseconds kReadWait{600};
+
+// What runs in this process; one driver at a time, and none while a run that
+// a stop left behind goes on.
 struct ProcessLink {
     LinkEvents events;
     std::unique_ptr<CBaseThreadWindow> threadWindow;
+    std::unique_ptr<AbandonedRun> abandoned;
+
+    // Whether a run left behind still goes on; one that has ended is let go.
+    bool abandonedRunGoesOn()
+    {
+        if (abandoned && abandoned->HasEnded())
+            abandoned.reset();
+        return abandoned != nullptr;
+    }
 };
 
 ProcessLink& processLink()
 {
-    static ProcessLink link;
-    return link;
+    // Never destroyed: a run left behind may go on until the process ends.
+    static auto* const link = new ProcessLink;
+    return *link;
 }
 
 // Window handles are unsigned 32-bit numbers carried in a signed long.
@@ -50,21 +72,26 @@ void connectDriver(CThreadStartupInformation& record)
     record.SetConnectResult(result);
 }
 
-// The release that the worker asks for, on the client's thread; no call when
-// the worker never loaded the library.
-void releaseDriver(CThreadStartupInformation& record)
+// Answers the worker's requests of one kind until it reports `until`; false
+// when the worker has neither asked nor ended by the deadline (none: no
+// limit). Once a request is answered the worker's last steps need no line,
+// and they are waited for.
+bool serveWorker(platform::system::Event& until, platform::system::Event& request, platform::system::Event& done,
+                 CThreadStartupInformation& record, void (*answer)(CThreadStartupInformation&),
+                 std::optional<Clock::time_point> deadline = std::nullopt)
 {
-    CVendorDriverWrapper* binding = record.Binding();
-    record.SetConnectResult(binding ? binding->ReleaseAudiCon() : TFuncResult_er_Sonvale);
-}
-
-// Answers the worker's requests of one kind until it reports `until`.
-void serveWorker(platform::system::Event& until, platform::system::Event& request, platform::system::Event& done,
-                 CThreadStartupInformation& record, void (*answer)(CThreadStartupInformation&))
-{
-    while (platform::system::Event::waitAny({&until, &request}) == 1u) {
+    while (true) {
+        const std::chrono::milliseconds timeout =
+            deadline ? std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now())
+                     : platform::system::kWaitForever;
+        const std::optional<std::size_t> reported = platform::system::Event::waitAny({&until, &request}, timeout);
+        if (!reported)
+            return false;
+        if (*reported == 0)
+            return true;
         answer(record);
         done.set();
+        deadline.reset();
     }
 }
 
@@ -125,6 +152,11 @@ HRESULT CSonvaleDriver::Start(std::int32_t hWnd, TFuncResult* result)
     if (failed(findController(&controller)) || controller->IsLinkActive())
         return E_FAIL;
     ProcessLink& link = processLink();
+    if (link.abandonedRunGoesOn()) {
+        // The driver left behind is still connected.
+        *result = TFuncResult_er_StillConnected;
+        return S_OK;
+    }
     if (!link.events.startupSync)
         link.events = openLinkEvents();
     if (link.threadWindow)
@@ -177,13 +209,20 @@ HRESULT CSonvaleDriver::endRun(bool requestStop, TFuncResult* result)
     if (requestStop && !platform::system::postMessage(m_startup->WorkerWindow(), WM_LINK_STOP))
         return E_FAIL;
     m_stopping = true;
-    serveWorker(*link.events.stopSync, *link.events.doRelease, *link.events.done, *m_startup, releaseDriver);
-    m_worker->join();
-    m_worker.reset();
-    // What the worker posted before it ended is shown before the run closes.
+    const bool ended = serveWorker(*link.events.stopSync, *link.events.doRelease, *link.events.done, *m_startup,
+                                   ReleaseDriver, Clock::now() + kReadWait);
+    if (ended)
+        m_worker->join();
+    // What the worker posted before it ended, or before it was left behind,
+    // is shown before the run closes; nothing it posts later is.
     link.threadWindow->DeliverQueued();
     link.threadWindow.reset();
-    m_startup.reset();
+    if (ended) {
+        m_worker.reset();
+        m_startup.reset();
+    } else {
+        link.abandoned = std::make_unique<AbandonedRun>(std::move(m_worker), std::move(m_startup), link.events);
+    }
     m_active = false;
     m_stopping = false;
     link.events.startupSync.reset();
@@ -216,6 +255,12 @@ HRESULT CSonvaleDriver::SetupAudi(std::int32_t hWnd, TFuncResult* result)
         return hr;
     if (controller->IsLinkActive() || m_registration.DriverPath.empty())
         return E_FAIL;
+    if (processLink().abandonedRunGoesOn()) {
+        // The driver left behind is still connected, and its set-up would
+        // run beside its read.
+        *result = TFuncResult_er_StillConnected;
+        return S_OK;
+    }
     *result = static_cast<TFuncResult>(RunDriverSetup(m_registration.DriverPath, ownerWindow(hWnd)));
     return S_OK;
 }

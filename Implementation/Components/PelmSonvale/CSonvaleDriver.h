@@ -53,7 +53,9 @@ private:
     // Ends this driver's run: asks a polling worker to stop when
     // `requestStop` (not after a failed connect, where the worker has stopped
     // already), answers its release request, waits for it to end, fires what
-    // it posted that is still queued, and then ShutdownComplete.
+    // it posted that is still queued, and then ShutdownComplete. A worker
+    // whose read does not end within a moment is left behind to end on its
+    // own (AbandonedRun.h); the stop completes all the same.
     HRESULT endRun(bool requestStop, TFuncResult* result);
 
     std::int32_t m_index = 0;

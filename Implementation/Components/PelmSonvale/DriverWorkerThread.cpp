@@ -127,6 +127,12 @@ bool connect(CWorkerThreadWindow& worker, CThreadStartupInformation& record, con
 
 }  // namespace
 
+void ReleaseDriver(CThreadStartupInformation& record)
+{
+    CVendorDriverWrapper* binding = record.Binding();
+    record.SetConnectResult(binding ? binding->ReleaseAudiCon() : TFuncResult_er_Sonvale);
+}
+
 int DriverWorkerThread(CThreadStartupInformation& record)
 {
     const LinkEvents events = openLinkEvents();

@@ -12,4 +12,9 @@ class CThreadStartupInformation;
 // has reported its end.
 int DriverWorkerThread(CThreadStartupInformation& record);
 
+// Answers the worker's release request on the client's thread: the driver's
+// ReleaseAudiCon, its result into the record; no call when the worker never
+// loaded the library.
+void ReleaseDriver(CThreadStartupInformation& record);
+
 }  // namespace pelmsonvale

@@ -24,5 +24,9 @@ inline constexpr MessageId WM_LINK_REFRESHDRIVERS = kUserMessage + 0x0A;
 inline constexpr MessageId WM_LINK_IMPEDANCEPOINT = kUserMessage + 0x0B;
 inline constexpr MessageId WM_LINK_REFLEXPOINT = kUserMessage + 0x0C;
 inline constexpr MessageId WM_LINK_DECAYPOINT = kUserMessage + 0x0D;
+// To the window that keeps a run which Stop left behind, from its watcher:
+// the worker asks for the release; the worker has ended.
+inline constexpr MessageId WM_LINK_ABANDONED_RELEASE = kUserMessage + 0x20;
+inline constexpr MessageId WM_LINK_ABANDONED_ENDED = kUserMessage + 0x21;
 
 }  // namespace pelmsonvale

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace pelmsonvale::testing {
@@ -42,6 +44,12 @@ public:
     }
     // The driver calls since the last look, each as "Name(arguments) ".
     std::string takeCalls() { return m_library.function<const char*()>("FakeTakeCalls")(); }
+    // Whether the last release was made on this thread.
+    bool releasedOnThisThread()
+    {
+        return m_library.function<std::size_t()>("FakeReleaseThread")() ==
+               std::hash<std::thread::id>{}(std::this_thread::get_id());
+    }
 
 private:
     platform::system::Library m_library;

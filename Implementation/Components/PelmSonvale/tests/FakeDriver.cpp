@@ -35,6 +35,8 @@ struct ScriptedRead {
     std::int32_t blockCount;
 };
 std::deque<ScriptedRead> g_reads;
+// The thread of the last ReleaseAudiCon, as std::hash gives it.
+std::size_t g_releaseThread = 0;
 
 // Notes the call and throws when the test asked this function to.
 void note(const std::string& function, const std::string& arguments = {})
@@ -104,9 +106,18 @@ std::int32_t ReqAudiCon(std::int16_t* pollValue)
     return connect(pollValue);
 }
 
+// The thread that made the last ReleaseAudiCon, as std::hash gives it; 0 for none.
+[[gnu::visibility("default")]] std::size_t FakeReleaseThread()
+{
+    std::lock_guard lock(g_mutex);
+    return g_releaseThread;
+}
+
 std::int32_t ReleaseAudiCon()
 {
     note("ReleaseAudiCon");
+    std::lock_guard lock(g_mutex);
+    g_releaseThread = std::hash<std::thread::id>{}(std::this_thread::get_id());
     return 1;
 }
 

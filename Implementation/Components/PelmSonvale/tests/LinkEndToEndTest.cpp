@@ -16,11 +16,15 @@
 #include "tools/instrument-sim/TympanometerRecords.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -73,6 +77,53 @@ protected:
                 EXPECT_EQ(thread, std::this_thread::get_id());
         }
     }
+
+    // Sends the head of a record, then nothing more or (`trickles`) a byte
+    // every 2 s, and stops while the driver waits for the rest.
+    void stopInsideARecord(sim::Instrument& instrument, const char* statusField, const char* head, bool trickles)
+    {
+        instrument.send(head);
+        const QLabel* status = window.findChild<QLabel*>(statusField);
+        ASSERT_NE(status, nullptr);
+        ASSERT_TRUE(runUntil([&] { return status->text() == "Reading Message"; })) << "the driver is inside the record";
+        std::atomic<bool> trickling = trickles;
+        std::thread trickle([&] {
+            for (int tick = 1; trickling; ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (trickling && tick % 20 == 0)
+                    instrument.send("0");
+            }
+        });
+
+        const auto stopping = std::chrono::steady_clock::now();
+        TFuncResult result = TFuncResult_er_NotLegal;
+        EXPECT_EQ(controller->Stop(&result), S_OK);
+        EXPECT_EQ(result, TFuncResult_fr_OK);
+        // A generous bound: the host gets its thread back.
+        EXPECT_LT(std::chrono::steady_clock::now() - stopping, std::chrono::seconds(1));
+        EXPECT_EQ(eventIds(*log), std::vector<platform::com::DISPID>{ShutdownComplete});
+
+        // Until the read left behind ends, its driver is still connected.
+        EXPECT_EQ(controller->Start(0, windowHandle(), &result), S_OK);
+        EXPECT_EQ(result, TFuncResult_er_StillConnected);
+
+        // It ends once the line goes; the driver is then released (its
+        // status dialog goes), nothing of it reaches the client, and a driver
+        // starts again.
+        trickling = false;
+        trickle.join();
+        const marlet::ModelIndex model = instrument.persona().model;
+        std::optional<sim::Instrument>& slot = audiometer ? audiometer : tympanometer;
+        slot.reset();
+        EXPECT_TRUE(runUntil([&] { return window.findChildren<QDialog*>().isEmpty(); }));
+        EXPECT_EQ(eventIds(*log), std::vector<platform::com::DISPID>{ShutdownComplete});
+        slot.emplace(model, &slot == &audiometer ? "COM3" : "COM4");
+        EXPECT_TRUE(runUntil([&] {
+            return controller->Start(0, windowHandle(), &result) == S_OK && result == TFuncResult_fr_OK;
+        }));
+    }
+
+    std::int32_t windowHandle() { return static_cast<std::int32_t>(platform::ui::windowHandle(&window)); }
 
     bool receive(std::size_t events)
     {
@@ -138,6 +189,22 @@ TEST_F(LinkEndToEnd, EachTestBlockCarriesTheModelOfTheInstrumentThatSentIt)
     EXPECT_EQ(eventIds(*log), (std::vector<platform::com::DISPID>{ImpedancePoint, ReflexPoint}));
     EXPECT_EQ(log->events[0].second.at(0).toLong(), gmPyrel);
     EXPECT_EQ(log->events[1].second.at(0).toLong(), gmQUORREL);
+}
+
+// A line that stops inside a record: a ':' of a long record type and then
+// silence keeps the driver's read waiting for about a minute; the bytes of a
+// '|' record that trickle in under 3 s apart keep it for as long as they come.
+// Stop returns at once all the same, and nothing of that run comes after it.
+TEST_F(LinkEndToEnd, StopReturnsAtOnceWhileAnAudiometerRecordStopsAfterItsType)
+{
+    start(marlet::ModelTessil, marlet::ModelNone);
+    stopInsideARecord(*audiometer, "2046", ":6", false);
+}
+
+TEST_F(LinkEndToEnd, StopReturnsAtOnceWhileATympanometerRecordTrickles)
+{
+    start(marlet::ModelNone, marlet::ModelQuorrelV2);
+    stopInsideARecord(*tympanometer, "2049", "|1", true);
 }
 
 TEST_F(LinkEndToEnd, StopWhileTheInstrumentStreamsGarbage)

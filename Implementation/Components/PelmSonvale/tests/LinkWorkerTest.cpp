@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -306,6 +307,43 @@ TEST_F(LinkWorker, StopDuringASlowReadWaitsForTheReadAndShowsItsResult)
     ASSERT_TRUE(waitForReads(1));
     stop();
     EXPECT_EQ(eventIds(*log), (std::vector<platform::com::DISPID>{PlotPoint, ShutdownComplete}));
+}
+
+TEST_F(LinkWorker, AReadThatDoesNotEndIsLeftBehindAndEndsOnItsOwnDeliveringNothing)
+{
+    fake.script("ReadDelay", 3000);
+    fake.queueRead({kAirLeft1000});
+    start();
+    ASSERT_TRUE(waitForReads(1));
+    const auto stopped = std::chrono::steady_clock::now();
+    stop();
+    fake.script("ReadDelay", 0);
+    // A generous bound: the host must not freeze for the read.
+    EXPECT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::seconds(1));
+    EXPECT_FALSE(isActive());
+    EXPECT_EQ(eventIds(*log), std::vector<platform::com::DISPID>{ShutdownComplete});
+
+    // While the read goes on, the driver is still connected: nothing else
+    // starts or is set up beside it.
+    TFuncResult result = TFuncResult_fr_OK;
+    EXPECT_EQ(controller->Start(0, kCaller, &result), S_OK);
+    EXPECT_EQ(result, TFuncResult_er_StillConnected);
+    EXPECT_EQ(controller->SetupAudi(0, kCaller, &result), S_OK);
+    EXPECT_EQ(result, TFuncResult_er_StillConnected);
+    std::string calls = fake.takeCalls();
+    EXPECT_EQ(connectCalls(calls), "") << "no release, set-up or connect while the read runs";
+
+    // Once the read has ended, the driver is released on the client's thread
+    // and what it read is never delivered.
+    ASSERT_TRUE(runUntil([&] {
+        calls += fake.takeCalls();
+        return callsOf(calls, "ReleaseAudiCon") == 1;
+    }));
+    EXPECT_TRUE(fake.releasedOnThisThread());
+    ASSERT_TRUE(runUntil([&] { return controller->Start(0, kCaller, &result) == S_OK && result == TFuncResult_fr_OK; }))
+        << "a driver starts again once the run left behind has ended";
+    stop();
+    EXPECT_EQ(eventIds(*log), (std::vector<platform::com::DISPID>{ShutdownComplete, ShutdownComplete}));
 }
 
 TEST_F(LinkWorker, ResultsStillQueuedAtStopAreDeliveredInOrderBeforeTheShutdown)
