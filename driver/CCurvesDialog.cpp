@@ -10,16 +10,12 @@
 #include "driver/TextIds.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace marlet {
 
@@ -44,20 +40,27 @@ Widget* named(Widget* widget, int id)
     return widget;
 }
 
-// The instrument a status text names: its model and port, or "None".
-QString instrumentName(const SettingsValues& values, ModelIndex model)
+// Room for every text a status field may show: "Reading Message" and the
+// error texts, as the text table (translations included) gives them.
+QSize statusFieldSize(const TextTable& texts, const QFontMetrics& metrics)
 {
-    const QString name = QString::fromStdString(std::string(modelName(model)));
-    if (model == ModelNone)
-        return name;
-    return name + " (" + QString::fromStdString(values.models[model].port) + ")";
+    constexpr int kFirstErrorText = 5700;
+    constexpr int kLastErrorText = 5999;
+    QSize room = metrics.boundingRect(QRect(), 0, dialogText(texts, TextReadingMessage)).size();
+    for (int id = kFirstErrorText; id <= kLastErrorText; ++id)
+        room = room.expandedTo(metrics.boundingRect(QRect(), 0, dialogText(texts, id)).size());
+    return room;
 }
 
 }  // namespace
 
 CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
-    : QDialog(parent, parent ? Qt::Tool : Qt::Dialog), m_library(library)
+    : QDialog(parent), m_library(library)
 {
+    // A dialog is made a window of its own; with a caller's window it is a
+    // child drawn inside that window instead.
+    if (parent)
+        setWindowFlags(Qt::Widget);
     const TextTable& texts = library.texts();
     setWindowTitle("PELM CORVANE");
     setAutoFillBackground(true);
@@ -76,18 +79,12 @@ CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
             m_library.status().setAcCurve(static_cast<AcCurve>(id));
     });
 
-    const SettingsValues values = library.settings().values();
-    lineOf(StatusField::Audiometer) = {named(new QLabel, IdcAudioStatus), instrumentName(values, values.audiometer())};
-    lineOf(StatusField::Tympanometer) = {named(new QLabel, IdcTympStatus),
-                                         instrumentName(values, values.tympanometer())};
-    // Wide enough for the usual texts, so that the dialog keeps its size
-    // while records come in.
-    const std::string connected = texts.text(TextConnectedWaiting);
-    const std::string received = texts.text(TextLastRecord) + " 00:00:00";
-    for (const StatusLine& line : m_lines) {
-        const QFontMetrics metrics = line.label->fontMetrics();
-        line.label->setMinimumWidth(std::max(metrics.horizontalAdvance(QString::fromStdString(connected)),
-                                             metrics.horizontalAdvance(QString::fromStdString(received))));
+    m_audioStatus = named(new QLabel, IdcAudioStatus);
+    m_tympStatus = named(new QLabel, IdcTympStatus);
+    const QSize statusSize = statusFieldSize(texts, m_audioStatus->fontMetrics());
+    for (QLabel* status : {m_audioStatus, m_tympStatus}) {
+        status->setFixedSize(statusSize);
+        status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     auto* advSetup = named(new QPushButton(dialogText(texts, TextAdvSetup)), IdcAdvSetup);
     connect(advSetup, &QPushButton::clicked, this, &CCurvesDialog::openAdvancedSetup);
@@ -95,18 +92,13 @@ CCurvesDialog::CCurvesDialog(DriverLibrary& library, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(group, 0, 0, 4, 1);
     layout->addWidget(named(new QLabel(dialogText(texts, TextAudioStatus)), IdcAudioLabel), 0, 1);
-    layout->addWidget(lineOf(StatusField::Audiometer).label, 1, 1);
+    layout->addWidget(m_audioStatus, 1, 1);
     layout->addWidget(named(new QLabel(dialogText(texts, TextTympStatus)), IdcTympLabel), 2, 1);
-    layout->addWidget(lineOf(StatusField::Tympanometer).label, 3, 1);
+    layout->addWidget(m_tympStatus, 3, 1);
     layout->addWidget(advSetup, 4, 1);
 
-    const PortSlots& ports = library.ports();
-    showStatus(StatusField::Audiometer, ports.audiometer.active ? connected : std::string());
-    showStatus(StatusField::Tympanometer, ports.tympanometer.active ? connected : std::string());
-    if (parent) {
-        parent->installEventFilter(this);
-        parent->window()->installEventFilter(this);
-    }
+    adjustSize();
+    place();
     library.status().attach(this);
 }
 
@@ -119,10 +111,7 @@ CCurvesDialog::~CCurvesDialog()
 
 void CCurvesDialog::showStatus(StatusField field, const std::string& text)
 {
-    const StatusLine& line = lineOf(field);
-    line.label->setText(text.empty() ? line.instrument : line.instrument + "\n" + QString::fromStdString(text));
-    adjustSize();
-    place();
+    (field == StatusField::Audiometer ? m_audioStatus : m_tympStatus)->setText(QString::fromStdString(text));
 }
 
 void CCurvesDialog::askPickCurve(CurveQuestion& question)
@@ -149,22 +138,17 @@ void CCurvesDialog::askPickCurve(CurveQuestion& question)
     pick->open();
 }
 
-bool CCurvesDialog::eventFilter(QObject* watched, QEvent* event)
+void CCurvesDialog::paintEvent(QPaintEvent* event)
 {
-    const bool callerWindow = parentWidget() && (watched == parentWidget() || watched == parentWidget()->window());
-    if (callerWindow && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
-        place();
-    return QDialog::eventFilter(watched, event);
+    place();
+    QDialog::paintEvent(event);
 }
 
 void CCurvesDialog::place()
 {
-    const QWidget* caller = parentWidget();
-    if (!caller)
-        return;
-    const QScreen* screen = caller->screen();
-    const QRect callerArea(caller->mapToGlobal(QPoint(0, 0)), caller->size());
-    move(statusDialogPosition(callerArea, frameGeometry().size(), screen ? screen->availableGeometry() : QRect()));
+    const QPoint position = statusDialogPosition(parentWidget() ? parentWidget()->width() : 0);
+    if (pos() != position)
+        move(position);
 }
 
 void CCurvesDialog::openAdvancedSetup()

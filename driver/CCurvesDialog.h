@@ -3,12 +3,12 @@
 // values become (HTL, MCL, UCL), the audiometer's and the tympanometer's
 // status texts, and "Adv Setup" for the audiometer's advanced settings.
 //
-// Each status text names the instrument's model and port and, below, what its
-// line is doing: connected and waiting, reading, the time of the last record,
-// an error, or that the line has gone. The dialog is a tool window of the
-// caller's window that stands beside it (DialogPlacement.h), placed again
-// whenever that window or the dialog changes; without a caller's window it is
-// a window of its own.
+// It is a child of the caller's window, drawn over it: its left edge at half
+// the caller's width less 65 (at least 325), 60 from its top, placed again
+// whenever it repaints; without a caller's window it is a window of its own
+// at that place on the screen. It keeps its own size: its status fields are
+// as wide as the driver's longest status text. It goes when the driver is
+// released.
 //
 // Controls carry their ids as object names: 2041 the "AC Curve" group, 2042
 // "HTL", 2043 "MCL", 2044 "UCL", 2045 and 2046 the audiometer's label and
@@ -21,9 +21,7 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QString>
 
-#include <array>
 #include <string>
 
 class QLabel;
@@ -50,7 +48,6 @@ public:
     CCurvesDialog(DriverLibrary& library, QWidget* parent);
     ~CCurvesDialog() override;
 
-    // Shows what the instrument's line is doing under its name.
     void showStatus(StatusField field, const std::string& text);
     // Shows the pick-curve dialog (owned by this dialog's parent) for the
     // question; its answer goes back to the question.
@@ -61,20 +58,15 @@ public:
     QDialog* advancedSetupDialog() const { return m_advanced; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void place();
     void openAdvancedSetup();
 
-    struct StatusLine {
-        QLabel* label = nullptr;
-        QString instrument;  // the model, and its port when it has one
-    };
-    StatusLine& lineOf(StatusField field) { return m_lines[static_cast<std::size_t>(field)]; }
-
     DriverLibrary& m_library;
-    std::array<StatusLine, 2> m_lines;
+    QLabel* m_audioStatus = nullptr;
+    QLabel* m_tympStatus = nullptr;
     QPointer<QDialog> m_pick;
     QPointer<QDialog> m_advanced;
 };

@@ -58,18 +58,9 @@ QPoint besidePosition(const std::optional<QRect>& parent, QSize size, const QRec
     return keptInside({left, top}, size, workArea);
 }
 
-QPoint statusDialogPosition(const QRect& caller, QSize size, const QRect& workArea)
+QPoint statusDialogPosition(int callerWidth)
 {
-    const QPoint beside[] = {
-        {caller.left() + caller.width(), caller.top()},
-        {caller.left() - size.width(), caller.top()},
-        {caller.left() + caller.width() - size.width(), caller.top() - size.height()},
-        {caller.left() + caller.width() - size.width(), caller.top() + caller.height()},
-    };
-    for (const QPoint& position : beside)
-        if (workArea.contains(QRect(position, size)))
-            return position;
-    return caller.topLeft() + QPoint(std::max(325, caller.width() / 2 - 65), 60);
+    return {std::max(325, callerWidth / 2 - 65), 60};
 }
 
 void placeCentred(QWidget& dialog)

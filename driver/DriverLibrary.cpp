@@ -1,10 +1,8 @@
 #include "driver/DriverLibrary.h"
 
 #include "driver/ConnectionSession.h"
-#include "driver/TextIds.h"
 
 #include <algorithm>
-#include <ctime>
 
 namespace marlet {
 
@@ -158,16 +156,6 @@ int DriverLibrary::checkPorts(const SettingsValues& values, PortSlots& slots)
 void DriverLibrary::showStatus(const std::string& text)
 {
     m_status.showStatus(m_selector == 0 ? StatusField::Audiometer : StatusField::Tympanometer, text);
-}
-
-void DriverLibrary::showRecordReceived()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char time[16] = {};
-    std::strftime(time, sizeof time, "%H:%M:%S", &local);
-    showStatus(m_texts.text(TextLastRecord) + " " + time);
 }
 
 std::optional<CurveChoice> DriverLibrary::pickCurve()

@@ -73,8 +73,6 @@ public:
     // Shows a text in the status field of the instrument being read: the
     // audiometer's while the selector is 0, else the tympanometer's.
     void showStatus(const std::string& text);
-    // Shows there that a record came whole, with the time it came.
-    void showRecordReceived();
     AcCurve acCurve() const { return m_status.acCurve(); }
     // The pick-curve question (CurveQuestion.h), preset from the audiometer's settings.
     std::optional<CurveChoice> pickCurve();

@@ -161,15 +161,8 @@ void PortSlots::release()
     for (PortSlot* slot : {&audiometer, &tympanometer}) {
         slot->port.close();
         slot->active = false;
-        slot->gone = false;
     }
     buffers.free();
-}
-
-bool PortSlots::allGone() const
-{
-    const auto goneOrIdle = [](const PortSlot& slot) { return !slot.active || slot.gone; };
-    return (audiometer.active || tympanometer.active) && goneOrIdle(audiometer) && goneOrIdle(tympanometer);
 }
 
 int checkPorts(const SettingsValues& values, PortSlots& slots, LastError& lastError, ZeroedAllocator allocate)

@@ -17,7 +17,6 @@ struct PortSlot {
     SerialPort port;
     ModelIndex model = ModelNone;  // the instrument whose settings configured the port
     bool active = false;           // configured by the port check; only active slots are read
-    bool gone = false;             // its line has gone since the port check
 };
 
 // The reader's three buffers, allocated at each port check and freed at
@@ -54,10 +53,8 @@ struct PortSlots {
     PortSlot tympanometer;  // port B
     RecordBuffers buffers;
 
-    // Closes the ports, clears the active and gone flags and frees the buffers.
+    // Closes the ports, clears the active flags and frees the buffers.
     void release();
-    // Whether an instrument was connected and every connected one has gone.
-    bool allGone() const;
 };
 
 // The port check: clears the last error and both active flags, allocates the

@@ -1,7 +1,6 @@
 #include "driver/RecordReader.h"
 
 #include "driver/AudiometerParsers.h"
-#include "driver/CCurvesDialog.h"
 #include "driver/CommandSender.h"
 #include "driver/DriverLibrary.h"
 #include "driver/RecordFraming.h"
@@ -87,7 +86,6 @@ private:
     char readType(PortSlot& slot);
     void readAudiometerRecord(PortSlot& slot, char type);
     void readTympanometerRecord(PortSlot& slot, char type);
-    void lineGone(PortSlot& slot);
     int readSome(PortSlot& slot, char* buffer, std::size_t count);
     // Records and shows a protocol error, purges the port read and asks for
     // the record again: the audiometer by its command, the tympanometer by its own.
@@ -111,13 +109,14 @@ void Run::readPort(PortSlot& slot)
 {
     if (!slot.active)
         return;
+    // A port whose line has gone while connected (an adapter pulled, the
+    // instrument's end hung up) is closed, and from then on reported as any
+    // port that is not open.
+    if (slot.port.lineGone())
+        slot.port.close();
     if (!slot.port.isOpen()) {
         m_error.recordSerialError(ErrorPortNotActive);
         m_library.showStatus(m_error.text());
-        return;
-    }
-    if (slot.gone || slot.port.lineGone()) {
-        lineGone(slot);
         return;
     }
     const std::optional<char> start = hunt(slot);
@@ -240,8 +239,10 @@ void Run::readAudiometerRecord(PortSlot& slot, char type)
         errorShown = apply(result, slot.model);
     if (acknowledged(type) && result.error == 0)
         sendAudiometerCommand(m_ports.audiometer, '9', m_error);
+    // The record's end empties the status text, unless its parsing has just
+    // shown an error there: that stays until the next record is read.
     if (!errorShown)
-        m_library.showRecordReceived();
+        m_library.showStatus({});
 }
 
 void Run::readTympanometerRecord(PortSlot& slot, char type)
@@ -276,18 +277,7 @@ void Run::readTympanometerRecord(PortSlot& slot, char type)
     sendTympanometerAcknowledgement(m_ports.tympanometer, m_error);
     record[length] = 0;
     if (!apply(parseTympanometerRecord(bytes), slot.model))
-        m_library.showRecordReceived();
-}
-
-// Says so once; when every connected instrument has gone, the status dialog
-// has nothing more to show and closes.
-void Run::lineGone(PortSlot& slot)
-{
-    if (std::exchange(slot.gone, true))
-        return;
-    m_library.showStatus(m_library.texts().text(TextLineGone));
-    if (m_ports.allGone())
-        m_library.status().post([](CCurvesDialog& dialog) { dialog.close(); });
+        m_library.showStatus({});
 }
 
 void Run::fail(PortSlot& slot, int error, PortSlot& instrument, char command)

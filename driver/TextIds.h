@@ -44,9 +44,6 @@ enum TextId : int {
     TextUcl = 5504,
     TextAudioStatus = 5505,
     TextTympStatus = 5506,
-    TextConnectedWaiting = 5507,
-    TextLastRecord = 5508,
-    TextLineGone = 5509,
     TextReadingMessage = 5600,
     TextPortSetupError = 5601,
 };

@@ -225,23 +225,11 @@ TEST(DialogPlacement, CentredBesideAndInsideTheWorkArea)
     EXPECT_EQ(besidePosition(QRect(100, 540, 300, 100), size, workArea), QPoint(400, 500)) << "kept inside";
 }
 
-TEST(DialogPlacement, TheStatusDialogStandsBesideTheCallersWindowWhereItFits)
+TEST(DialogPlacement, TheStatusDialogStandsInTheCallersWindow)
 {
-    const QRect workArea(0, 0, 800, 600);
-    const QSize size(200, 100);
-    const struct {
-        QRect caller;
-        QPoint position;
-        const char* where;
-    } cases[] = {
-        {QRect(100, 100, 400, 300), QPoint(500, 100), "on its right"},
-        {QRect(300, 100, 500, 300), QPoint(100, 100), "on its left"},
-        {QRect(100, 150, 700, 300), QPoint(600, 50), "above it"},
-        {QRect(0, 0, 800, 500), QPoint(600, 500), "below it"},
-        {QRect(0, 0, 800, 600), QPoint(335, 60), "inside it, when it fills the work area"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(statusDialogPosition(c.caller, size, workArea), c.position) << c.where;
+    EXPECT_EQ(statusDialogPosition(400), QPoint(325, 60)) << "a narrow window: at least 325";
+    EXPECT_EQ(statusDialogPosition(1000), QPoint(435, 60)) << "half the width less 65";
+    EXPECT_EQ(statusDialogPosition(0), QPoint(325, 60)) << "no caller's window";
 }
 
 }  // namespace
