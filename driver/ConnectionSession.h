@@ -1,7 +1,7 @@
 #pragma once
 // The connection sequence and the set-up of a driver with a user interface:
 // connect checks and opens the selected instruments' ports and shows the
-// status dialog beside the caller's window; release closes the ports, destroys
+// status dialog in the caller's window; release closes the ports, destroys
 // the status dialog (and a pick-curve dialog still open) and saves the
 // settings; set-up shows the set-up dialog modally.
 //
