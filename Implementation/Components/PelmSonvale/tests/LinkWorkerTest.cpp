@@ -346,6 +346,31 @@ TEST_F(LinkWorker, AReadThatDoesNotEndIsLeftBehindAndEndsOnItsOwnDeliveringNothi
     EXPECT_EQ(eventIds(*log), (std::vector<platform::com::DISPID>{ShutdownComplete, ShutdownComplete}));
 }
 
+TEST_F(LinkWorker, ReleasingTheControllerDuringAReadThatDoesNotEndReturnsAtOnce)
+{
+    fake.script("ReadDelay", 2000);
+    start();
+    ASSERT_TRUE(waitForReads(1));
+    fake.script("ReadDelay", 0);
+    const auto closing = std::chrono::steady_clock::now();
+    controller.reset();  // the document closes
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(1));
+    EXPECT_EQ(eventIds(*log), std::vector<platform::com::DISPID>{ShutdownComplete});
+    std::string calls;
+    EXPECT_TRUE(runUntil([&] {
+        calls += fake.takeCalls();
+        return callsOf(calls, "ReleaseAudiCon") == 1;
+    })) << "the driver is released once its read has ended";
+    EXPECT_TRUE(fake.releasedOnThisThread());
+
+    controller = makeController();
+    log.emplace(controller.get());
+    TFuncResult result = TFuncResult_er_NotLegal;
+    ASSERT_TRUE(runUntil([&] { return controller->Start(0, kCaller, &result) == S_OK && result == TFuncResult_fr_OK; }))
+        << "the next document starts a driver once the run left behind has ended";
+    stop();
+}
+
 TEST_F(LinkWorker, ResultsStillQueuedAtStopAreDeliveredInOrderBeforeTheShutdown)
 {
     fake.queueRead({point(marlet::CurveAirLeft, marlet::PointMeasurement, 250, 5),
