@@ -50,7 +50,9 @@ void PlaceDefaultFile(DefaultFile file)
     if (file == DefaultFile::Damaged)
         testing::WriteFile(testing::SharedProfileFile(), {record.begin(), record.begin() + 12});
     if (file == DefaultFile::None || file == DefaultFile::Fifo) std::filesystem::remove(testing::SharedProfileFile());
-    if (file == DefaultFile::Fifo) ASSERT_EQ(::mkfifo(testing::SharedProfileFile().c_str(), 0600), 0);
+    if (file == DefaultFile::Fifo) {
+        ASSERT_EQ(::mkfifo(testing::SharedProfileFile().c_str(), 0600), 0);
+    }
 }
 
 // The user's module data, or nothing while the user has none.
