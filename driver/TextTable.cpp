@@ -2,9 +2,15 @@
 
 #include "driver/StringTable.h"
 
+#include "platform/runtime/RuntimeError.h"
+#include "platform/system/WholeFile.h"
+
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace marlet {
 
@@ -46,11 +52,15 @@ void TextTable::loadReplacements(const std::vector<std::filesystem::path>& folde
 {
     m_replacements.clear();
     for (const auto& folder : folders) {
-        std::ifstream file(folder / kTranslationFile, std::ios::binary);
-        if (file) {
-            readReplacements(file);
-            return;
+        std::vector<std::uint8_t> bytes;
+        try {
+            bytes = platform::system::readWholeFile((folder / kTranslationFile).string(), kLargestTranslationFile);
+        } catch (const platform::runtime::RuntimeError&) {
+            continue;  // missing, unreadable, too large or no file at all
         }
+        std::istringstream lines(std::string(bytes.begin(), bytes.end()));
+        readReplacements(lines);
+        return;
     }
 }
 

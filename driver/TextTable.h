@@ -3,8 +3,10 @@
 // of "translate.txt". A line is a number and a text: "5601 Fehler am Port".
 // Lines that do not start with a digit are skipped (";" starts a comment); a
 // number alone, or outside 5000-5999, is ignored; when a number comes twice,
-// the first line wins.
+// the first line wins. A file that is larger than kLargestTranslationFile, or
+// anything but a regular file, is passed over as if it were missing.
 
+#include <cstddef>
 #include <filesystem>
 #include <istream>
 #include <map>
@@ -14,6 +16,9 @@
 namespace marlet {
 
 inline constexpr const char* kTranslationFile = "translate.txt";
+// Far above a file that replaces each of the 1000 replaceable texts with a
+// long one (the texts are captions and messages of a line or two).
+inline constexpr std::size_t kLargestTranslationFile = 1 << 20;
 
 class TextTable {
 public:

@@ -7,6 +7,8 @@
 #include "platform/sqlite/Transaction.h"
 
 #include <array>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace host {
@@ -114,6 +116,19 @@ std::string columnOf(ActionField field)
     raise(errors::InvalidCall, "An action has no such field");
 }
 
+// The file, unless it is there without a byte: a host database always holds
+// its tables, so an empty file is what is left of a damaged one (or of a copy
+// that failed), never a new database. Only where no file is at all does a
+// new one begin.
+const std::filesystem::path& unlessEmpty(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error) && std::filesystem::file_size(file, error) == 0 && !error)
+        raise(errors::DatabaseDamaged,
+              "The host database " + file.string() + " is damaged (the file is empty); nothing was changed.");
+    return file;
+}
+
 }  // namespace
 
 std::filesystem::path HostDatabase::defaultFile()
@@ -121,7 +136,8 @@ std::filesystem::path HostDatabase::defaultFile()
     return platform::machine::root() / "Host.sqlite";
 }
 
-HostDatabase::HostDatabase(const std::filesystem::path& file) : m_connection(file, raiseDatabaseFailure)
+HostDatabase::HostDatabase(const std::filesystem::path& file)
+    : m_connection(unlessEmpty(file), raiseDatabaseFailure)
 {
     prepareSchema(m_connection);
 }

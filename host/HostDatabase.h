@@ -27,6 +27,8 @@ public:
     static std::filesystem::path defaultFile();
 
     // Opens the file, creating an empty host database when it does not exist.
+    // Raises DatabaseDamaged for a file that is not a sound host database, an
+    // empty (0-byte) file among them.
     explicit HostDatabase(const std::filesystem::path& file = defaultFile());
 
     const std::filesystem::path& file() const { return m_connection.file(); }

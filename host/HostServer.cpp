@@ -30,10 +30,10 @@ constexpr ClassEntry kClasses[] = {
 
 }  // namespace
 
-platform::com::HRESULT registerHostServer()
+platform::com::HRESULT registerHostServer(std::string* failure)
 {
     return platform::com::registerClasses(
-        kClasses, platform::system::fileContaining(reinterpret_cast<const void*>(&registerHostServer)));
+        kClasses, platform::system::fileContaining(reinterpret_cast<const void*>(&registerHostServer)), failure);
 }
 
 }  // namespace host

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace marlet {
 namespace {
@@ -78,6 +82,36 @@ TEST(TextTable, LoadsFromTheFirstFolderThatHasTheFileAndFreesAgain)
 
     texts.loadReplacements({none.path()});
     EXPECT_EQ(texts.text(5001), "Cancel");
+}
+
+// A FIFO would keep the driver waiting at the open for a writer that never
+// comes, and a huge file would be loaded whole.
+TEST(TextTable, ATranslationFileThatIsNoFileOrTooLargeIsPassedOver)
+{
+    namespace fs = std::filesystem;
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+    } cases[] = {
+        {"a FIFO", [](const fs::path& file) { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }},
+        {"a folder", [](const fs::path& file) { fs::create_directory(file); }},
+        {"too large",
+         [](const fs::path& file) {
+             std::ofstream(file) << "5000 Riesig\n";
+             fs::resize_file(file, kLargestTranslationFile + 1);
+         }},
+    };
+    for (const auto& c : cases) {
+        platform::testing::TemporaryFolder refused, next;
+        c.make(refused.path() / kTranslationFile);
+        TextTable texts;
+        texts.loadReplacements({refused.path()});
+        EXPECT_EQ(texts.text(5000), "Ok") << c.what;
+
+        std::ofstream(next.path() / kTranslationFile) << "5000 Gut\n";
+        texts.loadReplacements({refused.path(), next.path()});
+        EXPECT_EQ(texts.text(5000), "Gut") << c.what << ": the next folder's file is taken";
+    }
 }
 
 }  // namespace

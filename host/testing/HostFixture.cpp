@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 namespace host::testing {
 
@@ -28,8 +29,8 @@ HostFixture::HostFixture() : m_database(freshDatabase())
     context.reset();
     context.setDatabase(m_database);
     context.runningModule = kAudiogramModule;
-    if (platform::com::failed(registerHostServer()))
-        throw std::runtime_error("the host's classes cannot be registered");
+    if (std::string why; platform::com::failed(registerHostServer(&why)))
+        throw std::runtime_error("the host's classes cannot be registered: " + why);
 }
 
 HostFixture::~HostFixture()

@@ -200,6 +200,8 @@ TEST(HostDatabaseFile, ADamagedOrForeignFileIsRefusedAndLeftAsItWas)
         {"a damaged page", brokenPage},
         {"a newer version", newer},
         {"another application's database", anotherApplicationsDatabase()},
+        // Taken as a new database, it would hide that the clients are gone.
+        {"an empty file", ""},
     };
     for (const auto& damaged : cases) {
         writeBytes(HostDatabase::defaultFile(), damaged.bytes);

@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -122,8 +123,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     try {
-        if (const auto hr = registerHostServer(); platform::com::failed(hr))
-            return fail("the host's classes cannot be registered");
+        if (std::string why; platform::com::failed(registerHostServer(&why)))
+            return fail("the host's classes cannot be registered: " + why);
         // A fresh machine gets the shared default profile at its first start.
         try {
             placeDefaultProfile();

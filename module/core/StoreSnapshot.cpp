@@ -1,8 +1,7 @@
 #include "module/core/StoreSnapshot.h"
 
-#include "module/core/WholeFile.h"
-
 #include "platform/runtime/VariantRecord.h"
+#include "platform/system/WholeFile.h"
 
 namespace brisance {
 
@@ -10,12 +9,12 @@ void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& pat
 {
     std::vector<std::uint8_t> record;
     platform::runtime::writeVariantRecord(record, store.get_Data());
-    WriteWholeFile(path, record);
+    platform::system::writeWholeFile(path, record);
 }
 
 platform::runtime::Variant ReadStoreSnapshot(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(path, kLargestStoreSnapshot);
+    const std::vector<std::uint8_t> bytes = platform::system::readWholeFile(path, kLargestStoreSnapshot);
     std::size_t offset = 0;
     return platform::runtime::readVariantRecord(bytes, offset);
 }

@@ -14,7 +14,7 @@
 namespace brisance {
 
 // Writes the store's whole Data to the file as one variant record, whole or
-// not at all (WholeFile.h, whose errors it raises).
+// not at all (platform/system/WholeFile.h, whose errors it raises).
 void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& path);
 
 // The largest snapshot file that is read: far above a store with every
@@ -22,9 +22,9 @@ void WriteStoreSnapshot(vellum::IVellumKeyedStore& store, const std::string& pat
 inline constexpr std::size_t kLargestStoreSnapshot = 4 << 20;
 
 // The one variant record at the start of the file; bytes after it are not
-// read. Raises the file errors of WholeFile.h (a file larger than
-// kLargestStoreSnapshot among them), and the record reader's 62, 458 or 59
-// for damaged content.
+// read. Raises the file errors of platform/system/WholeFile.h (a file larger
+// than kLargestStoreSnapshot, or no regular file, among them), and the record
+// reader's 62, 458 or 59 for damaged content.
 platform::runtime::Variant ReadStoreSnapshot(const std::string& path);
 
 }  // namespace brisance

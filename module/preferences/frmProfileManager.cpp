@@ -11,7 +11,6 @@
 #include "module/core/StoreSnapshot.h"
 #include "module/core/TextResources.h"
 #include "module/core/UserPreferences.h"
-#include "module/core/WholeFile.h"
 #include "module/panels/PopupMenu.h"
 #include "module/panels/TwipsGeometry.h"
 #include "module/preferences/ProfileExportFile.h"
@@ -19,6 +18,7 @@
 
 #include "platform/com/Creation.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/system/WholeFile.h"
 #include "platform/ui/CommonDialogs.h"
 #include "platform/ui/MessageBox.h"
 
@@ -446,7 +446,7 @@ void frmProfileManager::mnuExportToFile_Click()
             m_store->put_Category(kGlobalOptionsCategory);
             globalOptions = m_store->get_CategoryData();
         }
-        WriteWholeFile(path, ProfileExportBytes(profile, globalOptions));
+        platform::system::writeWholeFile(path, ProfileExportBytes(profile, globalOptions));
     } catch (const runtime::RuntimeError&) {
         result = TR_EXPORT_FAILED;
     }
@@ -465,7 +465,7 @@ void frmProfileManager::mnuImportFromFile_Click()
     const std::optional<std::string> path = ui::getOpenFileName(ProfileFileRequest(), this);
     if (!path)
         return;
-    ProfileExportContent content = ReadProfileExport(ReadWholeFile(*path, kLargestProfileExport));
+    ProfileExportContent content = ReadProfileExport(platform::system::readWholeFile(*path, kLargestProfileExport));
     if (content.error == ProfileExportError::None) {
         const auto scratch = platform::com::create<vellum::IVellumKeyedStore>(vellum::kVellumKeyedStoreClsid);
         try {

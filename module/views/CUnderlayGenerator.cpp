@@ -2,7 +2,6 @@
 
 #include "module/core/PreferenceValues.h"
 #include "module/core/SplitText.h"
-#include "module/core/WholeFile.h"
 #include "module/views/CPureToneChartMaps.h"
 #include "module/views/PureToneChartGrid.h"
 #include "module/views/SpeechIntelligibilityBands.h"
@@ -13,6 +12,7 @@
 #include "platform/gfx/Objects.h"
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/system/WholeFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,7 +130,7 @@ bool RecordUnderlay(const std::string& path, const UnderlayPlane& plane,
         return false;
     const gfx::Rect frame = plane.Frame();
     try {
-        WriteWholeFileThrough(path, [&](const std::string& temporary) {
+        platform::system::writeWholeFileThrough(path, [&](const std::string& temporary) {
             const gfx::DcHandle dc = gfx::createEnhMetaFile(0, temporary, &frame);
             if (!dc)
                 return false;

@@ -37,14 +37,40 @@ public:
         Key key;
         m_result = registry::createKey(Root::ClassesRoot, path, Access::Write, key);
         if (m_result == Result::Success && !value.empty()) m_result = key.setString(name, value);
+        if (m_result != Result::Success)
+            m_refusal = "the registry refused to write HKEY_CLASSES_ROOT\\" + path + ": " +
+                        std::string(registry::describe(m_result));
     }
     bool ok() const { return m_result == Result::Success; }
+    const std::string& refusal() const { return m_refusal; }
 
 private:
     Result m_result = Result::Success;
+    std::string m_refusal;
 };
 
-void writeClass(Writer& out, const ClassEntry& entry, const std::string& library)
+// Compares what a Writer would write with what the registry holds, reading
+// only, so that a registry that cannot be written still serves classes that
+// are registered already.
+class Comparer {
+public:
+    void set(const std::string& path, std::string_view name, std::string_view value)
+    {
+        if (!m_same) return;
+        Key key;
+        std::string held;
+        m_same = registry::openKey(Root::ClassesRoot, path, Access::Read, key) == Result::Success &&
+                 (value.empty() || (key.getString(name, held) == Result::Success && held == value));
+    }
+    bool same() const { return m_same; }
+
+private:
+    bool m_same = true;
+};
+
+// Hands every key and value of the class to `out` (a Writer or a Comparer).
+template <class Out>
+void writeClass(Out& out, const ClassEntry& entry, const std::string& library)
 {
     const std::string clsidText = toString(entry.clsid);
     const std::string classKey = classKeyPath(entry.clsid);
@@ -88,15 +114,21 @@ void removeClass(const ClassEntry& entry)
 
 }  // namespace
 
-HRESULT registerClasses(std::span<const ClassEntry> classes, const std::filesystem::path& library)
+HRESULT registerClasses(std::span<const ClassEntry> classes, const std::filesystem::path& library,
+                        std::string* failure)
 {
     try {
+        Comparer registered;
+        for (const ClassEntry& entry : classes) writeClass(registered, entry, library.string());
+        if (registered.same()) return S_OK;
         Writer out;
         for (const ClassEntry& entry : classes) writeClass(out, entry, library.string());
         if (out.ok()) return S_OK;
+        if (failure) *failure = out.refusal();
         unregisterClasses(classes);
-    } catch (const registry::RegistryError&) {
+    } catch (const registry::RegistryError& error) {
         // The registry file cannot be used; there is nothing to undo in it.
+        if (failure) *failure = error.what();
     }
     return SELFREG_E_CLASS;
 }

@@ -17,13 +17,18 @@
 
 #include <filesystem>
 #include <span>
+#include <string>
 
 namespace platform::com {
 
-// Writes the keys of every class. SELFREG_E_CLASS when the registry refuses a
-// write; the table's classes are then unregistered again, so that no half
-// registration stays behind.
-HRESULT registerClasses(std::span<const ClassEntry> classes, const std::filesystem::path& library);
+// Writes the keys of every class; when the registry holds them all already,
+// writes nothing, so that registered classes serve from a registry that
+// cannot be written. SELFREG_E_CLASS when the registry refuses a write, the
+// table's classes are then unregistered again, so that no half registration
+// stays behind; `failure`, when given, then says why, naming the registry file
+// or key and the cause (read-only, disk full, damaged) where it is known.
+HRESULT registerClasses(std::span<const ClassEntry> classes, const std::filesystem::path& library,
+                        std::string* failure = nullptr);
 
 // Removes exactly the keys that registerClasses writes: each class's key with
 // everything below it, and each ProgID key that still names this class (a

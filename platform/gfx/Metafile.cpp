@@ -1,6 +1,8 @@
 #include "platform/gfx/Metafile.h"
 
 #include "platform/gfx/Context.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/system/WholeFile.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -9,7 +11,9 @@
 #include <QtEndian>
 
 #include <array>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace platform::gfx {
 namespace {
@@ -114,13 +118,13 @@ MetafileHandle closeEnhMetaFile(DcHandle recording)
 
 MetafileHandle getEnhMetaFile(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestMetafileFile)
+    QByteArray bytes;
+    try {
+        const std::vector<std::uint8_t> read = system::readWholeFile(path, static_cast<std::size_t>(kLargestMetafileFile));
+        bytes = QByteArray(reinterpret_cast<const char*>(read.data()), static_cast<qsizetype>(read.size()));
+    } catch (const runtime::RuntimeError&) {
         return 0;
-    // One byte more than the limit tells a file that grew meanwhile.
-    const QByteArray bytes = file.read(kLargestMetafileFile + 1);
-    if (bytes.size() > kLargestMetafileFile)
-        return 0;
+    }
     if (bytes.size() <= kHeaderSize || std::memcmp(bytes.constData(), kMagic.data(), kMagic.size()) != 0)
         return 0;
     std::array<qint32, 4> edges{};

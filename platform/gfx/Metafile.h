@@ -28,7 +28,8 @@ MetafileHandle closeEnhMetaFile(DcHandle recording);
 // records (an audiogram underlay takes some ten kilobytes).
 inline constexpr std::int64_t kLargestMetafileFile = 64 << 20;
 // Reads a metafile file; 0 when it is missing, larger than
-// kLargestMetafileFile (refused before it is read) or not a valid metafile.
+// kLargestMetafileFile (refused before it is read), no regular file (a FIFO is
+// never waited on) or not a valid metafile.
 MetafileHandle getEnhMetaFile(const std::string& path);
 // Plays the metafile with its frame stretched onto the rectangle (logical units
 // of the target), clipped by the target's clipping. The target's drawing state

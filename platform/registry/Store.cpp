@@ -63,7 +63,8 @@ constexpr std::array<std::pair<sqlite::Operation, const char*>, 5> kFailures{{
     throw RegistryError("registry file \"" + file.string() + "\": " + std::string(what));
 }
 
-// Throws what went wrong with the file, with SQLite's own account of it.
+// Throws what went wrong with the file, with the cause where it is one the
+// user can mend, and SQLite's own account of it.
 [[noreturn]] void fail(const sqlite::Failure& failure)
 {
     std::string what;
@@ -71,6 +72,8 @@ constexpr std::array<std::pair<sqlite::Operation, const char*>, 5> kFailures{{
         if (operation == failure.operation)
             what = text;
     }
+    if (const std::string cause = sqlite::causeOf(failure); !cause.empty())
+        what += ": " + cause;
     throwError(failure.file, what + " (" + failure.message + ")");
 }
 
@@ -88,7 +91,10 @@ std::shared_ptr<Store> Store::current()
             store = std::make_shared<Store>(root / kFileName, machine::commonFilesDir());
         return store;
     } catch (const std::filesystem::filesystem_error& error) {
-        throw RegistryError(std::string("the machine root cannot be used: ") + error.what());
+        // The folder and the system's own word for the cause: "Read-only file
+        // system", "Permission denied", "No space left on device".
+        throw RegistryError("the machine root cannot be used: the folder \"" + error.path1().string() +
+                            "\" cannot be made: " + error.code().message());
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <exception>
 #include <string>
+#include <system_error>
 #include <utility>
 
 namespace platform::sqlite {
@@ -20,6 +22,51 @@ bool isDamage(int code)
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+bool isReadOnly(int code, int systemError)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_READONLY || systemError == EROFS || systemError == EACCES || systemError == EPERM;
+}
+
+bool isDiskFull(int code, int systemError)
+{
+    return (code & 0xFF) == SQLITE_FULL || systemError == ENOSPC || systemError == EDQUOT || systemError == EFBIG;
+}
+
+// The file as a URI that opens it as unchangeable, for reading without the
+// write-ahead log's index, which a read-only folder cannot hold.
+std::string unchangeableUri(const std::filesystem::path& file)
+{
+    std::string uri = "file:";
+    for (const char c : std::filesystem::absolute(file).string()) {
+        if (c == '%') uri += "%25";
+        else if (c == '?') uri += "%3f";
+        else if (c == '#') uri += "%23";
+        else uri += c;
+    }
+    return uri + "?immutable=1";
+}
+
+// The errno behind a failure of a file operation; 0 for any other failure,
+// for which SQLite's last errno would belong to an earlier, unrelated call.
+int systemErrorOf(sqlite3* db, int code)
+{
+    const int primary = code & 0xFF;
+    const bool fileOperation = primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN || primary == SQLITE_FULL ||
+                               primary == SQLITE_READONLY;
+    return db && fileOperation ? sqlite3_system_errno(db) : 0;
+}
+
+int openDatabase(const std::string& name, int flags, sqlite3** db)
+{
+    const int code = sqlite3_open_v2(name.c_str(), db, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    if (code == SQLITE_OK) {
+        sqlite3_extended_result_codes(*db, 1);
+        sqlite3_busy_timeout(*db, kBusyTimeoutMs);
+    }
+    return code;
+}
+
 [[noreturn]] void report(FailureHandler onFailure, const Failure& failure)
 {
     onFailure(failure);
@@ -30,19 +77,42 @@ bool isDamage(int code)
 
 }  // namespace
 
+std::string causeOf(const Failure& failure)
+{
+    if (failure.damaged) return "the file is damaged";
+    if (isDiskFull(failure.code, failure.systemError)) return "the disk is full";
+    if (isReadOnly(failure.code, failure.systemError)) return "the file or its folder is read-only";
+    return {};
+}
+
 Connection::Connection(const std::filesystem::path& file, FailureHandler onFailure)
     : m_file(file), m_onFailure(onFailure)
 {
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
-    const int code = sqlite3_open_v2(file.c_str(), &m_db, flags, nullptr);
+    const int code = openDatabase(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &m_db);
     if (code != SQLITE_OK) {
+        const int systemError = systemErrorOf(m_db, code);
         std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         sqlite3_close(m_db);
         m_db = nullptr;
-        report(m_onFailure, Failure{m_file, Operation::Open, code, std::move(message), isDamage(code)});
+        report(m_onFailure,
+               Failure{m_file, Operation::Open, code, std::move(message), isDamage(code), systemError});
     }
-    sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // A write-ahead-log database in a folder that this process may not write
+    // to cannot be read as usual (its log's index cannot be made), unless a
+    // writer elsewhere keeps that index. It is then read as it stands, which
+    // is what a read-only machine root needs to start and print. When that
+    // fails too, the first use reports why the file cannot be read.
+    const int reading = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) & 0xFF;
+    std::error_code ignored;
+    if ((reading == SQLITE_READONLY || reading == SQLITE_CANTOPEN) && std::filesystem::exists(file, ignored)) {
+        sqlite3* unchangeable = nullptr;
+        if (openDatabase(unchangeableUri(file), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, &unchangeable) == SQLITE_OK) {
+            sqlite3_close(m_db);
+            m_db = unchangeable;
+        } else {
+            sqlite3_close(unchangeable);
+        }
+    }
 }
 
 Connection::~Connection()
@@ -52,7 +122,8 @@ Connection::~Connection()
 
 void Connection::fail(Operation operation, int code) const
 {
-    report(m_onFailure, Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code)});
+    report(m_onFailure,
+           Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code), systemErrorOf(m_db, code)});
 }
 
 void Connection::execute(std::string_view sql)

@@ -24,7 +24,13 @@ struct Failure {
     int code = 0;         // SQLite's extended result code
     std::string message;  // SQLite's own account of what went wrong
     bool damaged = false; // the file is corrupt or is no database at all
+    int systemError = 0;  // the errno of the failed system call, 0 when none
 };
+
+// The cause of a failure in words that tell the user what to mend: "the file
+// is damaged", "the disk is full", "the file or its folder is read-only";
+// empty when it is none of these.
+std::string causeOf(const Failure& failure);
 
 // Raises the caller's error for a failure. It must not return: a handler that
 // does ends the program.
@@ -34,6 +40,8 @@ class Connection {
 public:
     // Opens (creating when missing) the file. A lock that another connection
     // or process holds is waited for up to a busy time-out, then reported.
+    // A database that this process may not write to is opened for reading
+    // only; every write to it then fails as read-only.
     Connection(const std::filesystem::path& file, FailureHandler onFailure);
     ~Connection();
     Connection(const Connection&) = delete;

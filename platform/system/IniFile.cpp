@@ -1,12 +1,16 @@
 #include "platform/system/IniFile.h"
 
+#include "platform/runtime/RuntimeError.h"
 #include "platform/system/Utf8.h"
+#include "platform/system/WholeFile.h"
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdint>
 #include <optional>
+#include <sstream>
 #include <string_view>
+#include <vector>
 
 namespace platform::system {
 
@@ -65,8 +69,14 @@ std::string readIniString(const std::string& path, const std::string& section, c
 {
     if (bufferSize == 0)
         return {};
-    std::ifstream in(path, std::ios::binary);
-    const std::optional<std::string> value = in ? findValue(in, section, key) : std::nullopt;
+    std::optional<std::string> value;
+    try {
+        const std::vector<std::uint8_t> bytes = readWholeFile(path, kLargestIniFile);
+        std::istringstream in(std::string(bytes.begin(), bytes.end()));
+        value = findValue(in, section, key);
+    } catch (const runtime::RuntimeError&) {
+        // Missing, unreadable, too large or no file at all: the default.
+    }
     return firstBytes(value.value_or(defaultValue), bufferSize - 1);
 }
 

@@ -11,8 +11,12 @@
 
 namespace platform::system {
 
+// The largest file that is read: far above any set-up file of a few sections.
+inline constexpr std::size_t kLargestIniFile = 1 << 20;
+
 // The value of the key in the section of the file at this path, or
-// `defaultValue` when the file cannot be read or has no such key. The result
+// `defaultValue` when the file cannot be read (anything but a regular file of
+// at most kLargestIniFile bytes is not read) or has no such key. The result
 // is cut to bufferSize - 1 bytes (whole UTF-8 characters), as if read into a
 // buffer of that size with its terminator; a bufferSize of 0 gives "".
 std::string readIniString(const std::string& path, const std::string& section, const std::string& key,

@@ -20,6 +20,7 @@
 
 #include <iostream>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 int main(int argc, char** argv)
@@ -33,8 +34,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        if (platform::com::failed(host::registerHostServer())) {
-            std::cerr << "brisance-demo: the host's classes cannot be registered\n";
+        if (std::string why; platform::com::failed(host::registerHostServer(&why))) {
+            std::cerr << "brisance-demo: the host's classes cannot be registered: " << why << '\n';
             return 1;
         }
         host::placeDefaultProfile();

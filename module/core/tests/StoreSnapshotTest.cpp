@@ -1,9 +1,9 @@
 #include "module/core/StoreSnapshot.h"
 
 #include "module/core/tests/CoreTestSupport.h"
-#include "module/core/tests/FileSizeLimit.h"
 
 #include "platform/runtime/tests/ErrorNumber.h"
+#include "platform/testing/FileSizeLimit.h"
 #include "platform/testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -59,7 +59,7 @@ TEST_F(StoreSnapshotTest, AWriteThatFailsPartWayLeavesTheExistingFileAsItWas)
 
     std::int32_t error = 0;
     {
-        const testing::FileSizeLimit limit(4096);
+        const platform::testing::FileSizeLimit limit(4096);
         error = errorNumberOf([&] { WriteStoreSnapshot(*store, file.string()); });
     }
     EXPECT_EQ(error, 61) << "disk full";

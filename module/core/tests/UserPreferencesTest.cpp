@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <optional>
 
+#include <sys/stat.h>
+
 namespace brisance {
 namespace {
 
@@ -25,7 +27,7 @@ constexpr const char* kEnglish = BRISANCE_PROGRAM_DIR "/Language Resources/Brisa
 
 class LoadUserPreferencesTest : public testing::VellumTest {};
 
-enum class DefaultFile { None, Good, Damaged };
+enum class DefaultFile { None, Good, Damaged, Fifo };
 
 // Whose profile a store or a user's module data holds.
 enum class Holds { Previous, Users, Shared, Nothing };
@@ -47,7 +49,10 @@ void PlaceDefaultFile(DefaultFile file)
     if (file == DefaultFile::Good) testing::WriteFile(testing::SharedProfileFile(), record);
     if (file == DefaultFile::Damaged)
         testing::WriteFile(testing::SharedProfileFile(), {record.begin(), record.begin() + 12});
-    if (file == DefaultFile::None) std::filesystem::remove(testing::SharedProfileFile());
+    if (file == DefaultFile::None || file == DefaultFile::Fifo) std::filesystem::remove(testing::SharedProfileFile());
+    if (file == DefaultFile::Fifo) {
+        ASSERT_EQ(::mkfifo(testing::SharedProfileFile().c_str(), 0600), 0);
+    }
 }
 
 // The user's module data, or nothing while the user has none.
@@ -84,6 +89,9 @@ TEST_F(LoadUserPreferencesTest, GivesTheStoreTheUsersDataOrTheSharedDefault)
          true, 0},
         {"a new user and a damaged default profile", true, true, false, DefaultFile::Damaged, Holds::Previous,
          std::nullopt, false, 62},
+        // Read as a file, it would keep the document waiting for a writer.
+        {"a new user and a FIFO where the default profile is", true, true, false, DefaultFile::Fifo,
+         Holds::Previous, std::nullopt, false, 75},
     };
 
     CreateModuleGlobals();

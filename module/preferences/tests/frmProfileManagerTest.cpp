@@ -5,12 +5,12 @@
 #include "module/core/StoreSelection.h"
 #include "module/core/StoreSnapshot.h"
 #include "module/core/TextResources.h"
-#include "module/core/tests/FileSizeLimit.h"
 #include "module/preferences/ProfileExportFile.h"
 #include "module/preferences/frmPreferences.h"
 #include "module/preferences/tests/DialogTestSupport.h"
 
 #include "platform/runtime/VariantRecord.h"
+#include "platform/testing/FileSizeLimit.h"
 #include "platform/testing/TemporaryFolder.h"
 #include "platform/ui/MessageBox.h"
 
@@ -457,7 +457,7 @@ TEST_F(ProfileFileTest, AnExistingFileIsReplacedOnlyOnYesAndOnlyWhenTheNewOneIsW
         store->put_Value("Comments", std::string(50000, 'x'));
     }
     {
-        const FileSizeLimit limit(4096);
+        const platform::testing::FileSizeLimit limit(4096);
         ASSERT_NO_FATAL_FAILURE(Export("0K", File("x.profile"), ui::IDYES));
     }
     EXPECT_EQ(LastShown().text, Text(TR_EXPORT_FAILED));

@@ -5,6 +5,7 @@
 
 #include "module/core/CLangLoader.h"
 #include "module/core/ModuleGlobals.h"
+#include "module/core/ModulePaths.h"
 #include "module/core/TextResources.h"
 #include "module/report/ReportPrintArea.h"
 #include "module/report/tests/RichAudiogram.h"
@@ -23,9 +24,12 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
+#include "platform/sqlite/Connection.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/testing/PdfPages.h"
+#include "platform/testing/ReadOnlyFolder.h"
+#include "platform/testing/TemporaryFolder.h"
 #include "platform/ui/TestResponder.h"
 
 #include <QProcess>
@@ -36,6 +40,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace brisance {
@@ -432,6 +437,39 @@ TEST_F(CombinedReportTest, TheHostProgramPrintsAnActionsCombinedReport)
     const std::string text = platform::testing::pdfText(pdf);
     EXPECT_NE(text.find("Combined report: Smith, Ann (4711)"), std::string::npos) << text;
     EXPECT_NE(text.find("Printed by the host program."), std::string::npos) << text;
+}
+
+// A machine root that this workstation may only read (a share mounted
+// read-only, say), left as a host leaves it when it ends: the host starts
+// without writing to it and prints.
+TEST_F(CombinedReportTest, TheHostProgramPrintsFromAReadOnlyMachineRoot)
+{
+    audiogram(stamp, 47, "Printed from a read-only machine.");
+    GetModulePaths();  // the module has run here before: the user's folder is there
+    for (const char* database : {"registry.db", "Host.sqlite"})
+        platform::sqlite::Connection(platform::machine::root() / database, [](const platform::sqlite::Failure& f) {
+            throw std::runtime_error(f.message);
+        }).execute("PRAGMA wal_checkpoint(TRUNCATE)");
+    const platform::testing::TemporaryFolder copy, output;
+    fs::copy(platform::machine::root(), copy.path(), fs::copy_options::recursive);
+    for (const auto& entry : fs::recursive_directory_iterator(copy.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.ends_with("-wal") || name.ends_with("-shm")) fs::remove(entry.path());
+    }
+    const fs::path printed = output.path() / "report.pdf";
+    const platform::testing::ReadOnlyFolder readOnly(copy.path());
+
+    QProcess hostProgram;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(platform::machine::kRootVariable, QString::fromStdString(copy.path().string()));
+    hostProgram.setProcessEnvironment(environment);
+    hostProgram.setChildProcessModifier(platform::testing::dropWriteOverrideForPrograms);
+    hostProgram.start(BRISANCE_HOST_PROGRAM, {"--client", "4711", "--print-action", "1,1", "--pdf",
+                                              QString::fromStdString(printed.string())});
+    ASSERT_TRUE(hostProgram.waitForFinished(60000)) << "brisance-host did not end";
+    EXPECT_EQ(hostProgram.exitCode(), 0) << hostProgram.readAllStandardError().toStdString();
+    const std::string text = platform::testing::pdfText(printed);
+    EXPECT_NE(text.find("Printed from a read-only machine."), std::string::npos) << text;
 }
 
 }  // namespace

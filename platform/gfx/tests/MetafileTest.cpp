@@ -10,6 +10,8 @@
 #include <fstream>
 #include <limits>
 
+#include <sys/stat.h>
+
 namespace platform::gfx {
 namespace {
 
@@ -71,6 +73,12 @@ TEST(Metafile, MissingOrDamagedFilesAreRefused)
     EXPECT_NE(rewrite(bytes), 0) << "the intact file still reads";
     std::filesystem::resize_file(path, std::uintmax_t{16} << 30);
     EXPECT_EQ(getEnhMetaFile(path), 0) << "larger than a metafile can be: refused before it is read";
+    std::filesystem::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(getEnhMetaFile(path), 0) << "a FIFO: refused, never waited on for a writer";
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(getEnhMetaFile(path), 0) << "a folder";
 
     Canvas canvas(10, 10);
     EXPECT_FALSE(playEnhMetaFile(canvas.dc, 0, Rect{0, 0, 10, 10}));

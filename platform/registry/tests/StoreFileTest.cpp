@@ -1,5 +1,7 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/Key.h"
+#include "platform/testing/FileSizeLimit.h"
+#include "platform/testing/ReadOnlyFolder.h"
 #include "platform/testing/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -156,6 +159,46 @@ TEST(RegistryFile, AnUnusableFileIsReportedByNameAndLeftAsItWas)
             }
         }
         EXPECT_TRUE(readFile(registryFile()) == before) << "the file was changed";
+    }
+}
+
+// What the user reads must say which file and what to mend; a read-only root
+// must still serve what the registry holds.
+TEST(RegistryFile, AFileThatCannotBeWrittenIsReportedByNameWithItsCause)
+{
+    const std::string healthy = healthyRegistry();
+    std::string damaged = healthy;
+    damaged.replace(damaged.size() / 2, 4096, std::string(4096, '\xFF'));
+    const struct {
+        const char* cause;
+        std::string registry;  // empty: none yet
+        bool readOnly;
+        bool full;
+    } cases[] = {
+        {"read-only", healthy, true, false},
+        {"the disk is full", {}, false, true},
+        {"damaged", damaged, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cause);
+        testing::ScopedMachineRoot machine;
+        fs::create_directory(machine.path() / "Common Files");
+        if (!c.registry.empty()) writeFile(registryFile(), c.registry);
+        std::optional<testing::ReadOnlyFolder> readOnly;
+        if (c.readOnly) readOnly.emplace(machine.path());
+        std::optional<testing::FileSizeLimit> full;
+        if (c.full) full.emplace(4096);
+        if (c.readOnly) {
+            EXPECT_TRUE(keyExists(Root::LocalMachine, "SOFTWARE\\Drivers\\Driver7")) << "the keys are read";
+        }
+        try {
+            Key key;
+            createKey(Root::LocalMachine, "SOFTWARE\\New", Access::Write, key);
+            ADD_FAILURE() << "a key was written";
+        } catch (const RegistryError& error) {
+            EXPECT_NE(std::string(error.what()).find(registryFile().string()), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.cause), std::string::npos) << error.what();
+        }
     }
 }
 

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,6 +62,21 @@ TEST_F(IniFile, AMissingFileGivesTheDefault)
 {
     EXPECT_EQ(readIniString((folder.path() / "none.ini").string(), "ModuleInfo", "ManufCode", "x"), "x");
     EXPECT_EQ(readIniString(folder.path().string(), "ModuleInfo", "ManufCode", ""), "");
+}
+
+// A FIFO would keep the reader waiting at the open for a writer that never
+// comes; a huge file would be read whole.
+TEST_F(IniFile, AFileThatIsNoRegularFileOrTooLargeGivesTheDefault)
+{
+    const std::string fifo = (folder.path() / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(readIniString(fifo, "ModuleInfo", "ManufCode", "x"), "x");
+
+    const std::string large = write("[ModuleInfo]\nManufCode=MAR\n");
+    std::filesystem::resize_file(large, kLargestIniFile + 1);
+    EXPECT_EQ(readIniString(large, "ModuleInfo", "ManufCode", "x"), "x");
+    std::filesystem::resize_file(large, kLargestIniFile);
+    EXPECT_EQ(readIniString(large, "ModuleInfo", "ManufCode", "x"), "MAR") << "at the limit it is read";
 }
 
 TEST_F(IniFile, CutsValuesToTheBufferWithoutSplittingACharacter)

@@ -1,4 +1,4 @@
-#include "module/core/WholeFile.h"
+#include "platform/system/WholeFile.h"
 
 #include "platform/runtime/RuntimeError.h"
 
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace brisance {
+namespace platform::system {
 
 namespace {
 
@@ -33,14 +33,31 @@ constexpr mode_t kNewFileMode = 0644;
     case EFBIG: number = 61; break;
     default: break;
     }
-    platform::runtime::raise(number, {}, path);
+    runtime::raise(number, {}, path);
 }
 
 [[noreturn]] void raiseTooLarge(const std::string& path, std::uintmax_t size, std::size_t largest)
 {
-    platform::runtime::raise(platform::runtime::errors::OutOfMemory,
+    runtime::raise(runtime::errors::OutOfMemory,
                              "The file \"" + path + "\" is too large to read: " + std::to_string(size) +
                                  " bytes, more than the " + std::to_string(largest) + " bytes it can hold",
+                             path);
+}
+
+// What is at a path that is not a regular file, for the reader.
+std::string kindOf(mode_t mode)
+{
+    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+[[noreturn]] void raiseNotAFile(const std::string& path, mode_t mode)
+{
+    runtime::raise(75, "\"" + path + "\" cannot be read as a file: it is " + kindOf(mode) +
+                                     ", not a regular file",
                              path);
 }
 
@@ -122,16 +139,20 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t largest)
+std::vector<std::uint8_t> readWholeFile(const std::string& path, std::size_t largest)
 {
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK the open of a FIFO would wait for a writer, and a
+    // terminal could become the process's own.
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0 && errno == ENOENT)
-        platform::runtime::raise(platform::runtime::errors::FileNotFound, {}, path);
+        runtime::raise(runtime::errors::FileNotFound, {}, path);
     if (file.get() < 0)
         raiseFileError(errno, path);
     struct stat status {};
     if (::fstat(file.get(), &status) != 0)
         raiseFileError(errno, path);
+    if (!S_ISREG(status.st_mode))
+        raiseNotAFile(path, status.st_mode);
     if (status.st_size > 0 && static_cast<std::uintmax_t>(status.st_size) > largest)
         raiseTooLarge(path, static_cast<std::uintmax_t>(status.st_size), largest);
     std::vector<std::uint8_t> bytes;
@@ -150,7 +171,7 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::size_t lar
     return bytes;
 }
 
-void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
+void writeWholeFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     TemporaryBeside file(path);
     if (!writeAll(file.descriptor(), bytes))
@@ -158,12 +179,12 @@ void WriteWholeFile(const std::string& path, std::span<const std::uint8_t> bytes
     file.commit();
 }
 
-void WriteWholeFileThrough(const std::string& path, const std::function<bool(const std::string&)>& write)
+void writeWholeFileThrough(const std::string& path, const std::function<bool(const std::string&)>& write)
 {
     TemporaryBeside file(path);
     if (!write(file.path()))
-        platform::runtime::raise(75, {}, path);
+        runtime::raise(75, {}, path);
     file.commit();
 }
 
-}  // namespace brisance
+}  // namespace platform::system

@@ -7,7 +7,7 @@
 
 #include <sys/resource.h>
 
-namespace brisance::testing {
+namespace platform::testing {
 
 class FileSizeLimit {
 public:
@@ -30,4 +30,4 @@ private:
     void (*m_previousHandler)(int);
 };
 
-}  // namespace brisance::testing
+}  // namespace platform::testing
