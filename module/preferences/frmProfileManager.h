@@ -45,9 +45,6 @@ public:
     static constexpr std::int16_t kLastListedProfile = 20;
     // The developer export, below the program folder.
     static constexpr const char* kStandardProfileFile = "Data/New Standard Profile.dat";
-    // Refusal of New, Copy and Import when every listed place holds a profile.
-    static constexpr const char* kNoFreeProfileText =
-        "There is no free place for another profile. Delete a profile first.";
 
     explicit frmProfileManager(QWidget* parent = nullptr);
 
