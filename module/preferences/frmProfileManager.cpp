@@ -343,6 +343,7 @@ void frmProfileManager::cmdEdit_Click()
     dialog.Preferences(m_store);
     dialog.LoadPreferences();
     dialog.ProfileName(item->text(0).toStdString());
+    emit PreferencesOpening(dialog);
     dialog.exec();
 }
 

@@ -12,6 +12,11 @@
 // them keeps a snapshot of the store. A reset sets the module-wide
 // preferences-reset flag. Developer buttons show while IsDebugMode is true.
 // F1 opens help context 110.
+//
+// Edit shows the preferences dialog on the selected profile; PreferencesOpening
+// hands that dialog to the caller just before it shows, so that the caller
+// gives it what its own road to the dialog gives it (the open audiogram, and
+// a listener for the tests edited on its palettes).
 
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
@@ -33,6 +38,7 @@ class QTreeWidgetItem;
 namespace brisance {
 
 class ListView;
+class frmPreferences;
 
 class frmProfileManager : public QDialog {
     Q_OBJECT
@@ -63,6 +69,10 @@ public:
     bool OKPressed = false;
 
     void reject() override;
+
+signals:
+    // Edit's preferences dialog, loaded and named, about to show modally.
+    void PreferencesOpening(frmPreferences& dialog);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
