@@ -24,6 +24,8 @@
 #include "vellum/IVellumKeyedStore.h"
 #endif
 
+#include "module/preferences/frmPreferences.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -38,7 +40,6 @@ class QTreeWidgetItem;
 namespace brisance {
 
 class ListView;
-class frmPreferences;
 
 class frmProfileManager : public QDialog {
     Q_OBJECT
