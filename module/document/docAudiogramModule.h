@@ -197,6 +197,9 @@ private:
     void mnuGeneralOptions_Click();
     void frmGenOptions_ApplyButton(bool testsDeleted);
     void mnuPreferences_Click();
+    // What every road to a profile's preferences dialog gives it: the open
+    // audiogram, and the storing of a test edited on one of its palettes.
+    void PreparePreferencesDialog(frmPreferences& dialog);
     void frmOptions_ApplyButton();
     void mnuAudiometers_Click();
     void mnuToolsProfileManager_Click();

@@ -81,6 +81,20 @@ void docAudiogramModule::mnuPreferences_Click()
     frmPreferences dialog(this);
     m_frmOptions = &dialog;
     connect(&dialog, &frmPreferences::ApplyButton, this, [this] { Guarded([this] { frmOptions_ApplyButton(); }); });
+    PreparePreferencesDialog(dialog);
+    dialog.Preferences(ModuleGlobals::PreferenceStore());
+    dialog.LoadPreferences();
+    dialog.ProfileName(m_imcProfiles->currentText().toStdString());
+    // The page of the shown view.
+    dialog.ShowTab(static_cast<std::int16_t>(m_tabMain->SelectedIndex() + 1));
+    dialog.exec();
+    m_frmOptions = nullptr;
+}
+
+void docAudiogramModule::PreparePreferencesDialog(frmPreferences& dialog)
+{
+    // A test with results in the open audiogram stays on every palette.
+    dialog.DataLayer(m_data);
     // A test edited on a palette of the dialog is stored as one edited on a
     // view's palette; it may be on both views' palettes.
     connect(&dialog, &frmPreferences::TestSettingsChanged, this, [this] {
@@ -89,14 +103,6 @@ void docAudiogramModule::mnuPreferences_Click()
             TestSettingsChanged(*m_oPureTone->Palette(), *m_oPureTone->PaletteItems());
         });
     });
-    dialog.Preferences(ModuleGlobals::PreferenceStore());
-    dialog.DataLayer(m_data);
-    dialog.LoadPreferences();
-    dialog.ProfileName(m_imcProfiles->currentText().toStdString());
-    // The page of the shown view.
-    dialog.ShowTab(static_cast<std::int16_t>(m_tabMain->SelectedIndex() + 1));
-    dialog.exec();
-    m_frmOptions = nullptr;
 }
 
 void docAudiogramModule::frmOptions_ApplyButton()
@@ -128,6 +134,11 @@ void docAudiogramModule::mnuToolsProfileManager_Click()
 {
     const auto store = ModuleGlobals::PreferenceStore();
     frmProfileManager dialog(this);
+    bool testsEdited = false;
+    connect(&dialog, &frmProfileManager::PreferencesOpening, this, [this, &testsEdited](frmPreferences& preferences) {
+        PreparePreferencesDialog(preferences);
+        connect(&preferences, &frmPreferences::TestSettingsChanged, this, [&testsEdited] { testsEdited = true; });
+    });
     std::int32_t previous = 0;
     IgnoringErrors([&] {
         dialog.Preferences(store);
@@ -151,6 +162,12 @@ void docAudiogramModule::mnuToolsProfileManager_Click()
         IgnoringErrors([&] { ModuleGlobals::CurvePrefs()->LoadFromPreferences(*store); });
     } else {
         IgnoringErrors([&] { store->put_Data(snapshot); });
+        // A test edited on the way was stored at once, as on every road to
+        // it; Cancel takes back the manager's own changes, not that one.
+        if (testsEdited) {
+            IgnoringErrors([&] { ModuleGlobals::CurvePrefs()->SaveToPreferences(*store); });
+            IgnoringErrors([this] { SaveUserPreferences(); });
+        }
     }
 
     // Global options imported with a profile hold at once (after Cancel the

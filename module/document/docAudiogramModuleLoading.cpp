@@ -65,6 +65,9 @@ void docAudiogramModule::SetDocumentMode()
     m_oImpedance->Enabled(editable);
     m_menus.mnuFileSave->setEnabled(editable);
     m_tbrMain->Enabled("Save", editable);
+    // A past visit keeps its date of evaluation, as its DATE panel does: a
+    // date taken there would never be saved.
+    m_menus.mnuEditDate->setEnabled(editable);
 
     const CLangLoader& texts = *ModuleGlobals::UiTextLoader();
     switch (m_mode) {

@@ -1,6 +1,5 @@
 #include "module/panels/TableView.h"
 
-#include "module/panels/ControlColours.h"
 #include "module/panels/EntryNumbers.h"
 #include "module/panels/TolvEditGrid.h"
 #include "module/panels/TwipsGeometry.h"
@@ -38,10 +37,8 @@ constexpr std::int32_t kFirstRowCount = 4;
 // The grid row that keeps the level behind a no-response or unmeasurable mark.
 constexpr std::int32_t kHiddenLevelRow = 2;
 
-// Layout, in twips: the ear captions under the frame line, the grids under them.
-constexpr int kEarCaptionTop = 150;
-constexpr int kEarCaptionHeight = 240;
-constexpr int kGridTop = kEarCaptionTop + kEarCaptionHeight + 30;
+// Layout, in twips: the grids just under the frame line.
+constexpr int kGridTop = 180;
 constexpr int kGridWidth = 4695;
 constexpr int kGridHeight = 945;
 constexpr int kRowLabelGap = 200;
@@ -118,7 +115,6 @@ TableView::TableView(QWidget* parent)
     : FramedPanel(parent),
       grdEar{new TolvEditGrid(this), new TolvEditGrid(this)},
       lblRowLabel{new QLabel(this), new QLabel(this), new QLabel(this)},
-      lblEarCaption{new QLabel(this), new QLabel(this)},
       lblTestConditions(new QLabel(this))
 {
     lblCaption->move(twipsRect(kCaptionLeft, 0, 0, 0).topLeft());
@@ -141,14 +137,6 @@ TableView::TableView(QWidget* parent)
         lblRowLabel[row]->setObjectName(QStringLiteral("lblRowLabel%1").arg(row));
         lblRowLabel[row]->adjustSize();
         placeLabel(*lblRowLabel[row], 0, kGridTop + rowHeight * static_cast<int>(row));
-    }
-    for (std::size_t index = 0; index < lblEarCaption.size(); ++index) {
-        QLabel& caption = *lblEarCaption[index];
-        caption.setObjectName(QStringLiteral("lblEarCaption%1").arg(index));
-        caption.setAlignment(Qt::AlignCenter);
-        QFont bold = caption.font();
-        bold.setBold(true);
-        caption.setFont(bold);
     }
     lblTestConditions->setObjectName("lblTestConditions");
     lblTestConditions->setText("Test Conditions");
@@ -205,22 +193,10 @@ void TableView::RowCaption(std::int32_t Row, const std::string& Caption)
     layOut();
 }
 
-void TableView::EarCaption(std::int32_t Ear, const std::string& Caption)
-{
-    if (Ear == kEarLeft)
-        m_leftEarCaption = Caption;
-    else if (Ear == kEarRight)
-        m_rightEarCaption = Caption;
-    else
-        runtime::raise(runtime::errors::InvalidProcedureCall);
-    ApplyEarCaptions();
-}
-
 void TableView::RightEarOnLeft(bool rightOnLeft)
 {
     m_rightEarOnLeft = rightOnLeft;
     SetEarGrids();
-    ApplyEarCaptions();
 }
 
 void TableView::ClearData(std::int32_t Ear)
@@ -347,22 +323,7 @@ void TableView::ConfigureGridColumns(TolvEditGrid& grid, std::int32_t count)
 void TableView::ApplyBinauralMode()
 {
     grdEar[1]->Visible(!m_binauralMode);
-    ApplyEarCaptions();
     layOut();
-}
-
-void TableView::ApplyEarCaptions()
-{
-    const auto show = [this](int grid, const std::string& caption, std::int32_t ear) {
-        QLabel& label = *lblEarCaption[static_cast<std::size_t>(grid)];
-        label.setText(QString::fromStdString(caption));
-        QPalette colours = label.palette();
-        colours.setColor(QPalette::WindowText, qtColour(earColour(ear)));
-        label.setPalette(colours);
-        label.setVisible(!m_binauralMode);
-    };
-    show(m_leftGrid, m_leftEarCaption, kEarLeft);
-    show(m_rightGrid, m_rightEarCaption, kEarRight);
 }
 
 void TableView::layOut()
@@ -378,17 +339,11 @@ void TableView::layOut()
     const int gridWidth = std::max(kGridWidth, ColumnTextsWidth(first));
     for (TolvEditGrid* grid : grdEar)
         grid->Width(gridWidth);
-    const auto placeEarCaptions = [&] {
-        for (std::size_t grid = 0; grid < lblEarCaption.size(); ++grid)
-            lblEarCaption[grid]->setGeometry(
-                twipsRect(grdEar[grid]->Left(), kEarCaptionTop, gridWidth, kEarCaptionHeight));
-    };
     if (m_binauralMode) {
         const int x = roundedHalf(Width() - gridWidth - labelsWidth - kRowLabelGap);
         for (QLabel* label : rowLabels())
             placeLabel(*label, x, labelTop(*label));
         first.Left(x + kRowLabelGap + labelsWidth);
-        placeEarCaptions();
         return;
     }
     const int x = roundedHalf(Width() - 2 * gridWidth - labelsWidth - kRowLabelGap);
@@ -398,7 +353,6 @@ void TableView::layOut()
     const int gap = second.Left() - gapLeft;
     for (QLabel* label : rowLabels())
         placeLabel(*label, gapLeft + (gap - labelWidth(*label)) / 2, labelTop(*label));
-    placeEarCaptions();
 }
 
 std::array<QLabel*, 2> TableView::rowLabels() const

@@ -61,10 +61,6 @@ public:
     // The caption of row label 0, 1 (the level row) or 2 (the masking row);
     // raises 9 for any other.
     void RowCaption(std::int32_t Row, const std::string& Caption);
-    // The caption over the grid of ear 3 or 2, drawn in the ear's colour; it
-    // moves with the ear's grid. Binaural mode shows neither. Any other ear
-    // raises 5.
-    void EarCaption(std::int32_t Ear, const std::string& Caption);
     // True holds the right ear in grid 0; cells already shown stay where they are.
     bool RightEarOnLeft() const { return m_rightEarOnLeft; }
     void RightEarOnLeft(bool rightOnLeft);
@@ -116,7 +112,6 @@ private:
     void EmptyColumn(TolvEditGrid& grid, std::int32_t col);
     void ConfigureGridColumns(TolvEditGrid& grid, std::int32_t count);
     void ApplyBinauralMode();
-    void ApplyEarCaptions();
     void layOut();
     // The labels of the level and the masking row; label 0 stays where it is.
     std::array<QLabel*, 2> rowLabels() const;
@@ -144,10 +139,6 @@ private:
 
     std::array<TolvEditGrid*, 2> grdEar;
     std::array<QLabel*, 3> lblRowLabel;
-    // Over grid 0 and grid 1.
-    std::array<QLabel*, 2> lblEarCaption;
-    std::string m_leftEarCaption;
-    std::string m_rightEarCaption;
     QLabel* lblTestConditions;
 };
 

@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <optional>
 
 namespace brisance {
 
@@ -302,29 +301,9 @@ bool TolvEditGrid::editorKeyPressed(int key)
         return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-        if (const auto next = nextEditableCell(key == Qt::Key_Tab ? 1 : -1))
-            beginEdit(next->first, next->second);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        txtEdit->hide();
-        picGrid->setFocus(Qt::OtherFocusReason);
         return true;
     default: return false;
     }
-}
-
-std::optional<std::pair<std::int32_t, std::int32_t>> TolvEditGrid::nextEditableCell(int step) const
-{
-    // Cells in reading order: along the row, then on to the next row.
-    const std::int32_t cells = m_colCount * m_rowCount;
-    for (std::int32_t at = m_editRow * m_colCount + m_editCol + step; at >= 0 && at < cells; at += step) {
-        const std::int32_t col = at % m_colCount;
-        const std::int32_t row = at / m_colCount;
-        if (m_rowEdit[static_cast<std::size_t>(row)] && m_colEdit[static_cast<std::size_t>(col)])
-            return std::pair{col, row};
-    }
-    return std::nullopt;
 }
 
 void TolvEditGrid::showInEditor(const std::string& text)

@@ -11,15 +11,14 @@
 //
 // In the editor the arrow keys move the edit to the neighbouring cell within
 // the grid (no wrap; a cell that may not be edited is not entered) and are not
-// passed on. Tab moves on to the next cell that may be edited, along the row
-// and then to the next row, Shift+Tab back; neither becomes cell text nor
-// leaves the grid. Return ends the edit. Losing the focus hides the editor.
+// passed on. Tab and Shift+Tab are swallowed: neither becomes cell text nor
+// moves the focus. Every other key is the editor's own. Losing the focus
+// hides the editor.
 
 #include "module/panels/UserControl.h"
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,9 +94,6 @@ private:
     void beginEdit(std::int32_t col, std::int32_t row);
     void editorTextChanged();
     bool editorKeyPressed(int key);
-    // The next (step 1) or previous (step -1) cell from the edited one, in
-    // reading order, that may be edited; none at the grid's end.
-    std::optional<std::pair<std::int32_t, std::int32_t>> nextEditableCell(int step) const;
     void showInEditor(const std::string& text);
 
     CellSpan columnSpan(std::int32_t col) const;

@@ -271,7 +271,7 @@ std::optional<std::int16_t> frmProfileManager::FreeProfileOrRefuse()
         if (PreferenceText(*m_store, kProfileKey).empty())
             return profile;
     }
-    ShowMessage(kNoFreeProfileText, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ShowMessage(Texts().LoadResString(TR_NO_FREE_PROFILE_PLACE), ui::MB_OK | ui::MB_ICONEXCLAMATION);
     return std::nullopt;
 }
 
@@ -343,6 +343,7 @@ void frmProfileManager::cmdEdit_Click()
     dialog.Preferences(m_store);
     dialog.LoadPreferences();
     dialog.ProfileName(item->text(0).toStdString());
+    emit PreferencesOpening(dialog);
     dialog.exec();
 }
 

@@ -12,12 +12,19 @@
 // them keeps a snapshot of the store. A reset sets the module-wide
 // preferences-reset flag. Developer buttons show while IsDebugMode is true.
 // F1 opens help context 110.
+//
+// Edit shows the preferences dialog on the selected profile; PreferencesOpening
+// hands that dialog to the caller just before it shows, so that the caller
+// gives it what its own road to the dialog gives it (the open audiogram, and
+// a listener for the tests edited on its palettes).
 
 // Qt's meta-object compiler cannot read the standard library's C++20 headers
 // that the variant type brings in, and it needs nothing from them.
 #ifndef Q_MOC_RUN
 #include "vellum/IVellumKeyedStore.h"
 #endif
+
+#include "module/preferences/frmPreferences.h"
 
 #include <QDialog>
 
@@ -45,9 +52,6 @@ public:
     static constexpr std::int16_t kLastListedProfile = 20;
     // The developer export, below the program folder.
     static constexpr const char* kStandardProfileFile = "Data/New Standard Profile.dat";
-    // Refusal of New, Copy and Import when every listed place holds a profile.
-    static constexpr const char* kNoFreeProfileText =
-        "There is no free place for another profile. Delete a profile first.";
 
     explicit frmProfileManager(QWidget* parent = nullptr);
 
@@ -66,6 +70,10 @@ public:
     bool OKPressed = false;
 
     void reject() override;
+
+signals:
+    // Edit's preferences dialog, loaded and named, about to show modally.
+    void PreferencesOpening(frmPreferences& dialog);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -579,8 +579,6 @@ void CPureTone::LoadStrings()
     lblChartYLabel->Caption(Text(TR_HEARING_LEVEL_IN_DECIBELS_DB));
     tblPureTone->RowCaption(1, Text(TR_THRESHOLD));
     tblPureTone->RowCaption(2, Text(TR_MASKING));
-    tblPureTone->EarCaption(vellum::kEarLeft, m_leftEarText);
-    tblPureTone->EarCaption(vellum::kEarRight, m_rightEarText);
     m_deletePointText = Text(TR_DELETE_POINT);
     m_deleteText = Text(TR_DELETE);
 

@@ -33,6 +33,8 @@
 #include <algorithm>
 #include <functional>
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace brisance {
 namespace {
@@ -367,58 +369,103 @@ TEST_F(DocumentDialogsTest, ANewProfileStartsFromAnEmptySection)
     EXPECT_TRUE(stored->get_Value("PTPanels").isNull()) << "the new profile took another's keys";
 }
 
+// The roads to the preferences dialog of the document's profile: Tools >
+// Profile Options, and Edit in Tools > Profile Manager, which the manager's OK
+// or Cancel closes afterwards.
+enum class Road { ProfileOptions, ProfileManagerOK, ProfileManagerCancel };
+
+const char* RoadName(Road road)
+{
+    switch (road) {
+    case Road::ProfileOptions: return "Profile Options";
+    case Road::ProfileManagerOK: return "Profile Manager > Edit, then OK";
+    case Road::ProfileManagerCancel: return "Profile Manager > Edit, then Cancel";
+    }
+    return "";
+}
+
+// Queues the answers that lead to the preferences dialog, before the
+// dialog's own answer is queued.
+void QueueRoad(Road road, ModalDialogs& dialogs)
+{
+    if (road == Road::ProfileOptions)
+        return;
+    dialogs.answer<frmProfileManager>([road](frmProfileManager& manager) {
+        // The manager opens with the document's profile selected.
+        click(child(manager, "cmdEdit"));
+        click(child(manager, road == Road::ProfileManagerOK ? "cmdOK" : "cmdCancel"));
+    });
+}
+
+void TakeRoad(Road road, docAudiogramModule& document)
+{
+    (road == Road::ProfileOptions ? document.Menus().mnuPreferences : document.Menus().mnuToolsProfileManager)
+        ->trigger();
+}
+
 // A test with results in the open audiogram stays on a palette that the
-// profile options configure, as on the view's own.
-TEST_F(DocumentDialogsTest, TheProfileOptionsPaletteKeepsATestWithResultsInTheOpenAudiogram)
+// profile's preferences configure, as on the view's own, whichever road led
+// to them.
+TEST_F(DocumentDialogsTest, AProfilesPaletteKeepsATestWithResultsInTheOpenAudiogram)
 {
     StoreProfiles({{kClinic, "Clinic", true, StandardPalettes()}});
     host.showAction(host.addAction(*session, {.code = 1, .publicData = FullAudiogramData(), .dateCreated = kTodayDay}));
-    docAudiogramModule& document = OpenDocument();
-    ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
-    const std::string air = ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label;
-    {
-        ModalDialogs dialogs;
-        dialogs.answer<frmPreferences>([](frmPreferences& dialog) {
-            click(child(dialog, "cmdPalette"));
-            click(child(dialog, "cmdCancel"));
-        });
-        dialogs.answer<frmPaletteConfig>([&air](frmPaletteConfig& dialog) {
-            PaletteButton* button = nullptr;
-            for (PaletteButton* shown : dialog.findChildren<PaletteButton*>())
-                if (shown->isVisible() && shown->Caption() == air)
-                    button = shown;
-            ASSERT_NE(button, nullptr) << "the palette offers no air-conduction test";
-            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, button->height() / 2));
-            click(child(dialog, "cmdRemove"));
-            click(child(dialog, "cmdCancel"));
-        });
-        document.Menus().mnuPreferences->trigger();
+    for (const Road road : {Road::ProfileOptions, Road::ProfileManagerOK}) {
+        SCOPED_TRACE(RoadName(road));
+        docAudiogramModule& document = OpenDocument();
+        ASSERT_EQ(document.DocumentMode(), docAudiogramModule::kModeEditable);
+        const std::string air = ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label;
+        const auto inUseShown = [this] { return std::ranges::count(ShownTexts(), UiText(TR_TEST_IN_USE)); };
+        const auto shownBefore = inUseShown();
+        {
+            ModalDialogs dialogs;
+            QueueRoad(road, dialogs);
+            dialogs.answer<frmPreferences>([](frmPreferences& dialog) {
+                click(child(dialog, "cmdPalette"));
+                click(child(dialog, "cmdOK"));
+            });
+            dialogs.answer<frmPaletteConfig>([&air](frmPaletteConfig& dialog) {
+                PaletteButton* button = nullptr;
+                for (PaletteButton* shown : dialog.findChildren<PaletteButton*>())
+                    if (shown->isVisible() && shown->Caption() == air)
+                        button = shown;
+                ASSERT_NE(button, nullptr) << "the palette offers no air-conduction test";
+                QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, button->height() / 2));
+                click(child(dialog, "cmdRemove"));
+                click(child(dialog, "cmdOK"));
+            });
+            TakeRoad(road, document);
+        }
+        EXPECT_EQ(inUseShown(), shownBefore + 1) << "a test with results was taken off";
+        const CPaletteItems& items = *document.oPureTone().PaletteItems();
+        EXPECT_TRUE(std::ranges::any_of(items, [](const auto& item) {
+            return item->CurvePreferences && item->CurvePreferences->Key() == "1-1-1-";
+        })) << "the test with results left the view's palette";
+        CloseDocument();
     }
-    const std::vector<std::string> shown = ShownTexts();
-    EXPECT_NE(std::ranges::find(shown, UiText(TR_TEST_IN_USE)), shown.end()) << "a test with results was taken off";
 }
 
 // A test edited through the palette configuration's More... is stored with
 // the user's preferences, as one edited on the view's palette, whatever
-// closes the configuration.
+// closes the configuration, and whatever closes the dialogs that led to it.
 TEST_F(DocumentDialogsTest, ATestEditedThroughThePaletteConfigurationIsStored)
 {
-    const std::function<void(docAudiogramModule&)> paths[] = {
-        [](docAudiogramModule& document) { document.Menus().mnuEditAddRemoveTest->trigger(); },
-        [](docAudiogramModule& document) { document.Menus().mnuPreferences->trigger(); },
-    };
+    const std::optional<Road> paths[] = {std::nullopt, Road::ProfileOptions, Road::ProfileManagerOK,
+                                         Road::ProfileManagerCancel};
     for (std::size_t path = 0; path < std::size(paths); ++path) {
-        SCOPED_TRACE(path == 0 ? "Add/Remove Test" : "Profile Options");
+        SCOPED_TRACE(paths[path] ? RoadName(*paths[path]) : "Add/Remove Test");
         docAudiogramModule& document = OpenClinic();
         const std::string label = "Edited " + std::to_string(path);
         const std::string air = ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label;
         {
             ModalDialogs dialogs;
-            if (path == 1)
+            if (paths[path]) {
+                QueueRoad(*paths[path], dialogs);
                 dialogs.answer<frmPreferences>([](frmPreferences& dialog) {
                     click(child(dialog, "cmdPalette"));
                     click(child(dialog, "cmdCancel"));
                 });
+            }
             dialogs.answer<frmPaletteConfig>([&air](frmPaletteConfig& dialog) {
                 ListView& tests = *child<ListView>(dialog, "lvwTests");
                 const auto rows = tests.findItems(QString::fromStdString(air), Qt::MatchExactly);
@@ -431,13 +478,22 @@ TEST_F(DocumentDialogsTest, ATestEditedThroughThePaletteConfigurationIsStored)
                 child<QLineEdit>(dialog, "txtNotation")->setText(QString::fromStdString(label));
                 click(child<QPushButton>(dialog, "cmdOK"));
             });
-            paths[path](document);
+            if (paths[path])
+                TakeRoad(*paths[path], document);
+            else
+                document.Menus().mnuEditAddRemoveTest->trigger();
         }
 
-        CCurvePrefs stored;
-        stored.LoadFromPreferences(*UsersStore());
-        ASSERT_TRUE(stored.ItemExist("1-1-1-"));
-        EXPECT_EQ(stored.Item("1-1-1-")->Label, label) << "the edited test was not stored";
+        EXPECT_EQ(ModuleGlobals::CurvePrefs()->Item("1-1-1-")->Label, label) << "the module's tests lost the edit";
+        for (const auto& [where, store] :
+             {std::pair{"the user's stored preferences", UsersStore()},
+              std::pair{"the module's preference store", ModuleGlobals::PreferenceStore()}}) {
+            CCurvePrefs stored;
+            stored.LoadFromPreferences(*store);
+            ASSERT_TRUE(stored.ItemExist("1-1-1-")) << where;
+            EXPECT_EQ(stored.Item("1-1-1-")->Label, label) << "the edited test was not kept in " << where;
+        }
+        EXPECT_TRUE(ItemsHoldTheModulesTests(*document.oPureTone().PaletteItems()));
         CloseDocument();
     }
 }

@@ -162,9 +162,11 @@ TEST_F(DocumentEvaluationTest, CancelKeepsTheDateAndOkWithYesterdayIsShownSavedA
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{});
 }
 
-TEST_F(DocumentEvaluationTest, TheDatePanelOpensTheDialogUnlessTheDocumentIsReadOnly)
+// A past visit's date cannot be changed: nothing of it would be saved.
+TEST_F(DocumentEvaluationTest, TheDatePanelAndTheCommandOpenTheDialogUnlessTheDocumentIsReadOnly)
 {
     OpenDocument();
+    EXPECT_TRUE(document->Menus().mnuEditDate->isEnabled());
     {
         ModalDialogs dialogs;
         dialogs.answer<frmDateOfEvaluation>([](frmDateOfEvaluation& dialog) {
@@ -181,9 +183,13 @@ TEST_F(DocumentEvaluationTest, TheDatePanelOpensTheDialogUnlessTheDocumentIsRead
 
     OpenOlder();
     ASSERT_EQ(document->DocumentMode(), docAudiogramModule::kModeReadOnly);
+    const std::string shownDate = DatePanel();
     ModalDialogs none;
     QTest::mouseDClick(&document->sbrMain().Panel("DATE"), Qt::LeftButton);
     QTest::mouseDClick(&document->sbrMain().Panel("CLIENT"), Qt::LeftButton);
+    EXPECT_FALSE(document->Menus().mnuEditDate->isEnabled()) << "Edit > Date of Evaluation on a past visit";
+    document->Menus().mnuEditDate->trigger();
+    EXPECT_EQ(DatePanel(), shownDate);
 }
 
 TEST_F(DocumentEvaluationTest, PropertiesOfANewDocumentShowNoDatesAndTheUsersInitials)

@@ -127,6 +127,8 @@ TEST_P(DocumentReadOnlyChoiceTest, CarriesOutTheChoice)
     EXPECT_EQ(static_cast<bool>(document.GroupActions()[0]), c.keepsGroup);
     EXPECT_EQ(testing::PureTonePoints(Data()) == points, c.keepsData);
     EXPECT_EQ(document.oPureTone().Enabled(), c.mode != docAudiogramModule::kModeReadOnly);
+    EXPECT_EQ(document.Menus().mnuEditDate->isEnabled(), c.mode != docAudiogramModule::kModeReadOnly)
+        << "the date of evaluation can be changed exactly where it will be saved";
     EXPECT_FALSE(document.oPureTone().DataNeedsSaved());
     EXPECT_FALSE(document.Menus().mnuEditUndo->isEnabled());
 }

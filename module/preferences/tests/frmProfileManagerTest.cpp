@@ -284,9 +284,10 @@ TEST_F(frmProfileManagerTest, WithEveryListedPlaceTakenNewCopyAndImportRefuseAnd
     ASSERT_NO_FATAL_FAILURE(Choose("mnuCopy"));
     ASSERT_NO_FATAL_FAILURE(Choose("mnuImportFromFile"));
     ASSERT_EQ(responder.shown().size(), 3u) << "one message each, and no file dialog";
+    ASSERT_EQ(Text(TR_NO_FREE_PROFILE_PLACE), "There is no free place for another profile. Delete a profile first.");
     for (const ui::ShownDialog& shown : responder.shown()) {
         EXPECT_EQ(shown.kind, ui::DialogKind::MessageBox);
-        EXPECT_EQ(shown.text, frmProfileManager::kNoFreeProfileText);
+        EXPECT_EQ(shown.text, Text(TR_NO_FREE_PROFILE_PLACE));
     }
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(store->get_Data(), before);

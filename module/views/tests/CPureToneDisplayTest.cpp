@@ -243,14 +243,12 @@ TEST_F(DisplayTest, CaptionsComeFromTheTextLoader)
     EXPECT_EQ(view->findChild<VerticalLabel*>()->Caption(), text(TR_HEARING_LEVEL_IN_DECIBELS_DB));
     EXPECT_EQ(view->Palette()->HideButtonBaseText(), text(TR_HIDE_PCTS_CURVE));
     EXPECT_FALSE(view->Palette()->ShowAddTestButton());
-    // The test-data table names its rows and the ears of its grids.
+    // The test-data table names its rows.
     const auto tableLabel = [this](const char* name) {
         return view->TestDataPanel()->findChild<QLabel*>(name)->text().toStdString();
     };
     EXPECT_EQ(tableLabel("lblRowLabel1"), text(TR_THRESHOLD));
     EXPECT_EQ(tableLabel("lblRowLabel2"), text(TR_MASKING));
-    EXPECT_EQ(tableLabel("lblEarCaption0"), text(TR_RIGHT_EAR)) << "the right ear's grid on the left";
-    EXPECT_EQ(tableLabel("lblEarCaption1"), text(TR_LEFT_EAR));
 
     // Another loader shows only after LoadStrings.
     auto german = std::make_shared<CLangLoader>();
