@@ -20,6 +20,11 @@ bool isDamage(int code)
     return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
 }
 
+bool isFull(int code)
+{
+    return (code & 0xFF) == SQLITE_FULL;
+}
+
 [[noreturn]] void report(FailureHandler onFailure, const Failure& failure)
 {
     onFailure(failure);
@@ -39,7 +44,7 @@ Connection::Connection(const std::filesystem::path& file, FailureHandler onFailu
         std::string message = m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(code);
         sqlite3_close(m_db);
         m_db = nullptr;
-        report(m_onFailure, Failure{m_file, Operation::Open, code, std::move(message), isDamage(code)});
+        report(m_onFailure, Failure{m_file, Operation::Open, code, std::move(message), isDamage(code), isFull(code)});
     }
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
@@ -52,7 +57,7 @@ Connection::~Connection()
 
 void Connection::fail(Operation operation, int code) const
 {
-    report(m_onFailure, Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code)});
+    report(m_onFailure, Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code), isFull(code)});
 }
 
 void Connection::execute(std::string_view sql)
@@ -80,10 +85,23 @@ int Connection::changes() const
     return sqlite3_changes(m_db);
 }
 
+bool Connection::inTransaction() const
+{
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
 void Connection::rollback() noexcept
 {
     // A failed rollback leaves SQLite to roll back when the connection closes.
     sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Connection::rollbackTo(std::string_view savepoint) noexcept
+{
+    // Fails only where SQLite already ended the whole transaction, taking the
+    // savepoint's changes with it.
+    const std::string name(savepoint);
+    sqlite3_exec(m_db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
 }
 
 }  // namespace platform::sqlite
