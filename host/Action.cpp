@@ -93,6 +93,11 @@ void Action::setTimeStamp(Date timeStamp) const
     m_state->change(ActionField::TimeStamp, &ActionRecord::timeStamp, timeStamp);
 }
 
+std::int64_t Action::revision() const
+{
+    return m_state->read().revision;
+}
+
 std::vector<Action> Action::linkedActions() const
 {
     std::vector<Action> linked;

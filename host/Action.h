@@ -51,6 +51,8 @@ public:
     std::int32_t creatorModuleId() const;
     Date timeStamp() const;
     void setTimeStamp(Date timeStamp) const;
+    // How often the stored action was changed; 0 while new.
+    std::int64_t revision() const;
 
     // The actions this one refers to, in the order the links were made.
     std::vector<Action> linkedActions() const;

@@ -19,7 +19,7 @@ namespace sqlite = platform::sqlite;
 
 const std::string kSelectAction =
     "SELECT id, session_id, number, data_type_code, data_format, public_data, private_data, date_created, "
-    "last_modified, time_stamp, creator_module_id, description, user_initials FROM actions";
+    "last_modified, time_stamp, creator_module_id, description, user_initials, revision FROM actions";
 
 ActionRecord readAction(const sqlite::Statement& row)
 {
@@ -37,6 +37,7 @@ ActionRecord readAction(const sqlite::Statement& row)
     action.creatorModuleId = static_cast<std::int32_t>(row.integer(10));
     action.description = row.text(11);
     action.userInitials = row.text(12);
+    action.revision = row.integer(13);
     return action;
 }
 
@@ -142,6 +143,29 @@ HostDatabase::HostDatabase(const std::filesystem::path& file)
     prepareSchema(m_connection);
 }
 
+// Drops changes still held: they were never committed.
+HostDatabase::~HostDatabase() = default;
+
+void HostDatabase::beginChanges()
+{
+    if (m_changes) raise(errors::InvalidCall, "The host database already holds changes that are not stored yet");
+    m_changes = std::make_unique<sqlite::Transaction>(m_connection);
+}
+
+void HostDatabase::commitChanges()
+{
+    const std::unique_ptr<sqlite::Transaction> changes = std::move(m_changes);
+    if (!changes) raise(errors::InvalidCall, "The host database holds no changes to store");
+    // A commit that fails leaves the transaction to its destructor, which
+    // takes the changes back.
+    changes->commit();
+}
+
+void HostDatabase::rollbackChanges() noexcept
+{
+    m_changes.reset();
+}
+
 void HostDatabase::provokeWriteFailures(std::int32_t number, std::string description, int count, int after)
 {
     m_provoked = ProvokedFailure{number, std::move(description), count, after};
@@ -149,6 +173,11 @@ void HostDatabase::provokeWriteFailures(std::int32_t number, std::string descrip
 
 void HostDatabase::beforeWrite()
 {
+    // SQLite ends a transaction itself after some failures (a full disk):
+    // a write after that would be stored on its own, outside the changes.
+    if (m_changes && !m_connection.inTransaction())
+        raise(errors::DatabaseFailure, "The host database " + file().string() +
+                                           " dropped the changes after a failure; nothing of them was stored");
     if (m_provoked.remaining <= 0) return;
     if (m_provoked.passing > 0) {
         --m_provoked.passing;
@@ -309,7 +338,8 @@ void HostDatabase::setActionField(RowId action, ActionField field, const FieldVa
     beforeWrite();
     const std::string column = columnOf(field);
     const std::string touch = field == ActionField::LastModified ? "" : ", last_modified = ?3";
-    auto statement = m_connection.prepare("UPDATE actions SET " + column + " = ?2" + touch + " WHERE id = ?1");
+    auto statement = m_connection.prepare("UPDATE actions SET " + column + " = ?2" + touch +
+                                          ", revision = revision + 1 WHERE id = ?1");
     statement.bind(1, action);
     std::visit([&](const auto& given) { statement.bind(2, given); }, value);
     if (field != ActionField::LastModified) statement.bind(3, modifiedAt);

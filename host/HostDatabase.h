@@ -4,7 +4,9 @@
 //
 // Several connections, in this process or in others, may use the file at
 // once: it runs in write-ahead-log mode, a writer waits for another's lock,
-// and every write that touches more than one row is one transaction.
+// and every write that touches more than one row is one transaction. A
+// caller may hold several writes in one transaction of its own
+// (beginChanges), so that they are stored all together or not at all.
 // Every failure raises a host error (HostErrors.h). A damaged file, or one
 // that is not a host database, is refused when opened and never changed.
 
@@ -14,10 +16,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
+
+namespace platform::sqlite {
+class Transaction;
+}
 
 namespace host {
 
@@ -30,6 +37,7 @@ public:
     // Raises DatabaseDamaged for a file that is not a sound host database, an
     // empty (0-byte) file among them.
     explicit HostDatabase(const std::filesystem::path& file = defaultFile());
+    ~HostDatabase();
 
     const std::filesystem::path& file() const { return m_connection.file(); }
 
@@ -60,13 +68,23 @@ public:
     std::optional<ActionRecord> actionAt(RowId session, int index);
 
     using FieldValue = std::variant<std::int64_t, Date, std::string, std::optional<Bytes>>;
-    // Changes one field of a stored action. Every field but LastModified
-    // itself also sets LastModified to `modifiedAt`.
+    // Changes one field of a stored action and counts the change in its
+    // revision. Every field but LastModified itself also sets LastModified
+    // to `modifiedAt`.
     void setActionField(RowId action, ActionField field, const FieldValue& value, Date modifiedAt);
 
     // Records that `from` refers to `to`; links keep the order they are made in.
     void linkActions(RowId from, RowId to);
     std::vector<RowId> linkedActions(RowId from);
+
+    // Holds every write that follows, through this object or its
+    // connection, in one transaction, with the write lock taken now:
+    // commitChanges stores them all at once; rollbackChanges, a failed
+    // commit, or the end of the process before the commit drops them all.
+    // One at a time: a second begin raises InvalidCall.
+    void beginChanges();
+    void commitChanges();
+    void rollbackChanges() noexcept;
 
     // For tests: after `after` more writes have gone through, the next `count`
     // writes through this object fail with this number and description, and
@@ -80,6 +98,7 @@ public:
 
 private:
     platform::sqlite::Connection m_connection;
+    std::unique_ptr<platform::sqlite::Transaction> m_changes;
     struct ProvokedFailure {
         std::int32_t number = 0;
         std::string description;

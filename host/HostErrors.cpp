@@ -1,11 +1,15 @@
 #include "host/HostErrors.h"
 
+#include "host/HostInterfaces.h"
+
 #include "platform/runtime/RuntimeError.h"
 #include "platform/sqlite/Connection.h"
 
 #include <utility>
 
 namespace host {
+
+static_assert(errors::DiskFull == kDiskFullError, "modules tell a full disk apart by this number");
 
 void raise(std::int32_t number, std::string description)
 {
@@ -20,6 +24,8 @@ void raiseDatabaseFailure(const platform::sqlite::Failure& failure)
     if (failure.damaged)
         raise(errors::DatabaseDamaged,
               database + " is damaged (" + failure.message + "); nothing was changed. Restore it from a backup.");
+    if (failure.full)
+        raise(errors::DiskFull, database + " failed: no space is left on its disk (" + failure.message + ")");
     raise(errors::DatabaseFailure, database + " failed: " + failure.message);
 }
 

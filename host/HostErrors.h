@@ -29,6 +29,9 @@ inline constexpr std::int32_t NotFound = hresult(0x80040204);
 inline constexpr std::int32_t InvalidCall = hresult(0x80040205);
 // The printer refused a step of a print job.
 inline constexpr std::int32_t PrintFailure = hresult(0x80040206);
+// A write found no room: the disk that holds the host database is full
+// (kDiskFullError of HostInterfaces.h, which modules see).
+inline constexpr std::int32_t DiskFull = hresult(0x80040207);
 }  // namespace errors
 
 // The source that host errors name.
@@ -38,7 +41,8 @@ inline constexpr const char* kErrorSource = "Host";
 [[noreturn]] void raise(std::int32_t number, std::string description);
 
 // Raises a failure of the host database file: DatabaseDamaged when SQLite
-// finds the file damaged, DatabaseFailure for anything else.
+// finds the file damaged, DiskFull when a write found no room,
+// DatabaseFailure for anything else.
 [[noreturn]] void raiseDatabaseFailure(const platform::sqlite::Failure& failure);
 
 }  // namespace host

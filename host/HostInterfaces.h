@@ -15,6 +15,7 @@
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/Dispatch.h"
+#include "platform/com/HResult.h"
 #include "platform/runtime/Variant.h"
 
 #include <cstdint>
@@ -30,6 +31,10 @@ using platform::com::makeGuid;
 inline constexpr platform::com::CLSID kModuleServerClsid = makeGuid("{AE4E7582-1928-11D1-A463-00C04FC2A4C0}");
 // A new action, to be filled and added to a session's actions.
 inline constexpr platform::com::CLSID kActionClsid = makeGuid("{25F63580-1A9A-4667-B327-FBC0B62C1613}");
+
+// The number of the failure that a write raises when the disk that holds
+// the host's data is full, so that a module can tell the user the cause.
+inline constexpr std::int32_t kDiskFullError = platform::com::hresult(0x80040207);
 
 class IAction;
 class IActions;
@@ -94,6 +99,10 @@ public:
     // Equal time stamps bind actions into one document; kept exactly.
     virtual platform::runtime::Date get_TimeStamp() = 0;
     virtual void put_TimeStamp(platform::runtime::Date timeStamp) = 0;
+    // Grows with every change stored to the action, by any writer: a module
+    // that remembers it sees whether someone else changed the action since.
+    // 0 while the action is new.
+    virtual std::int32_t get_Revision() = 0;
 
 protected:
     ~IAction() = default;
@@ -186,6 +195,15 @@ public:
                                   platform::runtime::Variant* spare) = 0;
     // The action whose report the host prints, or null; context is Empty.
     virtual void GetPrintAction(std::int32_t moduleId, platform::runtime::Variant* context, IAction** action) = 0;
+    // Holds every write that follows, through any of the host's objects, in
+    // one transaction: CommitTransaction stores them all at once;
+    // RollbackTransaction, a failed commit, or the end of the process before
+    // the commit drops them all, the visit the first added action opened
+    // included. Other writers wait meanwhile. One transaction at a time.
+    virtual void BeginTransaction() = 0;
+    virtual void CommitTransaction() = 0;
+    // Never fails; does nothing when no transaction is open.
+    virtual void RollbackTransaction() = 0;
 
 protected:
     ~IModuleServer() = default;

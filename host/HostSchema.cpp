@@ -53,6 +53,7 @@ CREATE TABLE actions(
     creator_module_id INTEGER NOT NULL,
     description TEXT NOT NULL,
     user_initials TEXT NOT NULL,
+    revision INTEGER NOT NULL DEFAULT 0,
     UNIQUE(session_id, number));
 CREATE TABLE action_links(
     action_id INTEGER NOT NULL REFERENCES actions(id),
@@ -132,6 +133,24 @@ bool checkExisting(sqlite::Connection& connection)
     return false;
 }
 
+bool actionsHaveRevisions(sqlite::Connection& connection)
+{
+    auto statement = connection.prepare("SELECT count(*) FROM pragma_table_info('actions') WHERE name = 'revision'");
+    return statement.step() && statement.integer(0) > 0;
+}
+
+// A file made before actions counted their changes gets the counter, at 0.
+// Older hosts go on using the file: they name every column they read and
+// write, so they leave the counter as it is (their changes go uncounted).
+void addActionRevisions(sqlite::Connection& connection)
+{
+    if (actionsHaveRevisions(connection)) return;
+    sqlite::Transaction transaction(connection);
+    if (!actionsHaveRevisions(connection))
+        connection.execute("ALTER TABLE actions ADD COLUMN revision INTEGER NOT NULL DEFAULT 0");
+    transaction.commit();
+}
+
 }  // namespace
 
 void prepareSchema(sqlite::Connection& connection)
@@ -147,6 +166,7 @@ void prepareSchema(sqlite::Connection& connection)
         }
         transaction.commit();
     }
+    addActionRevisions(connection);
     connection.execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
 }
 

@@ -58,4 +58,34 @@ std::int32_t ModuleServer::moduleId() const
     return m_moduleId != 0 ? m_moduleId : HostContext::current().runningModule;
 }
 
+void ModuleServer::beginTransaction()
+{
+    m_database->beginChanges();
+    const HostContext& context = HostContext::current();
+    m_visitBeforeTransaction = VisitChoice{context.session, context.sessionToOpen};
+}
+
+void ModuleServer::commitTransaction()
+{
+    try {
+        m_database->commitChanges();
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
+    m_visitBeforeTransaction.reset();
+}
+
+void ModuleServer::rollbackTransaction() noexcept
+{
+    if (!m_visitBeforeTransaction) return;
+    m_database->rollbackChanges();
+    HostContext& context = HostContext::current();
+    context.session = m_visitBeforeTransaction->session;
+    context.sessionToOpen = m_visitBeforeTransaction->sessionToOpen;
+    m_visitBeforeTransaction.reset();
+    // What shows the client's record may have shown the dropped writes.
+    context.tellActionsWritten();
+}
+
 }  // namespace host

@@ -37,11 +37,23 @@ public:
     // The identity the module gave, else that of the module the host started.
     std::int32_t moduleId() const;
 
+    // One transaction over the module's writes (HostDatabase::beginChanges).
+    // Dropped, it also forgets a visit that its writes opened.
+    void beginTransaction();
+    void commitTransaction();
+    void rollbackTransaction() noexcept;
+
 private:
     std::optional<Action> storedAction(const std::optional<RowId>& id) const;
 
     std::shared_ptr<HostDatabase> m_database;
     std::int32_t m_moduleId = 0;
+    // The host's visit choice when the transaction began.
+    struct VisitChoice {
+        std::optional<RowId> session;
+        std::optional<Date> sessionToOpen;
+    };
+    std::optional<VisitChoice> m_visitBeforeTransaction;
 };
 
 }  // namespace host

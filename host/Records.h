@@ -63,6 +63,9 @@ struct ActionRecord {
     std::int32_t creatorModuleId = 0;
     std::string description{};
     std::string userInitials{};
+    // How often the stored action was changed: a writer that remembers it
+    // sees whether someone else changed the action since.
+    std::int64_t revision = 0;
 };
 
 // The fields of a stored action that can be changed one at a time.

@@ -67,6 +67,7 @@ constexpr ActionMember kActionMembers[] = {
     ActionMember::valueProperty<&IAction::get_ParentActions>("ParentActions", 10),
     ActionMember::valueProperty<&IAction::get_CreatorModuleID>("CreatorModuleID", 11),
     ActionMember::valueProperty<&IAction::get_TimeStamp, &IAction::put_TimeStamp>("TimeStamp", 12),
+    ActionMember::valueProperty<&IAction::get_Revision>("Revision", 13),
 };
 std::span<const ActionMember> actionMembers() { return kActionMembers; }
 
@@ -95,6 +96,8 @@ public:
     std::int32_t get_CreatorModuleID() override { return m_action.creatorModuleId(); }
     Date get_TimeStamp() override { return runtimeDate(m_action.timeStamp()); }
     void put_TimeStamp(Date timeStamp) override { m_action.setTimeStamp(timeStamp.days); }
+    // Counted in 32 bits, as a module reads it; only equality matters.
+    std::int32_t get_Revision() override { return static_cast<std::int32_t>(m_action.revision()); }
 
     const Action& action() const { return m_action; }
 

@@ -71,6 +71,9 @@ constexpr ServerMember kServerMembers[] = {
     ServerMember::valueProperty<&IModuleServer::get_LanguageID>("LanguageID", 4),
     ServerMember::valueMethod<&IModuleServer::GetShowAction>("GetShowAction", 5),
     ServerMember::valueMethod<&IModuleServer::GetPrintAction>("GetPrintAction", 6),
+    ServerMember::valueMethod<&IModuleServer::BeginTransaction>("BeginTransaction", 7),
+    ServerMember::valueMethod<&IModuleServer::CommitTransaction>("CommitTransaction", 8),
+    ServerMember::valueMethod<&IModuleServer::RollbackTransaction>("RollbackTransaction", 9),
 };
 std::span<const ServerMember> serverMembers() { return kServerMembers; }
 
@@ -89,6 +92,12 @@ void handOut(IAction** out, ComPtr<IAction> action)
 
 class ModuleServerObject final : public Object<Dispatched<IModuleServer, serverMembers>> {
 public:
+    // A transaction that its module left open is dropped with the module's server.
+    ~ModuleServerObject()
+    {
+        if (m_server) m_server->rollbackTransaction();
+    }
+
     HRESULT finalConstruct()
     {
         try {
@@ -127,6 +136,9 @@ public:
         if (context) *context = Variant();
         handOut(action, objectFor<IAction>(m_server->getPrintAction(moduleId), actionObject));
     }
+    void BeginTransaction() override { m_server->beginTransaction(); }
+    void CommitTransaction() override { m_server->commitTransaction(); }
+    void RollbackTransaction() override { m_server->rollbackTransaction(); }
 
 private:
     std::optional<ModuleServer> m_server;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -84,6 +85,7 @@ TEST_F(HostDatabaseTest, ChangingAFieldTouchesLastModifiedUnlessItIsLastModified
     EXPECT_EQ(db.action(id)->lastModified, 4.0);
     db.setActionField(id, ActionField::LastModified, 7.0, 8.0);
     EXPECT_EQ(db.action(id)->lastModified, 7.0);
+    EXPECT_EQ(db.action(id)->revision, 4) << "every change is counted";
 
     EXPECT_EQ(raisedNumber([&] { db.setActionField(id + 100, ActionField::DataFormat, std::int64_t{100}, 1.0); }),
               errors::NotFound);
@@ -131,6 +133,85 @@ TEST_F(HostDatabaseTest, AProvokedFailureCanLetWritesThroughFirst)
     EXPECT_EQ(db.action(id)->description, "second");
     db.setActionField(id, ActionField::Description, std::string("fourth"), 1.0);
     EXPECT_EQ(db.action(id)->description, "fourth");
+}
+
+TEST_F(HostDatabaseTest, HeldChangesAreStoredAtTheCommitOrNotAtAll)
+{
+    const RowId id = db.addAction(session, ActionRecord{.description = "before"});
+    for (const bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "committed" : "rolled back");
+        db.beginChanges();
+        EXPECT_EQ(raisedNumber([&] { db.beginChanges(); }), errors::InvalidCall);
+        db.setActionField(id, ActionField::Description, std::string("after"), 1.0);
+        db.addAction(db.addSession(client, 46001.0), ActionRecord{});
+        EXPECT_EQ(HostDatabase().sessions(client).size(), 1u) << "another connection saw the changes before their commit";
+        if (commit)
+            db.commitChanges();
+        else
+            db.rollbackChanges();
+        EXPECT_EQ(db.action(id)->description, commit ? "after" : "before");
+        EXPECT_EQ(db.sessions(client).size(), commit ? 2u : 1u);
+    }
+    EXPECT_EQ(raisedNumber([&] { db.commitChanges(); }), errors::InvalidCall) << "nothing held";
+}
+
+TEST_F(HostDatabaseTest, AFullDiskIsRaisedAsSuchAndTheHeldChangesAreTakenBack)
+{
+    const RowId id = db.addAction(session, ActionRecord{.description = "before"});
+    auto pages = db.connection().prepare("PRAGMA page_count");
+    pages.step();
+    // The file may not grow: what a full disk does to a write that needs room.
+    db.connection().execute("PRAGMA max_page_count = " + std::to_string(pages.integer(0)));
+
+    db.beginChanges();
+    db.setActionField(id, ActionField::Description, std::string("after"), 1.0);
+    EXPECT_EQ(raisedNumber([&] { db.addAction(session, ActionRecord{.publicData = Bytes(256 * 1024, 7)}); }),
+              errors::DiskFull);
+    db.rollbackChanges();
+    EXPECT_EQ(db.action(id)->description, "before");
+    EXPECT_EQ(db.actionCount(session), 1);
+}
+
+// SQLite ends a transaction itself after some failures: a later write would
+// then be stored on its own.
+TEST_F(HostDatabaseTest, NoWriteGoesThroughAfterTheHeldChangesWereDropped)
+{
+    const RowId id = db.addAction(session, ActionRecord{.description = "before"});
+    db.beginChanges();
+    db.setActionField(id, ActionField::Description, std::string("dropped"), 1.0);
+    db.connection().rollback();
+    EXPECT_EQ(raisedNumber([&] { db.setActionField(id, ActionField::Description, std::string("alone"), 1.0); }),
+              errors::DatabaseFailure);
+    db.rollbackChanges();
+    EXPECT_EQ(db.action(id)->description, "before");
+}
+
+// What is left when the process is killed while it holds changes.
+TEST_F(HostDatabaseTest, AKillBeforeTheCommitStoresNothingOfTheHeldChanges)
+{
+    const RowId id = db.addAction(session, ActionRecord{.description = "before"});
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        try {
+            HostDatabase writer;
+            writer.beginChanges();
+            writer.setActionField(id, ActionField::Description, std::string("after"), 1.0);
+            writer.addAction(session, ActionRecord{.publicData = Bytes(64 * 1024, 7)});
+            ::kill(::getpid(), SIGKILL);
+        } catch (...) {
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the writer was not killed";
+
+    HostDatabase reopened;
+    EXPECT_EQ(reopened.action(id)->description, "before");
+    EXPECT_EQ(reopened.actionCount(session), 1);
+    reopened.addAction(session, ActionRecord{});
+    EXPECT_EQ(reopened.actionCount(session), 2) << "the killed writer's lock was not let go";
 }
 
 TEST(HostDatabaseFile, TwoProcessesAddingToOneSessionGetDistinctPositions)
@@ -183,6 +264,22 @@ std::string anotherApplicationsDatabase()
     const auto file = HostDatabase::defaultFile().replace_filename("other.sqlite");
     platform::sqlite::Connection(file, raiseDatabaseFailure).execute("CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES ('mine')");
     return fileBytes(file);
+}
+
+TEST(HostDatabaseFile, AFileMadeBeforeActionsCountedTheirChangesGetsTheCounter)
+{
+    RowId action = 0;
+    {
+        HostDatabase db;
+        action = db.addAction(db.addSession(db.addClient({.firstName = "Ann"}), 46000.0),
+                              ActionRecord{.description = "older"});
+        db.connection().execute("ALTER TABLE actions DROP COLUMN revision");
+    }
+    HostDatabase db;
+    EXPECT_EQ(db.action(action)->description, "older");
+    EXPECT_EQ(db.action(action)->revision, 0);
+    db.setActionField(action, ActionField::Description, std::string("changed"), 1.0);
+    EXPECT_EQ(db.action(action)->revision, 1);
 }
 
 TEST(HostDatabaseFile, ADamagedOrForeignFileIsRefusedAndLeftAsItWas)

@@ -196,6 +196,45 @@ TEST_F(HostObjectsTest, AProvokedServerFaultReachesTheCallerAsItsNumber)
     EXPECT_EQ(action.description(), "kept");
 }
 
+// The host window's choice for a new visit: the first added action opens it.
+TEST_F(HostObjectsTest, TheModulesWritesInATransactionAreStoredTogetherOrNotAtAll)
+{
+    const Action action = host.addAction(today, {.description = "before"});
+    host.showAction(action);
+    enum class End { Rollback, ServerReleased, Commit };
+    for (const End end : {End::Rollback, End::ServerReleased, End::Commit}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        startModule();
+        HostContext& context = HostContext::current();
+        context.session.reset();
+        context.sessionToOpen = kVisit + 1;
+        const ComPtr<IAction> shown = shownAction();
+        const std::int32_t revision = shown->get_Revision();
+
+        server->BeginTransaction();
+        EXPECT_EQ(raisedNumber([&] { server->BeginTransaction(); }), errors::InvalidCall) << "one at a time";
+        shown->put_Description("after");
+        EXPECT_EQ(shown->get_Revision(), revision + 1);
+        ComPtr<IAction> added;
+        ASSERT_EQ(createInstance(kActionClsid, added), platform::com::S_OK);
+        server->get_CurrentSession()->get_Actions()->Add(added.get());
+        EXPECT_TRUE(context.session) << "the action opened the visit";
+        switch (end) {
+        case End::Rollback: server->RollbackTransaction(); break;
+        case End::ServerReleased: server.reset(); break;
+        case End::Commit: server->CommitTransaction(); break;
+        }
+
+        const bool stored = end == End::Commit;
+        EXPECT_EQ(action.description(), stored ? "after" : "before");
+        EXPECT_EQ(action.revision(), stored ? revision + 1 : revision);
+        EXPECT_EQ(client.sessions().count(), stored ? 3 : 2);
+        EXPECT_EQ(context.session.has_value(), stored) << "the host forgets a visit that was never stored";
+        EXPECT_EQ(context.sessionToOpen.has_value(), !stored);
+        if (stored) break;
+    }
+}
+
 TEST_F(HostObjectsTest, WithNothingChosenTheServerGivesNothing)
 {
     ASSERT_EQ(createInstance(kModuleServerClsid, server), platform::com::S_OK);

@@ -47,6 +47,15 @@ std::optional<std::size_t> SlotOfCode(std::int32_t code)
     }
 }
 
+GroupRevisions RevisionsOf(const ActionGroup& group)
+{
+    GroupRevisions revisions{};
+    for (std::size_t slot = 0; slot < group.size(); ++slot)
+        if (group[slot])
+            revisions[slot] = group[slot]->get_Revision();
+    return revisions;
+}
+
 ActionGroup GroupOfAction(const ComPtr<IAction>& action)
 {
     ActionGroup group;

@@ -27,6 +27,12 @@ inline constexpr std::int32_t kRightImpedanceCode = 16;
 // right impedance (16).
 using ActionGroup = std::array<host::ComPtr<host::IAction>, 3>;
 
+// The revision of each slot's action (IAction::get_Revision), 0 for an empty
+// slot: what the group was when it was read, to see later whether someone
+// else changed it since.
+using GroupRevisions = std::array<std::int32_t, 3>;
+GroupRevisions RevisionsOf(const ActionGroup& group);
+
 // The slot of a data-type code; none for any other code.
 std::optional<std::size_t> SlotOfCode(std::int32_t code);
 

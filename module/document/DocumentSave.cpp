@@ -21,6 +21,7 @@
 #include "platform/ui/MessageBox.h"
 
 #include <cmath>
+#include <utility>
 
 namespace brisance {
 
@@ -82,6 +83,44 @@ Variant ActionData(const Variant& value)
     return value.isArray() ? value : Variant::null();
 }
 
+// The host's transaction over one save: every write of the save is stored at
+// the commit, or none is, whatever ends the save before it.
+class HostTransaction {
+public:
+    explicit HostTransaction(host::IModuleServer* server) : m_server(server)
+    {
+        if (!m_server)
+            platform::runtime::raise(platform::runtime::errors::ObjectNotSet);
+        m_server->BeginTransaction();
+    }
+    ~HostTransaction()
+    {
+        if (m_server)
+            m_server->RollbackTransaction();
+    }
+    HostTransaction(const HostTransaction&) = delete;
+    HostTransaction& operator=(const HostTransaction&) = delete;
+
+    void Commit()
+    {
+        // A failed commit is taken back by the host itself.
+        std::exchange(m_server, nullptr)->CommitTransaction();
+    }
+
+private:
+    host::IModuleServer* m_server;
+};
+
+// The save's failure message, with its cause where the host names one the
+// user can act on.
+std::string SaveFailureText(const RuntimeError& error)
+{
+    std::string text = "There was a problem saving to the TAVO System";
+    if (error.number() == host::kDiskFullError)
+        text += "\n\n" + ModuleGlobals::UiTextLoader()->LoadResString(TR_NO_SPACE_LEFT_ON_DISK);
+    return text;
+}
+
 }  // namespace
 
 void docAudiogramModule::mnuFileSave_Click()
@@ -128,13 +167,16 @@ bool docAudiogramModule::SaveActionGroup()
         }
     };
 
-    try {
-        const std::array<INotes*, 3> notesPanels{m_oPureTone->Notes(), m_oSpeech->Notes(), m_oImpedance->Notes()};
-        for (std::size_t section = 0; section < notesPanels.size(); ++section)
-            notesPanels[section]->SaveToMRUList(kRecentEntriesCategory, static_cast<std::int32_t>(section));
-        m_oImpedance->SaveMostRecentlyUsedProbeTones();
-
-        step([this] { SaveUserPreferences(); });
+    GroupRevisions savedRevisions{};
+    // Every write of the group in one host transaction, stored at its end or
+    // not at all. False, with nothing written, when someone else changed the
+    // group since this document read it.
+    const auto writeGroup = [&]() -> bool {
+        HostTransaction transaction(ModServ().get());
+        // Checked under the host's write lock, so that nobody changes the
+        // group between the check and the writes.
+        if (GroupChangedElsewhere())
+            return false;
 
         bool transcription = false;
         step([&] {
@@ -179,8 +221,7 @@ bool docAudiogramModule::SaveActionGroup()
                     action->put_Description(TranscriptionDescription(ear.transcriptionText, *m_notes));
                 action->put_PublicData(ActionData(data));
                 action->put_PrivateData(ActionData(data2));
-                // The slot holds the host's stored action only: an Add that
-                // fails leaves it empty for the next save.
+                // The slot holds the host's stored action only.
                 if (!slot)
                     slot = CurrentSessionActions()->Add(action.get());
             });
@@ -194,8 +235,6 @@ bool docAudiogramModule::SaveActionGroup()
             m_oGroupActions[0]->put_PrivateData(m_notes->get_Data());
         });
 
-        // A new document's audiogram is added once: a save that failed after
-        // adding it left the document new, and the next save updates it.
         if (m_mode == kModeNew && !IsStored(*m_oGroupActions[0]))
             step([this] { m_oGroupActions[0] = CurrentSessionActions()->Add(m_oGroupActions[0].get()); });
 
@@ -206,20 +245,59 @@ bool docAudiogramModule::SaveActionGroup()
 
         if (!complete)
             platform::runtime::raise(platform::com::RPC_E_SERVERFAULT);
-
-        if (m_mode == kModeNew) {
-            m_mode = kModeEditable;
-            SetDocumentMode();
-        }
-        m_oPureTone->DataNeedsSaved(false);
-        m_oSpeech->DataNeedsSaved(false);
-        m_oImpedance->DataNeedsSaved(false);
+        savedRevisions = RevisionsOf(m_oGroupActions);
+        transaction.Commit();
         return true;
-    } catch (const RuntimeError&) {
-        platform::ui::messageBox(this, "There was a problem saving to the TAVO System", ModuleMessageTitle(),
+    };
+
+    // A save that stops short leaves the group as it was, as the host's
+    // transaction leaves the host's database.
+    const ActionGroup groupBefore = m_oGroupActions;
+    bool written = false;
+    try {
+        const std::array<INotes*, 3> notesPanels{m_oPureTone->Notes(), m_oSpeech->Notes(), m_oImpedance->Notes()};
+        for (std::size_t section = 0; section < notesPanels.size(); ++section)
+            notesPanels[section]->SaveToMRUList(kRecentEntriesCategory, static_cast<std::int32_t>(section));
+        m_oImpedance->SaveMostRecentlyUsedProbeTones();
+
+        step([this] { SaveUserPreferences(); });
+        written = writeGroup();
+    } catch (const RuntimeError& error) {
+        m_oGroupActions = groupBefore;
+        platform::ui::messageBox(this, SaveFailureText(error), ModuleMessageTitle(),
                                  platform::ui::MB_OK | platform::ui::MB_ICONSTOP);
         return false;
     }
+    // The messages come once the host's transaction has ended: they never
+    // keep other writers waiting.
+    if (!written) {
+        platform::ui::messageBox(this,
+                                 ModuleGlobals::UiTextLoader()->LoadResString(TR_SAVE_WOULD_OVERWRITE_OTHER_CHANGES),
+                                 ModuleMessageTitle(), platform::ui::MB_OK | platform::ui::MB_ICONEXCLAMATION);
+        return false;
+    }
+
+    m_groupRevisions = savedRevisions;
+    if (m_mode == kModeNew) {
+        m_mode = kModeEditable;
+        SetDocumentMode();
+    }
+    m_oPureTone->DataNeedsSaved(false);
+    m_oSpeech->DataNeedsSaved(false);
+    m_oImpedance->DataNeedsSaved(false);
+    return true;
+}
+
+bool docAudiogramModule::GroupChangedElsewhere() const
+{
+    const GroupRevisions now = RevisionsOf(m_oGroupActions);
+    for (std::size_t slot = 0; slot < m_oGroupActions.size(); ++slot) {
+        const host::ComPtr<host::IAction>& action = m_oGroupActions[slot];
+        // Another module's action is never written: its changes are its own.
+        if (action && action->get_CreatorModuleID() == kModuleIdentity && now[slot] != m_groupRevisions[slot])
+            return true;
+    }
+    return false;
 }
 
 bool docAudiogramModule::OfferToSaveChanges()

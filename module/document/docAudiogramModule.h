@@ -207,11 +207,16 @@ private:
     // Saving the action group (DocumentSave.cpp).
     void mnuFileSave_Click();
     // Writes the document into its group of host actions, creating and adding
-    // the actions that are missing; a read-only document writes nothing and
-    // another module's action is never written. False when not everything was written:
-    // the failure message has been shown, the views stay dirty and the mode
-    // is unchanged.
+    // the actions that are missing, all in one host transaction; a read-only
+    // document writes nothing and another module's action is never written.
+    // False when nothing was written, because a write failed or because
+    // someone else changed one of the group's actions since this document
+    // read it: the message has been shown, the views stay dirty and the mode
+    // and the group are unchanged.
     bool SaveActionGroup();
+    // True when one of the group's actions that a save writes was changed by
+    // someone else since this document read or wrote it.
+    bool GroupChangedElsewhere() const;
     // When a view holds unsaved edits, asks whether to save them first (never
     // for a read-only document). False only when the answer was Yes and the
     // save failed.
@@ -356,6 +361,9 @@ private:
     // The host's show context; kept, never read.
     platform::runtime::Variant m_showContext;
     ActionGroup m_oGroupActions;
+    // The revisions of the group's actions when this document last read or
+    // wrote them.
+    GroupRevisions m_groupRevisions{};
     std::int32_t m_mode = kModeNew;
     // The user was asked what to do with a link result while the shown group
     // is read-only.

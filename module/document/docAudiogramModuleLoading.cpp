@@ -24,6 +24,9 @@ void docAudiogramModule::LoadDocumentAndDecideMode()
     m_oSpeech->DataNeedsSaved(false);
     m_oImpedance->DataNeedsSaved(false);
     m_readOnlyResultAsked = false;
+    // Read before the data: a change made in between is then seen at the
+    // next save rather than written over.
+    m_groupRevisions = RevisionsOf(m_oGroupActions);
 
     host::IAction* const audiogram = m_oGroupActions[0].get();
     if (!audiogram && !m_oGroupActions[1] && !m_oGroupActions[2]) {

@@ -95,7 +95,8 @@ Connection::Connection(const std::filesystem::path& file, FailureHandler onFailu
         sqlite3_close(m_db);
         m_db = nullptr;
         report(m_onFailure,
-               Failure{m_file, Operation::Open, code, std::move(message), isDamage(code), systemError});
+               Failure{m_file, Operation::Open, code, std::move(message), isDamage(code),
+                       isDiskFull(code, systemError), systemError});
     }
     // A write-ahead-log database in a folder that this process may not write
     // to cannot be read as usual (its log's index cannot be made), unless a
@@ -122,8 +123,9 @@ Connection::~Connection()
 
 void Connection::fail(Operation operation, int code) const
 {
-    report(m_onFailure,
-           Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code), systemErrorOf(m_db, code)});
+    const int systemError = systemErrorOf(m_db, code);
+    report(m_onFailure, Failure{m_file, operation, code, sqlite3_errmsg(m_db), isDamage(code),
+                                isDiskFull(code, systemError), systemError});
 }
 
 void Connection::execute(std::string_view sql)
@@ -151,10 +153,23 @@ int Connection::changes() const
     return sqlite3_changes(m_db);
 }
 
+bool Connection::inTransaction() const
+{
+    return sqlite3_get_autocommit(m_db) == 0;
+}
+
 void Connection::rollback() noexcept
 {
     // A failed rollback leaves SQLite to roll back when the connection closes.
     sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Connection::rollbackTo(std::string_view savepoint) noexcept
+{
+    // Fails only where SQLite already ended the whole transaction, taking the
+    // savepoint's changes with it.
+    const std::string name(savepoint);
+    sqlite3_exec(m_db, ("ROLLBACK TO " + name + "; RELEASE " + name).c_str(), nullptr, nullptr, nullptr);
 }
 
 }  // namespace platform::sqlite

@@ -24,6 +24,7 @@ struct Failure {
     int code = 0;         // SQLite's extended result code
     std::string message;  // SQLite's own account of what went wrong
     bool damaged = false; // the file is corrupt or is no database at all
+    bool full = false;    // the disk, or the file's size limit, left no room for the write
     int systemError = 0;  // the errno of the failed system call, 0 when none
 };
 
@@ -53,8 +54,13 @@ public:
     std::int64_t lastInsertRowId() const;
     // Rows changed by the last statement.
     int changes() const;
+    // True between a BEGIN and its COMMIT or ROLLBACK. SQLite itself may end
+    // a transaction after some failures (a full disk among them).
+    bool inTransaction() const;
     // Ends the open transaction without its changes; never fails.
     void rollback() noexcept;
+    // Takes back the changes since the savepoint and lets it go; never fails.
+    void rollbackTo(std::string_view savepoint) noexcept;
     const std::filesystem::path& file() const { return m_file; }
 
 private:

@@ -2,6 +2,10 @@
 // BEGIN IMMEDIATE on construction: the write lock is taken at once, so two
 // processes never both read a state that only one of them may extend.
 // Rolled back on destruction unless committed.
+//
+// Inside a transaction that is already open on the connection it is a
+// savepoint instead: its commit keeps its changes for the outer transaction
+// to store or drop, its roll-back takes back only its own changes.
 
 namespace platform::sqlite {
 
@@ -18,6 +22,7 @@ public:
 
 private:
     Connection& m_connection;
+    bool m_nested;
     bool m_open = true;
 };
 

@@ -57,15 +57,33 @@ protected:
     vellum::IVellumDataLayer& Data() const { return *document->oPureTone().DataLayer(); }
 
     // A left-ear air threshold at 1000 Hz, as the pure-tone view leaves it.
-    void PlotPureTonePoint(std::int16_t level = 400)
+    void PlotPureTonePoint(std::int16_t level = 400) { PlotPureTonePoint(*document, level); }
+    static void PlotPureTonePoint(docAudiogramModule& into, std::int16_t level)
     {
-        const auto curves = Data().get_PureToneCurves();
+        const auto curves = into.oPureTone().DataLayer()->get_PureToneCurves();
         vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
         if (!curves->Find(1, 3, 2, curve))
             curve = curves->Add(1, 3, 2);
         const auto points = curve->get_Points();
         (points->Exists(1000) ? points->Item(1000) : points->Add(1000))->put_Level(level);
-        document->oPureTone().DataNeedsSaved(true);
+        into.oPureTone().DataNeedsSaved(true);
+    }
+
+    // That threshold's level in these data; -1 when there is none.
+    static std::int32_t PureTonePoint(vellum::IVellumDataLayer& data)
+    {
+        vellum::ComPtr<vellum::IVellumPureToneCurve> curve;
+        if (!data.get_PureToneCurves()->Find(1, 3, 2, curve) || !curve->get_Points()->Exists(1000))
+            return -1;
+        return curve->get_Points()->Item(1000)->get_Level();
+    }
+
+    // That threshold as the stored audiogram action holds it.
+    std::int32_t StoredPureTonePoint(const host::Action& audiogram)
+    {
+        const auto check = platform::com::create<vellum::IVellumDataLayer>(vellum::kVellumDataLayerClsid);
+        check->put_Data(platform::runtime::Variant::fromBytes(*host.database().action(audiogram.id())->publicData));
+        return PureTonePoint(*check);
     }
 
     void AddTympanogram(std::int32_t ear)
@@ -91,15 +109,37 @@ protected:
         document->oImpedance().DataNeedsSaved(true);
     }
 
-    void Save() { document->Menus().mnuFileSave->trigger(); }
+    void Save() { Save(*document); }
+    static void Save(docAudiogramModule& which) { which.Menus().mnuFileSave->trigger(); }
 
-    bool AnyViewDirty() const
+    bool AnyViewDirty() const { return AnyViewDirty(*document); }
+    static bool AnyViewDirty(docAudiogramModule& which)
     {
-        return document->oPureTone().DataNeedsSaved() || document->oSpeech().DataNeedsSaved() ||
-               document->oImpedance().DataNeedsSaved();
+        return which.oPureTone().DataNeedsSaved() || which.oSpeech().DataNeedsSaved() ||
+               which.oImpedance().DataNeedsSaved();
     }
 
     std::vector<ActionRecord> Stored() { return host.database().actions(session->id()); }
+
+    // What the session's actions hold, for comparing before and after a save.
+    struct StoredAction {
+        host::RowId id;
+        int code;
+        std::optional<host::Bytes> publicData;
+        std::optional<host::Bytes> privateData;
+        std::string description;
+        host::Date timeStamp;
+        std::int64_t revision;
+        friend bool operator==(const StoredAction&, const StoredAction&) = default;
+    };
+    std::vector<StoredAction> Visit()
+    {
+        std::vector<StoredAction> visit;
+        for (const ActionRecord& action : Stored())
+            visit.push_back({action.id, action.dataTypeCode, action.publicData, action.privateData, action.description,
+                             action.timeStamp, action.revision});
+        return visit;
+    }
 
     static std::string Transcription(const std::string& text, const std::string& date)
     {
@@ -283,6 +323,7 @@ struct FailureCase {
     bool savedGroup;  // else a new document
     std::int32_t number;
     int writesBefore;
+    std::optional<TextResources> cause{};  // added to the save's message
 };
 
 void PrintTo(const FailureCase& failure, std::ostream* out)
@@ -295,24 +336,22 @@ class DocumentSaveFailureTest : public DocumentSaveTest, public ::testing::WithP
 TEST_P(DocumentSaveFailureTest, TellsOnceLeavesTheDocumentUnsavedAndTheNextSaveCompletesIt)
 {
     const FailureCase& c = GetParam();
-    const host::Action unrelated = host.addAction(*session, {.code = 7, .description = "unrelated"});
+    host.addAction(*session, {.code = 7, .description = "unrelated"});
     docAudiogramModule& document =
         c.savedGroup ? OpenOn({Audiogram(kTodayDay)}) : OpenOn(std::vector<ActionSpec>{});
     const std::int32_t mode = document.DocumentMode();
     PlotPureTonePoint();
     AddTympanogram(3);
-    const ActionRecord before = *host.database().action(unrelated.id());
+    const std::vector<StoredAction> before = Visit();
 
     host.database().provokeWriteFailures(c.number, "provoked", 1, c.writesBefore);
     Save();
 
-    EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSaveFailed});
+    const std::string cause = c.cause ? "\n\n" + english.LoadResString(*c.cause) : "";
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSaveFailed + cause});
     EXPECT_TRUE(AnyViewDirty());
     EXPECT_EQ(document.DocumentMode(), mode);
-    const ActionRecord after = *host.database().action(unrelated.id());
-    EXPECT_EQ(after.description, before.description);
-    EXPECT_EQ(after.lastModified, before.lastModified);
-    EXPECT_EQ(after.timeStamp, before.timeStamp);
+    EXPECT_EQ(Visit(), before) << "the failed save left part of the visit written";
 
     Save();
 
@@ -329,12 +368,54 @@ TEST_P(DocumentSaveFailureTest, TellsOnceLeavesTheDocumentUnsavedAndTheNextSaveC
 // A new document writes the user's preferences, then adds the left ear's
 // action. A saved group (whose reflexes give both ears data) writes the
 // preferences and the audiogram's description, adds both ears, then puts the
-// audiogram's data.
+// audiogram's data, then the time stamps.
 INSTANTIATE_TEST_SUITE_P(
     Failures, DocumentSaveFailureTest,
     ::testing::Values(FailureCase{"ServerFaultAtTheImpedanceAdd", false, platform::com::RPC_E_SERVERFAULT, 1},
-                      FailureCase{"PlainFailureAtAPublicDataPut", true, 5, 4}),
+                      FailureCase{"PlainFailureAtAPublicDataPut", true, 5, 4},
+                      FailureCase{"FullDiskAtTheTimeStamps", true, host::kDiskFullError, 7,
+                                  TR_NO_SPACE_LEFT_ON_DISK}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Two windows (or two workstations) on one visit: each opened the group
+// before the other saved it.
+TEST_F(DocumentSaveTest, ASaveOverAnotherWindowsLaterSaveIsRefusedAndKeepsItsChanges)
+{
+    docAudiogramModule& first = OpenOn({Audiogram(kTodayDay)});
+    QWidget secondFrame;
+    docAudiogramModule second;
+    const platform::com::DocumentFrame secondDocumentFrame{&secondFrame, nullptr, nullptr};
+    second.SetFrame(&secondDocumentFrame);
+    second.Show();
+    ASSERT_EQ(second.DocumentMode(), docAudiogramModule::kModeEditable);
+
+    PlotPureTonePoint(first, 550);
+    Save(first);
+    ASSERT_EQ(ShownTexts(), std::vector<std::string>{});
+    const std::vector<StoredAction> savedByFirst = Visit();
+
+    PlotPureTonePoint(second, 700);
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        Save(second);
+
+        EXPECT_EQ(ShownTexts(), std::vector<std::string>(
+                                    attempt, english.LoadResString(TR_SAVE_WOULD_OVERWRITE_OTHER_CHANGES)));
+        EXPECT_EQ(Visit(), savedByFirst) << "the later save wrote over the other window's";
+        EXPECT_EQ(StoredPureTonePoint(shown[0]), 550);
+        EXPECT_TRUE(AnyViewDirty(second)) << "the refused changes are no longer marked unsaved";
+        EXPECT_EQ(PureTonePoint(*second.oPureTone().DataLayer()), 700);
+    }
+
+    // The window that saved last goes on saving over its own save.
+    PlotPureTonePoint(first, 600);
+    Save(first);
+    EXPECT_EQ(ShownTexts().size(), 2u);
+    EXPECT_EQ(StoredPureTonePoint(shown[0]), 600);
+
+    responder.queue(platform::ui::reply::Button{platform::ui::IDNO});
+    second.Terminate();
+}
 
 TEST_F(DocumentSaveTest, ClosingAsksOnlyWhenSomethingIsUnsaved)
 {

@@ -126,6 +126,55 @@ TEST(Sqlite, ATransactionLeftWithoutCommitIsRolledBack)
     EXPECT_EQ(rowCount(connection), 2);
 }
 
+TEST(Sqlite, ATransactionInsideAnotherOnlyAddsToWhatTheOuterOneStoresOrDrops)
+{
+    Connection connection(databaseFile(), throwFailure);
+    connection.execute("CREATE TABLE t(v INTEGER)");
+    for (const bool storeOuter : {false, true}) {
+        SCOPED_TRACE(storeOuter ? "outer stored" : "outer dropped");
+        connection.execute("DELETE FROM t");
+        {
+            Transaction outer(connection);
+            {
+                Transaction kept(connection);
+                connection.execute("INSERT INTO t VALUES (1)");
+                kept.commit();
+            }
+            {
+                Transaction dropped(connection);
+                connection.execute("INSERT INTO t VALUES (2)");
+            }
+            EXPECT_TRUE(connection.inTransaction()) << "the inner roll-back ended the outer transaction";
+            EXPECT_EQ(rowCount(connection), 1);
+            Connection reader(databaseFile(), throwFailure);
+            EXPECT_EQ(rowCount(reader), 0) << "stored before the outer transaction was";
+            if (storeOuter) outer.commit();
+        }
+        EXPECT_FALSE(connection.inTransaction());
+        EXPECT_EQ(rowCount(connection), storeOuter ? 1 : 0);
+    }
+}
+
+TEST(Sqlite, AFullDiskIsToldApartFromOtherFailures)
+{
+    Connection connection(databaseFile(), throwFailure);
+    connection.execute("CREATE TABLE t(v BLOB)");
+    auto pages = connection.prepare("PRAGMA page_count");
+    pages.step();
+    // The file may not grow: what a full disk does to a write that needs room.
+    connection.execute("PRAGMA max_page_count = " + std::to_string(pages.integer(0)));
+    const auto failure = failureOf([&] {
+        connection.prepare("INSERT INTO t VALUES (?1)").bind(1, std::vector<std::uint8_t>(64 * 1024, 7)).run();
+    });
+    ASSERT_TRUE(failure) << "a write that found no room succeeded";
+    EXPECT_TRUE(failure->full);
+    EXPECT_FALSE(failure->damaged);
+
+    const auto other = failureOf([&] { connection.execute("INSERT INTO missing VALUES (1)"); });
+    ASSERT_TRUE(other);
+    EXPECT_FALSE(other->full);
+}
+
 TEST(Sqlite, EmptyValuesStayValuesAndOnlyAnAbsentOneIsNull)
 {
     Connection connection(databaseFile(), throwFailure);
