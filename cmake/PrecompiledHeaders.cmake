@@ -41,6 +41,7 @@ function(_brisance_add_test_headers name)
   target_precompile_headers(${name} PRIVATE
     <gtest/gtest.h> <gmock/gmock.h> <fstream> <thread> ${_brisance_std_headers})
 endfunction()
-_brisance_add_test_headers(brisance_test_headers)
+# Every test program links the platform, and with it Qt's options and macros.
+_brisance_add_test_headers(brisance_test_headers Qt6::Widgets Qt6::PrintSupport)
 _brisance_add_test_headers(brisance_test_headers_qt Qt6::Widgets Qt6::PrintSupport Qt6::Test)
 target_precompile_headers(brisance_test_headers_qt PRIVATE ${_brisance_qt_headers} <QTest>)
