@@ -1,7 +1,8 @@
 # libFuzzer targets, built when BRISANCE_FUZZ is on. They need clang: the whole
 # tree is then compiled with coverage feedback, AddressSanitizer and
 # UndefinedBehaviorSanitizer, so that the readers the targets call are
-# instrumented as well as the targets themselves.
+# instrumented as well as the targets themselves. Line tables (-g1) are all
+# that a finding's stack trace needs.
 #
 # Each target lands in the build tree's fuzz/ folder, and fuzz/targets.txt
 # lists every target with the folder of its seed corpus (scripts/fuzz.sh reads it).
@@ -12,7 +13,7 @@ if(BRISANCE_FUZZ)
     message(FATAL_ERROR "BRISANCE_FUZZ needs clang (CC=clang CXX=clang++), not ${CMAKE_CXX_COMPILER_ID}")
   endif()
   set(_brisance_fuzz_san -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-  add_compile_options(-fsanitize=fuzzer-no-link ${_brisance_fuzz_san} -g -O1)
+  add_compile_options(-fsanitize=fuzzer-no-link ${_brisance_fuzz_san} -g1 -O1)
   add_link_options(${_brisance_fuzz_san})
   add_custom_target(fuzzers)
   file(WRITE ${BRISANCE_FUZZ_DIR}/targets.txt "")

@@ -16,7 +16,7 @@ struct Signals {
     std::condition_variable changed;
 };
 
-Signals& signals()
+Signals& eventSignals()
 {
     static auto* const instance = new Signals;  // outlives threads still waiting at exit
     return *instance;
@@ -39,14 +39,14 @@ Event::Event(EventReset reset, bool initiallySet) : m_reset(reset), m_set(initia
 
 void Event::set()
 {
-    std::lock_guard lock(signals().mutex);
+    std::lock_guard lock(eventSignals().mutex);
     m_set = true;
-    signals().changed.notify_all();
+    eventSignals().changed.notify_all();
 }
 
 void Event::reset()
 {
-    std::lock_guard lock(signals().mutex);
+    std::lock_guard lock(eventSignals().mutex);
     m_set = false;
 }
 
@@ -78,8 +78,8 @@ std::optional<std::size_t> Event::waitAny(const std::vector<Event*>& events, std
         }
         return false;
     };
-    std::unique_lock lock(signals().mutex);
-    waitWithTimeout(signals().changed, lock, timeout, takeFirstSet);
+    std::unique_lock lock(eventSignals().mutex);
+    waitWithTimeout(eventSignals().changed, lock, timeout, takeFirstSet);
     return taken;
 }
 

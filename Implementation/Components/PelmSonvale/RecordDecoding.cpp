@@ -159,10 +159,10 @@ constexpr SummaryFields kSummaryFields[marlet::kSummaryCount] = {
 // NUL) read as a decimal number: leading white space and a sign allowed,
 // reading stops at the first other character, no digits give 0. Nine
 // characters cannot overflow 32 bits.
-std::int32_t probeSerialNumber(const std::int16_t (&slots)[marlet::kSerialLength])
+std::int32_t probeSerialNumber(const std::int16_t (&characters)[marlet::kSerialLength])
 {
     std::string text;
-    for (const std::int16_t slot : slots) {
+    for (const std::int16_t slot : characters) {
         const char character = static_cast<char>(slot & 0xFF);
         if (character == '\0')
             break;
