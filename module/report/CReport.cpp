@@ -3,6 +3,7 @@
 #include "module/core/CCurvePrefs.h"
 #include "module/core/CLangLoader.h"
 #include "module/core/TextResources.h"
+#include "module/core/WholeFile.h"
 #include "module/report/CPrinter.h"
 #include "module/report/ReportLayout.h"
 
@@ -58,10 +59,17 @@ void CReport::PrintReport(platform::gfx::DcHandle hdc, float X, float Y, float W
         throw;
     }
 
-    if (IsStandAlone)
-        m_printer->EndDocument();
-    else
+    if (!IsStandAlone) {
         m_printer->EndDocumentForIntegratedReport();
+        return;
+    }
+    // A report that did not reach its file whole was not printed, whatever
+    // the page shows.
+    if (const std::optional<platform::print::JobFailure> failure = m_printer->EndDocument())
+        runtime::raise(FileErrorNumber(failure->cause.value()),
+                       languageLoader().LoadResString(TR_REPORT_FILE_NOT_WRITTEN) + " \"" + failure->file +
+                           "\": " + failure->cause.message(),
+                       kSource);
 }
 
 void CReport::PrintSectionTitle(float X, float Y, float /*W*/, float /*H*/)
@@ -90,9 +98,9 @@ vellum::IVellumDataLayer& CReport::dataLayer() const
     return required(m_dataLayer.get());
 }
 
-platform::gfx::ImageList& CReport::symbolImagesLarge() const
+platform::gfx::ImageList& CReport::symbolImages() const
 {
-    return required(m_symbolImagesLarge.get());
+    return required(m_symbolImages.get());
 }
 
 }  // namespace brisance
