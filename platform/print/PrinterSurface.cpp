@@ -103,6 +103,7 @@ std::string PrinterSurface::outputFile() const
 bool PrinterSurface::openDevice(const std::string& documentName, const std::string& outputFile)
 {
     m_failure.reset();
+    m_file.reset();  // the last job's, written or not
     if (m_printer && outputFile.empty()) {
         m_printer->setDocName(QString::fromStdString(documentName));
         m_painter = std::make_unique<QPainter>();
