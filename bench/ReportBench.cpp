@@ -68,6 +68,7 @@ void PrintStandAlone(benchmark::State& state)
     for (auto _ : state) {
         brisance::CReport report;
         report.CurvePrefs(brisance::ModuleGlobals::CurvePrefs());
+        report.SymbolImages(f.symbols.SymbolImages());
         report.SymbolImagesLarge(f.symbols.SymbolImagesLarge());
         report.LanguageLoader(f.texts);
         report.DataLayer(f.data);

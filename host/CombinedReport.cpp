@@ -17,6 +17,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace host {
 
@@ -100,9 +101,15 @@ private:
     gfx::DcHandle m_dc;
 };
 
-void check(bool succeeded, const char* what)
+// A job call that failed: the file it could not write and why, where the
+// printer knows them.
+void check(bool succeeded, gfx::DcHandle dc, const char* what)
 {
-    if (!succeeded) raise(errors::PrintFailure, std::string("The printer failed to ") + what);
+    if (succeeded) return;
+    if (const std::optional<print::JobFailure> failure = print::jobFailure(dc))
+        raise(errors::PrintFailure,
+              "The report could not be written to \"" + failure->file + "\": " + failure->cause.message());
+    raise(errors::PrintFailure, std::string("The printer failed to ") + what);
 }
 
 // Draws the heading; gives the rectangle left for the module.
@@ -163,14 +170,14 @@ std::string printCombinedReport(RowId actionId, const std::string& printerName, 
     const PrintChoice choice(actionId, client->id);
     const PrinterContext printer(printerName);
     const gfx::DcHandle dc = printer.dc();
-    check(print::startDoc(dc, "Combined report", outputFile) > 0, "start the report");
-    check(print::startPage(dc) > 0, "start the page");
+    check(print::startDoc(dc, "Combined report", outputFile) > 0, dc, "start the report");
+    check(print::startPage(dc) > 0, dc, "start the page");
     const gfx::Rect area = drawHeading(dc, headingOf(*client, *action));
     runHandler(handler.get(), ComPtr<TavoPrint>(platform::com::make<TavoPrintObject>(dc, area)).get(), module);
-    check(print::endPage(dc) > 0, "end the page");
-    const std::string written = print::outputFile(dc);
-    check(print::endDoc(dc) > 0, "finish the report");
-    return written;
+    check(print::endPage(dc) > 0, dc, "end the page");
+    check(print::endDoc(dc) > 0, dc, "finish the report");
+    // Known for sure only now: a free name taken meanwhile moves it on.
+    return print::outputFile(dc);
 }
 
 }  // namespace host

@@ -18,8 +18,9 @@ namespace host {
 // first registered module that shows the action's data type and has one. Its
 // handler is created by class id and draws into the rectangle it asks for
 // through the host's print object. Raises when there is no such module, when
-// its handler cannot be created or fails, and when the printer fails; a report
-// that fails leaves no file.
+// its handler cannot be created or fails, and when the printer fails (a file
+// that cannot be written whole is named with the cause); a report that fails
+// leaves no file under the file's name.
 std::string printCombinedReport(RowId action, const std::string& printerName = {},
                                 const std::string& outputFile = {});
 

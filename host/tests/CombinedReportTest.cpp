@@ -10,6 +10,7 @@
 #include "platform/print/Printers.h"
 #include "platform/runtime/Dates.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/testing/FileSizeLimit.h"
 #include "platform/testing/PdfPages.h"
 
 #include <QLocale>
@@ -102,6 +103,37 @@ TEST_F(CombinedReportTest, AReportThatCannotBePrintedSaysWhyAndLeavesNoFile)
         }
         EXPECT_FALSE(std::filesystem::exists(pdf)) << failing.what;
     }
+}
+
+TEST_F(CombinedReportTest, AFileThatCannotBeWrittenWholeFailsTheReportNamingTheFileAndTheCause)
+{
+    const Action action = host.addAction(session, {.code = 1, .creator = 0x300001, .description = "New audiogram"});
+    const std::filesystem::path nowhere = platform::machine::root() / "No such folder" / "report.pdf";
+    const struct {
+        const char* what;
+        std::filesystem::path file;
+        rlim_t largestFile;
+        const char* cause;
+    } cases[] = {
+        {"a full disk", pdf, 2048, "File too large"},
+        {"a folder that is not there", nowhere, RLIM_INFINITY, "No such file or directory"},
+    };
+    for (const auto& failing : cases) {
+        try {
+            const platform::testing::FileSizeLimit disk(failing.largestFile);
+            printCombinedReport(action.id(), printer, failing.file.string());
+            ADD_FAILURE() << failing.what << " printed";
+        } catch (const platform::runtime::RuntimeError& error) {
+            EXPECT_EQ(error.number(), errors::PrintFailure) << failing.what;
+            EXPECT_EQ(error.description(),
+                      "The report could not be written to \"" + failing.file.string() + "\": " + failing.cause)
+                << failing.what;
+        }
+        EXPECT_FALSE(std::filesystem::exists(failing.file)) << failing.what;
+    }
+    // Nor a temporary one beside it.
+    for (const auto& entry : std::filesystem::directory_iterator(platform::machine::root()))
+        EXPECT_EQ(entry.path().filename().string().find("report.pdf"), std::string::npos) << entry.path();
 }
 
 }  // namespace

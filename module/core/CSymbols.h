@@ -1,6 +1,6 @@
 #pragma once
-// The two image lists of audiogram symbols: small (16 x 16) for palettes and
-// dialogs, large (24 x 24) for the charts and the report's legends. Image n of
+// The two image lists of audiogram symbols: small (16 x 16) for palettes,
+// dialogs and the report's legends, large (24 x 24) for the charts. Image n of
 // either list is symbol number n of the catalogue (module/panels/
 // SymbolCatalogue.h), so one stored number draws the same symbol in both.
 //

@@ -35,6 +35,7 @@ using platform::runtime::CLng;
 constexpr const char* kDocumentName = "TAVO Audiogram";
 constexpr const char* kSymbolFileName = "Symbol.bmp";
 constexpr float kSymbolSide = 0.5f;  // cm
+constexpr int kSymbolPixels = 16;
 // The print dialog's flags for the default printer: PD_HIDEPRINTTOFILE,
 // PD_USEDEVMODECOPIESANDCOLLATE, PD_NOPAGENUMS, PD_NOSELECTION.
 constexpr std::int32_t kDefaultPrinterFlags = 0x14000C;
@@ -83,16 +84,6 @@ gfx::FontDescription reportDrawingFont(const com::FontDescription& font, int esc
             .charSet = 0,
             .quality = PROOF_QUALITY,
             .pitchAndFamily = 0};
-}
-
-// The size in device pixels of a box in logical units of the context; the
-// fallback where the context maps it to nothing.
-gfx::Size devicePixels(gfx::DcHandle dc, const gfx::Rect& box, gfx::Size fallback)
-{
-    std::array<gfx::Point, 2> corners = {{{box.left, box.top}, {box.right, box.bottom}}};
-    if (!gfx::lpToDp(dc, corners.data(), 2)) return fallback;
-    const gfx::Size size{std::abs(corners[1].x - corners[0].x), std::abs(corners[1].y - corners[0].y)};
-    return size.cx > 0 && size.cy > 0 ? size : fallback;
 }
 
 bool isNoValue(std::string_view text)
@@ -227,15 +218,17 @@ void CPrinter::InitializeForIntegratedReport(gfx::DcHandle hdc)
     gfx::setMapMode(hdc, gfx::MM_LOMETRIC);
 }
 
-void CPrinter::EndDocument()
+std::optional<print::JobFailure> CPrinter::EndDocument()
 {
-    if (!m_hdc) return;
+    if (!m_hdc) return std::nullopt;
     print::endPage(m_hdc);
-    print::endDoc(m_hdc);
+    const bool written = print::endDoc(m_hdc) > 0;
+    std::optional<print::JobFailure> failure = written ? std::nullopt : print::jobFailure(m_hdc);
     restoreContextFont();
     gfx::deleteDc(m_hdc);
     // Forgotten, so that nothing later acts on a deleted context.
     m_hdc = 0;
+    return failure;
 }
 
 void CPrinter::EndDocumentForIntegratedReport() {}
@@ -372,19 +365,17 @@ void CPrinter::PrintVerticalText(const std::string& text, float X, float Y, bool
 void CPrinter::RenderImage(float X, float Y, gfx::ObjectHandle picture)
 {
     const gfx::Rect square{unitsAcross(X), unitsDown(Y), unitsAcross(X + kSymbolSide), unitsDown(Y + kSymbolSide)};
-    gfx::BitmapInfo size;
-    gfx::getBitmapInfo(picture, &size);
-    // The symbol is made at the device's own resolution, so that it prints
-    // as finely as the chart's symbols beside it rather than as a few
-    // enlarged pixels.
-    const gfx::Size pixels = devicePixels(m_hdc, square, {size.width, size.height});
     const gfx::DcHandle pictureDc = gfx::createCompatibleDc(0);
     const gfx::DcHandle sectionDc = gfx::createCompatibleDc(0);
     const gfx::ObjectHandle previousPicture = gfx::selectObject(pictureDc, picture);
-    const gfx::ObjectHandle section = gfx::DSCreateDIBSection(pixels.cx, pixels.cy, 24);
+    const gfx::ObjectHandle section = gfx::DSCreateDIBSection(kSymbolPixels, kSymbolPixels, 24);
     const gfx::ObjectHandle previousSection = gfx::selectObject(sectionDc, section);
 
-    gfx::stretchBlt(sectionDc, 0, 0, pixels.cx, pixels.cy, pictureDc, 0, 0, size.width, size.height, gfx::SRCCOPY);
+    // The picture's own size as the copy size: the section keeps its top-left
+    // 16 x 16 pixels.
+    gfx::BitmapInfo size;
+    gfx::getBitmapInfo(picture, &size);
+    gfx::bitBlt(sectionDc, 0, 0, size.width, size.height, pictureDc, 0, 0, gfx::SRCCOPY);
     if (previousSection) gfx::selectObject(sectionDc, previousSection);
 
     gfx::DSDrawDIBSectionOnDC(m_hdc, section, square);

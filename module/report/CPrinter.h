@@ -8,14 +8,17 @@
 // or height H becomes W * 100 or H * -100 units, each rounded half to even;
 // a value beyond 32 bits raises the overflow error (6). Texts are UTF-8.
 //
-// Results of the drawing and print-job calls are not checked: a call that
-// fails leaves its element off the page and drawing goes on. Used on the
+// Results of the drawing calls are not checked: a call that fails leaves its
+// element off the page and drawing goes on. Only a print file that could not
+// be written whole is reported, by EndDocument. Used on the
 // user-interface thread only; one object is bound to one context at a time.
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/Font.h"
 #include "platform/gfx/Types.h"
+#include "platform/print/PrintJob.h"
 
+#include <optional>
 #include <string>
 
 namespace brisance {
@@ -38,8 +41,9 @@ public:
     // Binds a context whose job and page the host owns; opens nothing.
     void InitializeForIntegratedReport(platform::gfx::DcHandle hdc);
     // Closes the page and the job and deletes the context, which is then
-    // forgotten.
-    void EndDocument();
+    // forgotten. Gives why the job's file (of a printer that writes one)
+    // could not be written whole, or nothing.
+    std::optional<platform::print::JobFailure> EndDocument();
     // Does nothing: the host closes its own page and job.
     void EndDocumentForIntegratedReport();
     // Lets go of the context after a failed report: a job of Initialize is
@@ -75,9 +79,8 @@ public:
     // The text turned to read from bottom to top, starting at (X, Y), or
     // centred on Y. Raises 91 when no font was set.
     void PrintVerticalText(const std::string& text, float X, float Y, bool centreOnY);
-    // The whole bitmap, stretched into the 0.5 cm square at (X, Y) at the
-    // device's resolution, and left as "Symbol.bmp" (the square's device
-    // pixels) in the module's user folder.
+    // The top-left 16 x 16 pixels of the bitmap, stretched into the 0.5 cm
+    // square at (X, Y), and left as "Symbol.bmp" in the module's user folder.
     void RenderImage(float X, float Y, platform::gfx::ObjectHandle picture);
     // One table cell: its border (cross-hatched when asked) when drawBorder,
     // and its text centred in it. The empty text and the no-value forms

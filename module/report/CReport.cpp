@@ -7,6 +7,7 @@
 #include "module/report/ReportLayout.h"
 
 #include "platform/runtime/RuntimeError.h"
+#include "platform/system/WholeFile.h"
 
 namespace brisance {
 namespace {
@@ -58,10 +59,17 @@ void CReport::PrintReport(platform::gfx::DcHandle hdc, float X, float Y, float W
         throw;
     }
 
-    if (IsStandAlone)
-        m_printer->EndDocument();
-    else
+    if (!IsStandAlone) {
         m_printer->EndDocumentForIntegratedReport();
+        return;
+    }
+    // A report that did not reach its file whole was not printed, whatever
+    // the page shows.
+    if (const std::optional<platform::print::JobFailure> failure = m_printer->EndDocument())
+        runtime::raise(platform::system::fileErrorNumber(failure->cause.value()),
+                       languageLoader().LoadResString(TR_REPORT_FILE_NOT_WRITTEN) + " \"" + failure->file +
+                           "\": " + failure->cause.message(),
+                       kSource);
 }
 
 void CReport::PrintSectionTitle(float X, float Y, float /*W*/, float /*H*/)
@@ -90,9 +98,9 @@ vellum::IVellumDataLayer& CReport::dataLayer() const
     return required(m_dataLayer.get());
 }
 
-platform::gfx::ImageList& CReport::symbolImagesLarge() const
+platform::gfx::ImageList& CReport::symbolImages() const
 {
-    return required(m_symbolImagesLarge.get());
+    return required(m_symbolImages.get());
 }
 
 }  // namespace brisance

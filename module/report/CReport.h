@@ -48,7 +48,9 @@ public:
 
     // The module's tests: the legends find their notations here.
     void CurvePrefs(std::shared_ptr<const CCurvePrefs> prefs) { m_curvePrefs = std::move(prefs); }
-    // The large symbol images, for the charts and the legends.
+    // The small symbol images, for the legends.
+    void SymbolImages(platform::com::ComPtr<platform::gfx::ImageList> images) { m_symbolImages = std::move(images); }
+    // The large symbol images, for the charts.
     void SymbolImagesLarge(platform::com::ComPtr<platform::gfx::ImageList> images)
     {
         m_symbolImagesLarge = std::move(images);
@@ -126,9 +128,10 @@ private:
     const CCurvePrefs& curvePrefs() const;
     const CLangLoader& languageLoader() const;
     vellum::IVellumDataLayer& dataLayer() const;
-    platform::gfx::ImageList& symbolImagesLarge() const;
+    platform::gfx::ImageList& symbolImages() const;
 
     std::shared_ptr<const CCurvePrefs> m_curvePrefs;
+    platform::com::ComPtr<platform::gfx::ImageList> m_symbolImages;
     platform::com::ComPtr<platform::gfx::ImageList> m_symbolImagesLarge;
     std::shared_ptr<const CLangLoader> m_languageLoader;
     platform::com::ComPtr<vellum::IVellumDataLayer> m_dataLayer;

@@ -48,6 +48,7 @@ void SetClientFields(CReport& report, host::IModuleServer& server)
 
 void FillReport(CReport& report, const ReportSources& sources)
 {
+    report.SymbolImages(sources.symbols.SymbolImages());
     report.SymbolImagesLarge(sources.symbols.SymbolImagesLarge());
     report.CurvePrefs(sources.curvePrefs);
     report.DataLayer(sources.data);

@@ -11,9 +11,7 @@
 #include "platform/runtime/Conversions.h"
 #include "platform/runtime/RuntimeError.h"
 
-#include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -72,31 +70,13 @@ constexpr std::array<SpeechTableRow, 4> kSpeechTableRows = {{
     {"2-1-10-1-", "13", "14"},
 }};
 
-// The columns are 1 cm apart; each column's rule runs along its left edge,
-// so that the symbols, centred in their columns, stand between the rules.
-constexpr float kHalfColumn = 0.5f;
-
-// Between a row text and the rule right of it.
-constexpr float kRuleClearance = 0.05f;
-
 // The column centres of a legend: right, binaural, left; and the centre of
-// the row texts, halfway between the legend's left edge and the right
-// column's centre.
+// the row texts, the middle of the space left of the columns.
 struct LegendColumns {
     float right, binaural, left, rowTexts;
     explicit LegendColumns(float X, float W)
         : right(X + W - 2.4f), binaural(X + W - 1.4f), left(X + W - 0.4f), rowTexts(X + (right - X) / 2)
     {
-    }
-
-    // Where a row's texts are centred: at rowTexts, or further left just far
-    // enough that the widest of them ends clear of the rule left of the
-    // symbols, which would otherwise cross it on a narrow legend.
-    float rowTextCentre(const CPrinter& out, std::initializer_list<std::string> texts) const
-    {
-        float widest = 0;
-        for (const std::string& text : texts) widest = std::max(widest, out.TextWidth(text));
-        return std::min(rowTexts, right - kHalfColumn - kRuleClearance - widest / 2);
     }
 };
 
@@ -123,7 +103,7 @@ void CReport::PrintLegendLines(float X, float Y, float W, float H)
     const LegendColumns columns(X, W);
     out.PrintLine(X, Y + kHeadLineOffset, X + W, Y + kHeadLineOffset);
     for (const float centre : {columns.right, columns.left, columns.binaural})
-        out.PrintLine(centre - kHalfColumn, Y + kHeadLineOffset, centre - kHalfColumn, Y + H);
+        out.PrintLine(centre, Y + kHeadLineOffset, centre, Y + H);
 }
 
 void CReport::PrintSymbolLegend(float X, float Y, float W, float H)
@@ -138,10 +118,10 @@ void CReport::PrintSymbolLegend(float X, float Y, float W, float H)
         const std::string notation(row.notation);
         if (curvePrefs().ItemExist(notation)) {
             const CCurvePref& test = *curvePrefs().Item(notation);
-            const std::string second = row.secondText ? texts.LoadResString(*row.secondText) : std::string();
-            const float textCentre = columns.rowTextCentre(out, {test.Label, second});
-            out.PrintTextCenteredOnPoint(test.Label, textCentre, top, false);
-            if (row.secondText) out.PrintTextCenteredOnPoint(second, textCentre, out.CurrentY(), false);
+            out.PrintTextCenteredOnPoint(test.Label, columns.rowTexts, top, false);
+            if (row.secondText)
+                out.PrintTextCenteredOnPoint(texts.LoadResString(*row.secondText), columns.rowTexts, out.CurrentY(),
+                                             false);
             DrawLegendSymbol(columns.right, top, test.*row.symbols.right);
             DrawLegendSymbol(columns.binaural, top, test.*row.symbols.binaural);
             DrawLegendSymbol(columns.left, top, test.*row.symbols.left);
@@ -188,7 +168,7 @@ void CReport::PrintSpeechLegend(float X, float Y, float W, float H)
         if (!known) continue;
         tolerant([&] {
             const CCurvePref& test = *curvePrefs().Item(key);
-            tolerant([&] { out.PrintTextCenteredOnPoint(test.Label, columns.rowTextCentre(out, {test.Label}), top, false); });
+            tolerant([&] { out.PrintTextCenteredOnPoint(test.Label, columns.rowTexts, top, false); });
             tolerant([&] { DrawLegendSymbol(columns.right, top, test.Right0Unmasked); });
             tolerant([&] { DrawLegendSymbol(columns.binaural, top, test.Binaural0Unmasked); });
             tolerant([&] { DrawLegendSymbol(columns.left, top, test.Left0Unmasked); });
@@ -200,7 +180,7 @@ void CReport::PrintSpeechLegend(float X, float Y, float W, float H)
 
 void CReport::DrawLegendSymbol(float X, float Y, std::int32_t ImageIndex)
 {
-    const platform::gfx::ImageList& images = symbolImagesLarge();
+    const platform::gfx::ImageList& images = symbolImages();
     if (ImageIndex < 1 || ImageIndex > images.count()) return;
     printer().RenderImage(X - 0.25f, Y, images.picture(ImageIndex));
 }

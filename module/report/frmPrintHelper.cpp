@@ -25,9 +25,7 @@ constexpr auto kGridGrey = static_cast<lumenplot::OLE_COLOR>(platform::gfx::rgb(
 constexpr lumenplot::OLE_COLOR kBlack = 0;
 constexpr int kFirstLevel = -10;
 constexpr int kLastLevel = 130;
-// The plot ends half a level step below its last level line: room for the
-// lower half of a symbol there, and no empty band of grid below it.
-constexpr double kPureToneYMax = kLastLevel + 5;
+constexpr double kPureToneYMax = 145;
 constexpr int kSpeechXMax = 135;
 constexpr double kSpeechSideMargin = 380;  // twips
 

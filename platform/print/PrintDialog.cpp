@@ -101,7 +101,7 @@ PrintDialogResult printDialog(std::uint32_t flags, QWidget* owner)
     result.outcome = PrintDialogOutcome::Printer;
     result.blocks = allocPrinterBlocks(result.printerName, result.copies, result.collate);
     if (flags & PD_RETURNDC)
-        result.dc = createPrinterDc(result.printerName);
+        result.dc = createPrinterDc(result.printerName, {result.copies, result.collate});
     return result;
 }
 

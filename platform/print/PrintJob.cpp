@@ -40,4 +40,10 @@ std::string outputFile(gfx::DcHandle dc)
     return printer ? printer->outputFile() : std::string();
 }
 
+std::optional<JobFailure> jobFailure(gfx::DcHandle dc)
+{
+    const detail::PrinterSurface* printer = detail::findPrinter(dc);
+    return printer ? printer->failure() : std::nullopt;
+}
+
 }  // namespace platform::print

@@ -70,6 +70,9 @@ bool freeBlock(BlockHandle block) { return table().blocks.erase(block) == 1; }
 
 std::size_t liveBlocks() { return table().blocks.size(); }
 
-gfx::DcHandle createDc(const DeviceNames& names) { return createPrinterDc(names.device); }
+gfx::DcHandle createDc(const DeviceNames& names, const std::optional<DeviceMode>& mode)
+{
+    return createPrinterDc(names.device, mode ? PrinterCopies{mode->copies, mode->collate} : PrinterCopies{});
+}
 
 }  // namespace platform::print

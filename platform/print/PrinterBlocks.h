@@ -50,8 +50,10 @@ bool freeBlock(BlockHandle block);
 // How many blocks are alive: for checks that every block handed out is freed.
 std::size_t liveBlocks();
 
-// A printer device context for the printer the names name; 0 when they name
-// no printer of this machine. The caller deletes it with gfx::deleteDc.
-gfx::DcHandle createDc(const DeviceNames& names);
+// A printer device context for the printer the names name, printing the
+// copies of the mode where the printer takes them (Printers.h); 0 when the
+// names name no printer of this machine. The caller deletes it with
+// gfx::deleteDc.
+gfx::DcHandle createDc(const DeviceNames& names, const std::optional<DeviceMode>& mode = std::nullopt);
 
 }  // namespace platform::print

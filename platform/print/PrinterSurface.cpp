@@ -1,10 +1,13 @@
 #include "platform/print/PrinterSurface.h"
 
+#include "platform/print/PrintFile.h"
+
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform::print::detail {
@@ -33,14 +36,6 @@ std::string fileStem(const std::string& documentName)
         if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32)
             c = '_';
     return stem;
-}
-
-std::filesystem::path freePath(const std::filesystem::path& folder, const std::string& stem)
-{
-    std::filesystem::path path = folder / (stem + ".pdf");
-    for (int n = 2; std::filesystem::exists(path); ++n)
-        path = folder / (stem + " (" + std::to_string(n) + ").pdf");
-    return path;
 }
 
 }  // namespace
@@ -87,27 +82,60 @@ int PrinterSurface::deviceCaps(int index) const
     }
 }
 
+void PrinterSurface::setCopies(const PrinterCopies& copies)
+{
+    if (!m_printer)
+        return;
+    m_printer->setCopyCount(std::max(copies.count, 1));
+    m_printer->setCollateCopies(copies.collate);
+}
+
+PrinterCopies PrinterSurface::copies() const
+{
+    return m_printer ? PrinterCopies{m_printer->copyCount(), m_printer->collateCopies()} : PrinterCopies{};
+}
+
+std::string PrinterSurface::outputFile() const
+{
+    return m_file ? m_file->target().string() : std::string();
+}
+
 bool PrinterSurface::openDevice(const std::string& documentName, const std::string& outputFile)
 {
-    QPaintDevice* device = m_printer.get();
-    if (m_printer) {
+    m_failure.reset();
+    m_file.reset();  // the last job's, written or not
+    if (m_printer && outputFile.empty()) {
         m_printer->setDocName(QString::fromStdString(documentName));
-        m_printer->setOutputFileName(QString::fromStdString(outputFile));
-        m_outputFile = outputFile;
-    } else {
+        m_painter = std::make_unique<QPainter>();
+        return m_painter->begin(m_printer.get());
+    }
+    if (outputFile.empty()) {
         std::error_code error;
         std::filesystem::create_directories(m_folder, error);
-        m_outputFile = outputFile.empty() ? freePath(m_folder, fileStem(documentName)).string() : outputFile;
-        auto pdf = std::make_unique<QPdfWriter>(QString::fromStdString(m_outputFile));
-        pdf->setResolution(m_dpi);
-        pdf->setPageLayout(m_layout);
-        pdf->setTitle(QString::fromStdString(documentName));
-        pdf->setCreator(QStringLiteral("Brisance"));
-        device = pdf.get();
-        m_pdf = std::move(pdf);
+        m_file = std::make_unique<PrintFile>(m_folder, fileStem(documentName));
+    } else {
+        m_file = std::make_unique<PrintFile>(outputFile);
     }
+    if (m_file->failure()) {
+        m_failure = m_file->failure();
+        return false;
+    }
+    m_pdfBytes.setData(QByteArray());
+    if (!m_pdfBytes.open(QIODevice::WriteOnly))
+        return false;
+    auto pdf = std::make_unique<QPdfWriter>(&m_pdfBytes);
+    pdf->setResolution(m_dpi);
+    pdf->setPageLayout(m_layout);
+    pdf->setTitle(QString::fromStdString(documentName));
+    pdf->setCreator(QStringLiteral("Brisance"));
+    m_pdf = std::move(pdf);
     m_painter = std::make_unique<QPainter>();
-    return m_painter->begin(device);
+    if (!m_painter->begin(m_pdf.get()))
+        return false;
+    // Pictures are stored without loss: thin lines and small symbols would
+    // print beaded through the JPEG that a PDF writer uses otherwise.
+    m_painter->setRenderHint(QPainter::LosslessImageRendering);
+    return true;
 }
 
 int PrinterSurface::startDoc(const std::string& documentName, const std::string& outputFile)
@@ -115,7 +143,10 @@ int PrinterSurface::startDoc(const std::string& documentName, const std::string&
     if (m_phase != Phase::Idle)
         return -1;
     if (!openDevice(documentName, outputFile)) {
-        abortDoc();
+        if (m_painter && m_painter->isActive())
+            m_painter->end();
+        m_file.reset();
+        forgetJob();
         return -1;
     }
     m_phase = Phase::Document;
@@ -146,34 +177,50 @@ int PrinterSurface::endPage()
     return 1;
 }
 
+bool PrinterSurface::finish()
+{
+    const bool painted = m_painter->end();
+    m_painter.reset();
+    m_pdf.reset();
+    if (!m_file)
+        return painted;
+    m_pdfBytes.close();
+    const QByteArray& bytes = m_pdfBytes.data();
+    const bool written = painted && m_file->commit({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    m_failure = m_file->failure();
+    return written;
+}
+
 int PrinterSurface::endDoc()
 {
     if (m_phase == Phase::Idle)
         return -1;
-    const bool finished = m_painter->end();
-    m_painter.reset();
-    m_pdf.reset();
-    m_phase = Phase::Idle;
+    const bool finished = finish();
+    forgetJob();
     return finished ? 1 : -1;
 }
 
 int PrinterSurface::abortDoc()
 {
-    if (m_phase == Phase::Idle && !m_painter)
+    if (m_phase == Phase::Idle)
         return -1;
-    if (m_printer)
+    if (m_printer && !m_pdf)
         m_printer->abort();
     if (m_painter && m_painter->isActive())
         m_painter->end();
+    // The job's file goes with it: an aborted job leaves no file behind.
+    m_file.reset();
+    forgetJob();
+    return 1;
+}
+
+void PrinterSurface::forgetJob()
+{
     m_painter.reset();
     m_pdf.reset();
-    // An aborted job of the built-in printer leaves no file behind.
-    if (!m_folder.empty() && !m_outputFile.empty()) {
-        std::error_code error;
-        std::filesystem::remove(m_outputFile, error);
-    }
+    m_pdfBytes.close();
+    m_pdfBytes.setData(QByteArray());
     m_phase = Phase::Idle;
-    return 1;
 }
 
 PrinterSurface* findPrinter(gfx::DcHandle dc)

@@ -55,7 +55,7 @@ std::string defaultPrinterName()
     return machineDefault.empty() ? builtInPrinterSettings().name : machineDefault;
 }
 
-gfx::DcHandle createPrinterDc(const std::string& printerName)
+gfx::DcHandle createPrinterDc(const std::string& printerName, const PrinterCopies& copies)
 {
     const BuiltInPrinterSettings builtIn = builtInPrinterSettings();
     if (!builtIn.name.empty() && printerName == builtIn.name)
@@ -63,7 +63,15 @@ gfx::DcHandle createPrinterDc(const std::string& printerName)
     const std::vector<std::string> names = machinePrinters();
     if (printerName.empty() || std::find(names.begin(), names.end(), printerName) == names.end())
         return 0;
-    return gfx::detail::addContext(std::make_unique<detail::PrinterSurface>(printerName));
+    auto printer = std::make_unique<detail::PrinterSurface>(printerName);
+    printer->setCopies(copies);
+    return gfx::detail::addContext(std::move(printer));
+}
+
+PrinterCopies printerCopies(gfx::DcHandle dc)
+{
+    const detail::PrinterSurface* printer = detail::findPrinter(dc);
+    return printer ? printer->copies() : PrinterCopies{};
 }
 
 }  // namespace platform::print

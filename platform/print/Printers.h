@@ -33,9 +33,23 @@ std::vector<std::string> printerNames();
 // printer of its own; empty when there is no printer at all.
 std::string defaultPrinterName();
 
+// How many copies of each job a printer context prints, and whether a job of
+// several pages comes out copy by copy (collated) or page by page.
+struct PrinterCopies {
+    int count = 1;
+    bool collate = false;
+    friend bool operator==(const PrinterCopies&, const PrinterCopies&) = default;
+};
+
 // A printer device context for the named printer (compared exactly), ready for
 // a print job (PrintJob.h); 0 for an unknown name. The caller deletes it with
 // gfx::deleteDc. Device capabilities are available before the job starts.
-gfx::DcHandle createPrinterDc(const std::string& printerName);
+// The machine's printers print the copies asked for; the built-in printer
+// writes each job once, as one file.
+gfx::DcHandle createPrinterDc(const std::string& printerName, const PrinterCopies& copies = {});
+
+// The copies the printer context prints; one, not collated, for a context
+// that is no printer context.
+PrinterCopies printerCopies(gfx::DcHandle dc);
 
 }  // namespace platform::print

@@ -22,18 +22,7 @@ constexpr mode_t kNewFileMode = 0644;
 // The runtime's error for a failed file call, from its errno.
 [[noreturn]] void raiseFileError(int error, const std::string& path)
 {
-    std::int32_t number = 75;
-    switch (error) {
-    case ENOENT: number = 76; break;
-    case EACCES:
-    case EPERM:
-    case EROFS: number = 70; break;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: number = 61; break;
-    default: break;
-    }
-    runtime::raise(number, {}, path);
+    runtime::raise(fileErrorNumber(error), {}, path);
 }
 
 [[noreturn]] void raiseTooLarge(const std::string& path, std::uintmax_t size, std::size_t largest)
@@ -138,6 +127,20 @@ private:
 };
 
 }  // namespace
+
+std::int32_t fileErrorNumber(int error)
+{
+    switch (error) {
+    case ENOENT: return 76;
+    case EACCES:
+    case EPERM:
+    case EROFS: return 70;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return 61;
+    default: return 75;
+    }
+}
 
 std::vector<std::uint8_t> readWholeFile(const std::string& path, std::size_t largest)
 {

@@ -15,6 +15,9 @@
 
 namespace platform::system {
 
+// The runtime's file error for a system error number (errno), as above.
+std::int32_t fileErrorNumber(int error);
+
 // Every byte of the file, which may hold at most `largest` bytes, a limit that
 // fits what the caller reads. A larger file is refused before any of it is
 // read: 7 (out of memory), whose description names the file and both sizes.

@@ -1,9 +1,7 @@
 #pragma once
-// Lets the process write files of at most a given size; a write beyond it
-// fails (instead of ending the process) until the object goes. For tests of
-// writes that fail part-way.
-
-#include <csignal>
+// A disk that fills up, for tests: while the object lives, no file of this
+// process may grow beyond the given size, and a write beyond it fails as on
+// a full disk (with EFBIG, "File too large", where a full disk gives ENOSPC).
 
 #include <sys/resource.h>
 
@@ -11,17 +9,8 @@ namespace platform::testing {
 
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        const rlimit limited{bytes, m_previous.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
+    explicit FileSizeLimit(rlim_t bytes);
+    ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 

@@ -76,4 +76,18 @@ QImage pdfPageImage(const std::filesystem::path& pdf, int dotsPerInch, int page,
     return QImage::fromData(outputOf("pdftoppm", arguments), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+std::vector<PdfImage> pdfImages(const std::filesystem::path& pdf)
+{
+    // Two heading lines, then one line per picture whose fourth, fifth and
+    // ninth columns are its width, height and encoding.
+    const QList<QByteArray> lines = outputOf("pdfimages", {"-list", nativePath(pdf)}).split('\n');
+    std::vector<PdfImage> images;
+    for (qsizetype line = 2; line < lines.size(); ++line) {
+        const QList<QByteArray> columns = lines[line].simplified().split(' ');
+        if (columns.size() > 8)
+            images.push_back({columns[3].toInt(), columns[4].toInt(), columns[8].toStdString()});
+    }
+    return images;
+}
+
 }  // namespace platform::testing

@@ -1,7 +1,8 @@
 #pragma once
 // Reading back a PDF file that the built-in printer wrote, for tests: its
 // pages with their words and boxes (pdftotext -bbox), its text laid out as on
-// the page (pdftotext -layout), and a page as an image (pdftoppm).
+// the page (pdftotext -layout), a page as an image (pdftoppm), and how its
+// pictures are stored (pdfimages -list).
 //
 // A file that cannot be read gives no pages, an empty text or a null image;
 // the test's own checks then fail with what they expected.
@@ -43,5 +44,15 @@ std::string pdfText(const std::filesystem::path& pdf);
 // that pixels can be checked exactly. crop: the part of the page to keep, in
 // pixels at that resolution; empty for the whole page.
 QImage pdfPageImage(const std::filesystem::path& pdf, int dotsPerInch, int page = 1, const QRect& crop = {});
+
+// A picture stored in the file: its size in pixels and its encoding ("image"
+// for Flate, "jpeg", "jpx", ...).
+struct PdfImage {
+    int width = 0;
+    int height = 0;
+    std::string encoding;
+};
+// Every picture of the file, in order.
+std::vector<PdfImage> pdfImages(const std::filesystem::path& pdf);
 
 }  // namespace platform::testing

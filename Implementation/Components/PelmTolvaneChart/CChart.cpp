@@ -461,8 +461,6 @@ HRESULT CChart::RenderToDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std
 
 HRESULT CChart::RenderToPrinterDC(std::int32_t hdc, std::int32_t X, std::int32_t Y, std::int32_t Width, std::int32_t Height)
 {
-    // A failure goes back to the caller, so that a print job without its chart
-    // fails instead of printing an empty rectangle.
     return PrintChart(hdc, X, Y, Width, Height, scene(), m_highlight);
 }
 

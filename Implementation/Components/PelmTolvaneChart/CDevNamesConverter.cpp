@@ -23,11 +23,14 @@ constexpr DevNamesMember kDevNamesConverterMembers[] = {
 
 std::span<const DevNamesMember> devNamesConverterMembers() { return kDevNamesConverterMembers; }
 
-HRESULT CDevNamesConverter::GetDCFromDevNamesStruct(std::int32_t hDevNames, std::int32_t, std::int32_t* hdc)
+HRESULT CDevNamesConverter::GetDCFromDevNamesStruct(std::int32_t hDevNames, std::int32_t hDevMode, std::int32_t* hdc)
 {
     if (!hdc) return platform::com::E_POINTER;
     *hdc = 0;
-    if (const std::optional<print::DeviceNames> names = print::deviceNames(hDevNames)) *hdc = print::createDc(*names);
+    // The mode's copies and collation go with the context; a mode block that
+    // is missing or unknown leaves the printer's own.
+    if (const std::optional<print::DeviceNames> names = print::deviceNames(hDevNames))
+        *hdc = print::createDc(*names, print::deviceMode(hDevMode));
     return platform::com::S_OK;
 }
 

@@ -27,11 +27,6 @@ constexpr int kPlotLeftRoom = 10;
 constexpr int kPlotTopRoom = 1;
 constexpr int kPlotRightBottomRoom = 2;
 constexpr int kTrueColour = 24;
-// Printers resolve far finer than a chart's lines, symbols and labels need;
-// a canvas beyond this resolution costs time and memory and shows nothing
-// more on paper.
-constexpr int kMaxCanvasDpi = 300;
-
 std::int32_t clampedSum(std::int32_t a, std::int32_t b)
 {
     using Limits = std::numeric_limits<std::int32_t>;
@@ -59,32 +54,16 @@ void drawCrossHair(gfx::DcHandle dc, const ChartMapping& mapping, const gfx::Rec
     gfx::deleteObject(pen);
 }
 
-// The resolution the canvas is drawn at: the device's, at most kMaxCanvasDpi.
-int canvasDpi(int deviceDpi)
+// Draws the layers on a canvas at the printer's own resolution, laid out as
+// if its shorter side were four inches, and stretches the canvas into the
+// target (device pixels). A canvas that cannot be made is reported in a
+// message and the chart is left off the page.
+void drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartScene& scene, const Highlight& highlight)
 {
-    return std::min(deviceDpi, kMaxCanvasDpi);
-}
-
-// A length in device pixels at the canvas's resolution.
-int atCanvasDpi(int pixels, int deviceDpi)
-{
-    return deviceDpi > 0 ? toPixel(static_cast<double>(pixels) * canvasDpi(deviceDpi) / deviceDpi) : pixels;
-}
-
-// Draws the layers on a canvas at the printer's resolution, capped, and
-// stretches the canvas into the target (device pixels). Sizes, symbols, fonts,
-// margins and pens all follow the canvas's resolution, so the cap changes only
-// the sampling of the picture, never its layout.
-com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartScene& scene, const Highlight& highlight)
-{
-    const int deviceDpiX = gfx::getDeviceCaps(dc, gfx::LOGPIXELSX);
-    const int deviceDpiY = gfx::getDeviceCaps(dc, gfx::LOGPIXELSY);
-    const int dpiX = canvasDpi(deviceDpiX);
-    const int dpiY = canvasDpi(deviceDpiY);
-    const int width = atCanvasDpi(target.width(), deviceDpiX);
-    const int height = atCanvasDpi(target.height(), deviceDpiY);
-    const PrintFactors factors = printFactors(width, height, dpiX, dpiY);
-    const gfx::Size size = printCanvasSize(width, height, factors.size);
+    const int dpiX = gfx::getDeviceCaps(dc, gfx::LOGPIXELSX);
+    const int dpiY = gfx::getDeviceCaps(dc, gfx::LOGPIXELSY);
+    const PrintFactors factors = printFactors(target.width(), target.height(), dpiX, dpiY);
+    const gfx::Size size = printCanvasSize(target.width(), target.height(), factors.size);
     Canvas canvas;
     canvas.width = size.cx;
     canvas.height = size.cy;
@@ -97,11 +76,12 @@ com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartSce
     // A device that cannot stretch bitmaps takes the picture as a section.
     const bool canStretch = (gfx::getDeviceCaps(dc, gfx::RASTERCAPS) & gfx::RC_STRETCHBLT) != 0;
     const MemoryContext memory(dc);
+    if (!memory.get()) return;
     const gfx::ObjectHandle bitmap =
-        canStretch ? gfx::createCompatibleBitmap(dc, size.cx, size.cy) : gfx::createDibSection(size.cx, size.cy, kTrueColour);
-    if (!bitmap || !memory.get()) {
-        if (bitmap) gfx::deleteObject(bitmap);
-        return com::E_OUTOFMEMORY;
+        canStretch ? gfx::createCompatibleBitmap(dc, size.cx, size.cy) : CreateDibSection(size.cx, size.cy, kTrueColour);
+    if (!bitmap) {
+        if (canStretch) ShowSectionFailure();  // the section routine has shown its own
+        return;
     }
     {
         const SelectedObject selected(memory.get(), bitmap, SelectedObject::Borrowed);
@@ -115,7 +95,6 @@ com::HRESULT drawChart(gfx::DcHandle dc, const gfx::Rect& target, const ChartSce
     gfx::deleteObject(bitmap);
     drawCrossHair(dc, scene.properties.mapping(onDevice(canvas.plot(), size, target)), target, highlight,
                   plainRgb(scene.properties.HighlightColor));
-    return com::S_OK;
 }
 
 }  // namespace
@@ -166,8 +145,8 @@ com::HRESULT PrintChart(gfx::DcHandle dc, std::int32_t x, std::int32_t y, std::i
     gfx::setMapMode(dc, gfx::MM_TEXT);
     gfx::setWindowOrg(dc, 0, 0);
     gfx::setViewportOrg(dc, 0, 0);
-    if (target.width() <= 0 || target.height() <= 0) return com::S_OK;
-    return drawChart(dc, target, scene, highlight);
+    if (target.width() > 0 && target.height() > 0) drawChart(dc, target, scene, highlight);
+    return com::S_OK;
 }
 
 }  // namespace lumenplot

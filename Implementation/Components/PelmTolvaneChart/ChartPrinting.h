@@ -1,8 +1,8 @@
 #pragma once
 // The chart printed into a rectangle of a device context (RenderToPrinterDC):
 // laid out as if its shorter side were four inches at the device's
-// resolution (at most 300 dots per inch), drawn off screen with the same
-// layers as on the screen, and stretched into the rectangle.
+// resolution, drawn off screen with the same layers as on the screen, and
+// stretched into the rectangle.
 
 #include "ChartCrossHair.h"
 #include "ChartScene.h"
@@ -35,8 +35,9 @@ PlotRect printerPlotRect(platform::gfx::Size canvas, const Margins& margins, dou
 // Draws the chart into the rectangle (X, Y, Width, Height) given in the
 // context's logical units, and over it the highlighted cross-hair lines. The
 // context's state is the same afterwards. S_OK also when the rectangle is
-// empty (nothing is drawn); E_INVALIDARG when dc is no device context;
-// E_OUTOFMEMORY when the canvas cannot be made.
+// empty (nothing is drawn) and when the canvas cannot be made (a message box
+// "Error <code>" says so and the chart is left off the page); E_INVALIDARG
+// when dc is no device context.
 platform::com::HRESULT PrintChart(platform::gfx::DcHandle dc, std::int32_t x, std::int32_t y, std::int32_t width,
                                   std::int32_t height, const ChartScene& scene, const Highlight& highlight);
 

@@ -4,6 +4,9 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Objects.h"
+#include "platform/ui/MessageBox.h"
+
+#include <string>
 
 namespace lumenplot {
 
@@ -12,8 +15,23 @@ namespace gfx = platform::gfx;
 namespace {
 
 constexpr int kTrueColour = 24;
+// The platform's code for a request beyond the memory there is: the one
+// reason the drawing service refuses a bitmap.
+constexpr int kNotEnoughMemory = 8;
 
 }  // namespace
+
+void ShowSectionFailure()
+{
+    platform::ui::messageBox(nullptr, "Error " + std::to_string(kNotEnoughMemory), "Error", platform::ui::MB_OK);
+}
+
+gfx::ObjectHandle CreateDibSection(int width, int height, int bitCount)
+{
+    const gfx::ObjectHandle section = gfx::createDibSection(width, height, bitCount);
+    if (!section) ShowSectionFailure();
+    return section;
+}
 
 bool SendDibToDevice(gfx::DcHandle dc, gfx::ObjectHandle section, const gfx::Rect& rect)
 {

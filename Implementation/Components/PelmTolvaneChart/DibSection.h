@@ -8,6 +8,12 @@
 
 namespace lumenplot {
 
+// A section of the size and bit count; 0 when it cannot be made, which a
+// message box "Error <code>" (no owner, one OK button) has then said.
+platform::gfx::ObjectHandle CreateDibSection(int width, int height, int bitCount);
+// The message box of a bitmap that could not be made.
+void ShowSectionFailure();
+
 // Copies the whole section stretched into the rectangle (device units of dc):
 // through a memory surface on a display, as a device-independent copy on
 // every other device.

@@ -35,17 +35,17 @@ protected:
     }
 
     // The actions, in one session of the current client, as a group in this order.
-    ActionGroup Group(const std::vector<std::optional<ActionSpec>>& slots)
+    ActionGroup Group(const std::vector<std::optional<ActionSpec>>& specs)
     {
         const host::Client client = host.addClient({.firstName = "Ann", .lastName = "Smith"});
         const host::Session session = host.addSession(client, kDay);
         host.selectClient(client);
         ActionGroup group;
         std::int32_t position = 0;
-        for (std::size_t slot = 0; slot < slots.size(); ++slot) {
-            if (!slots[slot])
+        for (std::size_t slot = 0; slot < specs.size(); ++slot) {
+            if (!specs[slot])
                 continue;
-            host.addAction(session, *slots[slot]);
+            host.addAction(session, *specs[slot]);
             group[slot] = HostAction(1, ++position);
         }
         return group;

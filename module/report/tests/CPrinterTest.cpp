@@ -232,17 +232,18 @@ TEST_F(PrinterOnImage, VerticalTextReadsFromBottomToTopFromItsStartOrCentredOnY)
     EXPECT_EQ(selectedFont(page.dc()).escapement, 0) << "the report font is back";
 }
 
-TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareWholeAndIsLeftAsSymbolBmpInTheUserFolder)
+TEST(CPrinter, ASymbolsTopLeft16PixelsFillItsHalfCentimetreSquareAndAreLeftAsSymbolBmpInTheUserFolder)
 {
     const fs::path folder = GetModulePaths().userFolder;
     ASSERT_EQ(folder, platform::machine::root() / "Users" / folder.parent_path().filename() / "Brisance")
         << "the user's folder in the test's machine root";
-    // The symbol's colour with a blue band along its right and bottom edges.
+    // The symbol's colour in the top-left 16 x 16 pixels, a blue band along
+    // the right and bottom edges.
     const auto symbolPicture = [](QRgb colour) {
         QImage image(24, 24, QImage::Format_RGB32);
         image.fill(qRgb(0, 0, 255));
-        for (int y = 0; y < 18; ++y)
-            for (int x = 0; x < 18; ++x) image.setPixel(x, y, colour);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) image.setPixel(x, y, colour);
         return image;
     };
     const auto images = gfx::ImageList::create(24, 24);
@@ -258,16 +259,16 @@ TEST(CPrinter, ASymbolFillsItsHalfCentimetreSquareWholeAndIsLeftAsSymbolBmpInThe
     const QImage image = page.image();
     const QRect square(QPoint(px(1), px(1)), QPoint(px(1.5) - 1, px(1.5) - 1));
     EXPECT_EQ(image.pixel(square.topLeft() + QPoint(1, 1)), qRgb(255, 0, 0));
-    EXPECT_EQ(image.pixel(square.bottomRight() - QPoint(1, 1)), qRgb(0, 0, 255)) << "the whole picture is drawn";
+    EXPECT_EQ(image.pixel(square.bottomRight() - QPoint(1, 1)), qRgb(255, 0, 0)) << "only the top-left 16 x 16";
     EXPECT_EQ(inkBox(image), square) << "stretched into the half-centimetre square";
 
-    // The last symbol drawn, at the page's pixels and 24 bits, and no
-    // temporary file beside it.
+    // The last symbol drawn, 16 x 16 pixels of 24 bits, and no temporary
+    // file beside it.
     const fs::path symbol = folder / "Symbol.bmp";
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     const QImage stored(QString::fromStdString(symbol.string()));
-    ASSERT_EQ(stored.size(), square.size());
-    EXPECT_EQ(stored.pixel(2, 2), qRgb(255, 0, 0));
+    ASSERT_EQ(stored.size(), QSize(16, 16));
+    EXPECT_EQ(stored.pixel(15, 15), qRgb(255, 0, 0));
     std::ifstream file(symbol, std::ios::binary);
     char header[30] = {};
     file.read(header, sizeof header);

@@ -6,6 +6,8 @@
 #include "platform/machine/MachineRoot.h"
 #include "platform/print/PrintJob.h"
 #include "platform/runtime/Dates.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/testing/FileSizeLimit.h"
 
 #include <optional>
 
@@ -220,6 +222,7 @@ TEST_F(ReportFrame, AFailedStandAloneReportRaisesAndLeavesNoFileAndNoContext)
     const Case cases[] = {
         {"no data layer", [](CReport& r) { r.DataLayer(nullptr); }, 1.0f, runtime::errors::ObjectNotSet},
         {"no curve preferences", [](CReport& r) { r.CurvePrefs(nullptr); }, 1.0f, runtime::errors::ObjectNotSet},
+        {"no small symbol images", [](CReport& r) { r.SymbolImages(nullptr); }, 1.0f, runtime::errors::ObjectNotSet},
         {"a position beyond 32 bits", [](CReport&) {}, 3e9f, runtime::errors::Overflow},
     };
     for (const Case& c : cases) {
@@ -233,6 +236,24 @@ TEST_F(ReportFrame, AFailedStandAloneReportRaisesAndLeavesNoFileAndNoContext)
         EXPECT_EQ(gfx::getMapMode(dc), 0) << c.what << ": the context is deleted";
         EXPECT_FALSE(fs::exists(printedFile())) << c.what << ": the job was aborted";
     }
+}
+
+TEST_F(ReportFrame, AStandAloneReportWhoseFileCannotBeWrittenWholeRaisesNamingTheFileAndTheCause)
+{
+    const gfx::DcHandle dc = builtInPrinterDc();
+    std::optional<runtime::RuntimeError> raised;
+    try {
+        const platform::testing::FileSizeLimit fullDisk(16384);
+        report->PrintReport(dc, 1, 1, 17, 24.4f, ReportVersion_US, true, prefs);
+    } catch (const runtime::RuntimeError& error) {
+        raised = error;
+    }
+    ASSERT_TRUE(raised) << "a report that is not on the disk was reported as printed";
+    EXPECT_EQ(raised->number(), 61);  // disk full
+    EXPECT_EQ(raised->description(),
+              texts->LoadResString(TR_REPORT_FILE_NOT_WRITTEN) + " \"" + printedFile().string() + "\": File too large");
+    EXPECT_EQ(gfx::getMapMode(dc), 0) << "the context is deleted";
+    EXPECT_TRUE(fs::is_empty(printedFile().parent_path())) << "no part of the report is left";
 }
 
 TEST_F(ReportFrame, AFailedReportOnAHostsPageHandsTheMappingModeBackAtOnce)

@@ -94,7 +94,9 @@ TEST_F(ReportCharts, AnEmptyAudiogramStillPrintsTheGridAndBothAxisTitles)
 {
     const PdfPage words = print(ReportVersion_US);
     const QImage page = platform::testing::pdfPageImage(printedFile(), kDpi);
-    EXPECT_EQ(testing::solidGridLines(page.copy(kUSChart), true).size(), 15u);
+    // -10 to 130 dB every 10 dB, and the plot's lower edge a step and a half
+    // below, at 145 dB.
+    EXPECT_EQ(testing::solidGridLines(page.copy(kUSChart), true).size(), 16u);
     EXPECT_GE(verticalGridLines(page, kUSChart), 6u);
     const platform::testing::PdfWord* frequency = words.find(word(TR_FREQUENCY_IN_HERTZ_HZ));
     ASSERT_NE(frequency, nullptr);

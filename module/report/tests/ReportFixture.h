@@ -63,6 +63,7 @@ public:
     {
         report = std::make_unique<CReport>();
         report->CurvePrefs(tests);
+        report->SymbolImages(symbols.SymbolImages());
         report->SymbolImagesLarge(symbols.SymbolImagesLarge());
         report->LanguageLoader(texts);
         report->DataLayer(data);

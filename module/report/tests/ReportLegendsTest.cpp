@@ -52,55 +52,80 @@ TEST_F(ReportLegends, WithoutBoneConductionRowsThreeAndFourStayBlankAndRowFiveKe
     EXPECT_GT(aided->box.top(), rowTop(8) + 0.15);
 }
 
+// The ink of a half-centimetre symbol square centred on a column, less the
+// rule through the column's centre.
+int symbolInk(const QImage& image, double centre, double top)
+{
+    const int side = at(0.25) - 3;
+    return testing::inkCount(image, QRect(at(centre - 0.25) + 1, at(top) + 1, side, at(0.5) - 3)) +
+           testing::inkCount(image, QRect(at(centre + 0.25) - 1 - side, at(top) + 1, side, at(0.5) - 3));
+}
+
 TEST_F(ReportLegends, ASymbolOfImageZeroOrBeyondTheListIsNotDrawn)
 {
     const auto air = tests->Item(std::string("1-1-1-"));
     air->Binaural0Unmasked = air->Right0Unmasked;
     air->Right0Unmasked = 0;
-    air->Left0Unmasked = symbols.SymbolImagesLarge()->count() + 1;
+    air->Left0Unmasked = symbols.SymbolImages()->count() + 1;
     print(ReportVersion_US);
     const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
-    // The half-centimetre squares of row 1, centred in their columns.
-    const auto symbolSquare = [&](double centre) {
-        return QRect(at(centre - 0.25) + 1, at(rowTop(1)) + 1, at(0.5) - 3, at(0.5) - 3);
-    };
     const double right = kLegendRightColumn, binaural = right + 1.0, left = right + 2.0;
-    EXPECT_EQ(testing::inkCount(image, symbolSquare(right)), 0) << "image 0";
-    EXPECT_EQ(testing::inkCount(image, symbolSquare(left)), 0) << "beyond the list";
-    EXPECT_GT(testing::inkCount(image, symbolSquare(binaural)), 0) << "the binaural symbol of the same row";
+    EXPECT_EQ(symbolInk(image, right, rowTop(1)), 0) << "image 0";
+    EXPECT_EQ(symbolInk(image, left, rowTop(1)), 0) << "beyond the list";
+    EXPECT_GT(symbolInk(image, binaural, rowTop(1)), 0) << "the binaural symbol of the same row";
 }
 
-TEST_F(ReportLegends, RowTextsStandHalfwayToTheRightColumnOrJustClearOfItsRule)
+TEST_F(ReportLegends, RowTextsAreCentredHalfwayBetweenTheLegendsLeftEdgeAndTheRightColumn)
 {
     const auto centre = [](const PdfPage& page, const std::string& text, double top) {
         for (const PdfWord& word : page.words)
             if (word.text == text && std::abs(word.box.top() - top) < kTolerance) return word.box.center().x();
         return -1.0;
     };
+    const auto below = [](const PdfPage& page, const std::string& text, double top) -> const PdfWord* {
+        for (const PdfWord& word : page.words)
+            if (word.text == text && word.box.top() > top && word.box.top() < top + 0.6) return &word;
+        return nullptr;
+    };
     const PdfPage us = print(ReportVersion_US);
-    EXPECT_NEAR(centre(us, "AC", rowTop(1)), kLegendLeft + (kLegendRightColumn - kLegendLeft) / 2, 0.03);
-    EXPECT_NEAR(centre(us, "MCL", rowTop(5)), kLegendLeft + (kLegendRightColumn - kLegendLeft) / 2, 0.03);
+    const double usCentre = kLegendLeft + (kLegendRightColumn - kLegendLeft) / 2;
+    EXPECT_NEAR(centre(us, "AC", rowTop(1)), usCentre, 0.03);
+    EXPECT_NEAR(centre(us, "MCL", rowTop(5)), usCentre, 0.03);
 
-    // The European legend is narrower: 4.1 cm at 13.9 cm, its right column
-    // at 15.6 cm and the rule left of it at 15.1 cm.
+    // The European legend is 4.1 cm wide at 13.9 cm, its right column at
+    // 15.6 cm: the texts stand centred on 14.75 cm, and the longest of them
+    // still ends left of the symbols, which start at 15.35 cm.
     const PdfPage europe = print(ReportVersion_Europe);
-    const double left = 13.9, rightColumn = 15.6, rule = 15.1, top = 1.0 + 3.5 + 0.9;
-    EXPECT_NEAR(centre(europe, "MCL", top + 4 * 0.6), left + (rightColumn - left) / 2, 0.03) << "short: in its place";
-    const PdfWord* unmasked = nullptr;
-    for (const PdfWord& w : europe.words)
-        if (w.text == word(TR_UNMASKED) && std::abs(w.box.center().y() - (top + 0.45)) < 0.2) unmasked = &w;
-    ASSERT_NE(unmasked, nullptr);
-    EXPECT_NEAR(unmasked->box.right(), rule - 0.05, 0.03) << "moved left just clear of the rule";
-    EXPECT_NEAR(centre(europe, "AC", top), unmasked->box.center().x(), 0.03) << "the label above on the same centre";
+    const double left = 13.9, rightColumn = 15.6, top = 1.0 + 3.5 + 0.9;
+    const double europeCentre = left + (rightColumn - left) / 2;
+    EXPECT_NEAR(centre(europe, "AC", top), europeCentre, 0.03);
+    EXPECT_NEAR(centre(europe, "MCL", top + 4 * 0.6), europeCentre, 0.03);
+    const PdfWord* unmasked = below(europe, word(TR_UNMASKED), top);
+    ASSERT_NE(unmasked, nullptr) << "the second text below the label";
+    EXPECT_NEAR(unmasked->box.center().x(), europeCentre, 0.03);
+    EXPECT_LT(unmasked->box.right(), rightColumn - 0.25);
 }
 
-TEST_F(ReportLegends, SymbolsAreDrawnFromTheLargeImages)
+TEST_F(ReportLegends, TheRulesRunThroughTheColumnCentres)
 {
-    QImage solid(24, 24, QImage::Format_RGB32);
+    print(ReportVersion_US);
+    const QImage image = platform::testing::pdfPageImage(printedFile(), kDpi);
+    // Below the last row, down to the legend's bottom edge at 9.1 cm.
+    const int top = at(8.65), height = at(0.35);
+    for (const double column : {kLegendRightColumn, kLegendRightColumn + 1.0, kLegendRightColumn + 2.0}) {
+        EXPECT_GT(testing::inkCount(image, QRect(at(column) - 1, top, 3, height)), height - 2) << column;
+        EXPECT_EQ(testing::inkCount(image, QRect(at(column - 0.5) - 1, top, 3, height)), 0)
+            << "no rule between the columns at " << column - 0.5;
+    }
+}
+
+TEST_F(ReportLegends, SymbolsAreDrawnFromTheSmallImages)
+{
+    QImage solid(16, 16, QImage::Format_RGB32);
     solid.fill(Qt::black);
-    const auto large = platform::gfx::ImageList::create(24, 24);
-    large->add(solid);
-    report->SymbolImagesLarge(large);
+    const auto small = platform::gfx::ImageList::create(16, 16);
+    small->add(solid);
+    report->SymbolImages(small);
     const auto air = tests->Item(std::string("1-1-1-"));
     air->Right0Unmasked = 1;
     print(ReportVersion_US);

@@ -1,19 +1,25 @@
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/DeviceContext.h"
 #include "platform/gfx/Draw.h"
 #include "platform/gfx/Objects.h"
 #include "platform/gfx/Text.h"
 #include "platform/machine/MachineRoot.h"
 #include "platform/registry/Key.h"
+#include "platform/testing/FileSizeLimit.h"
 #include "platform/testing/PdfPages.h"
 
+#include <QImage>
 #include <QPrinterInfo>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace platform::print {
 namespace {
@@ -155,6 +161,107 @@ TEST(PrintJob, AbortedOrAbandonedJobsLeaveNoFileAndNamesDoNotCollide)
     }
     EXPECT_TRUE(fs::exists(folder / "Report_ right_left.pdf"));
     EXPECT_TRUE(fs::exists(folder / "Report_ right_left (2).pdf"));
+}
+
+// A page with a picture that no PDF writer can squeeze into a few bytes.
+void printPageWithPicture(gfx::DcHandle dc)
+{
+    ASSERT_GT(startPage(dc), 0);
+    QImage noise(256, 256, QImage::Format_RGB32);
+    std::uint32_t seed = 12345;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1103515245 + 12345;
+            noise.setPixel(x, y, seed >> 8);
+        }
+    const gfx::ObjectHandle bitmap = gfx::bitmapFromImage(noise);
+    const gfx::DcHandle memory = gfx::createCompatibleDc(0);
+    const gfx::ObjectHandle previous = gfx::selectObject(memory, bitmap);
+    EXPECT_TRUE(gfx::stretchBlt(dc, 600, 600, 1200, 1200, memory, 0, 0, 256, 256, gfx::SRCCOPY));
+    gfx::selectObject(memory, previous);
+    gfx::deleteDc(memory);
+    gfx::deleteObject(bitmap);
+    ASSERT_GT(endPage(dc), 0);
+}
+
+std::string contentOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> filesIn(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(PrintJob, AFileThatCannotBeWrittenWholeFailsTheJobAndLeavesNothingUnderItsName)
+{
+    const fs::path folder = machine::root() / "Printed";
+    fs::create_directories(folder);
+    const fs::path named = folder / "named.pdf";
+    std::ofstream(named) << "the earlier report";
+
+    struct Case {
+        const char* what;
+        std::string outputFile;  // empty: a free name in the folder
+        fs::path expected;
+    };
+    for (const Case& job : {Case{"a free name", {}, folder / "Report.pdf"}, Case{"an output file", named.string(), named}}) {
+        SCOPED_TRACE(job.what);
+        const gfx::DcHandle dc = createPrinterDc(kBuiltIn);
+        ASSERT_GT(startDoc(dc, "Report", job.outputFile), 0);
+        printPageWithPicture(dc);
+        {
+            const testing::FileSizeLimit fullDisk(4096);
+            EXPECT_LE(endDoc(dc), 0);
+        }
+        const std::optional<JobFailure> failure = jobFailure(dc);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->file, job.expected.string());
+        EXPECT_EQ(failure->cause, std::errc::file_too_large);
+        gfx::deleteDc(dc);
+        // No partial file, no temporary one; a file of that name is as it was.
+        EXPECT_EQ(filesIn(folder), std::vector<std::string>{"named.pdf"});
+        EXPECT_EQ(contentOf(named), "the earlier report");
+    }
+
+    // Written whole, the same job succeeds and reports nothing.
+    const gfx::DcHandle dc = createPrinterDc(kBuiltIn);
+    ASSERT_GT(startDoc(dc, "Report", named.string()), 0);
+    printPageWithPicture(dc);
+    EXPECT_GT(endDoc(dc), 0);
+    EXPECT_FALSE(jobFailure(dc));
+    gfx::deleteDc(dc);
+    EXPECT_EQ(contentOf(named).substr(0, 5), "%PDF-");
+}
+
+TEST(PrintJob, AnOutputFileInAFolderThatCannotTakeItFailsAtTheStart)
+{
+    const fs::path file = machine::root() / "No such folder" / "report.pdf";
+    const gfx::DcHandle dc = createPrinterDc(kBuiltIn);
+    EXPECT_LE(startDoc(dc, "Report", file.string()), 0);
+    const std::optional<JobFailure> failure = jobFailure(dc);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->file, file.string());
+    EXPECT_EQ(failure->cause, std::errc::no_such_file_or_directory);
+    EXPECT_TRUE(outputFile(dc).empty());
+    gfx::deleteDc(dc);
+}
+
+TEST(PrintJob, PicturesAreStoredWithoutLoss)
+{
+    const gfx::DcHandle dc = createPrinterDc(kBuiltIn);
+    ASSERT_GT(startDoc(dc, "Pictures"), 0);
+    printPageWithPicture(dc);
+    ASSERT_GT(endDoc(dc), 0);
+    gfx::deleteDc(dc);
+    const std::vector<testing::PdfImage> images = testing::pdfImages(machine::root() / "Printed" / "Pictures.pdf");
+    ASSERT_FALSE(images.empty());
+    for (const testing::PdfImage& image : images) EXPECT_EQ(image.encoding, "image");  // Flate, not "jpeg"
 }
 
 }  // namespace

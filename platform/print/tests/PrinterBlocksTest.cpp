@@ -2,6 +2,7 @@
 
 #include "platform/gfx/DeviceContext.h"
 #include "platform/print/PrintDialog.h"
+#include "platform/print/PrinterSurface.h"
 #include "platform/print/Printers.h"
 #include "platform/ui/TestResponder.h"
 
@@ -57,6 +58,24 @@ TEST(PrinterBlocks, NoBlocksWithoutAPrinter)
     EXPECT_EQ(unknown.mode, 0);
     EXPECT_EQ(createDc(DeviceNames{"Spooler", "No such printer", ""}), 0);
     EXPECT_EQ(liveBlocks(), 0u);
+}
+
+TEST(PrinterBlocks, AContextMadeFromTheBlocksPrintsTheModesCopiesWhereThePrinterTakesThem)
+{
+    // The machine's printers take the copies (one stands in here, as a
+    // machine without printers cannot make a context for one by name).
+    detail::PrinterSurface machinePrinter(std::string{});
+    machinePrinter.setCopies({3, true});
+    EXPECT_EQ(machinePrinter.copies(), (PrinterCopies{3, true}));
+
+    // The built-in printer writes one file whatever the mode asks.
+    const PrinterBlocks blocks = allocPrinterBlocks(builtInPrinterSettings().name, 3, true);
+    const gfx::DcHandle dc = createDc(*deviceNames(blocks.names), deviceMode(blocks.mode));
+    ASSERT_NE(dc, 0);
+    EXPECT_EQ(printerCopies(dc), PrinterCopies{});
+    gfx::deleteDc(dc);
+    freeBlock(blocks.names);
+    freeBlock(blocks.mode);
 }
 
 }  // namespace

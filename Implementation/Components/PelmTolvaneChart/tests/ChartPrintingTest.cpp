@@ -12,6 +12,7 @@
 #include "platform/print/PrintJob.h"
 #include "platform/print/Printers.h"
 #include "platform/testing/PdfPages.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/TestResponder.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,7 @@ public:
     PrintedPage& operator=(const PrintedPage&) = delete;
 
     gfx::DcHandle dc() const { return m_dc; }
+    const std::string& file() const { return m_file; }
 
     // Ends the job and renders the page at the resolution, without smoothing;
     // crop: the part of the page, in pixels at that resolution.
@@ -175,14 +177,29 @@ TEST_F(PrintedChart, LiesInItsRectangleAtTheReportsMappingWhichStaysAsItWas)
     EXPECT_EQ(second.finish(100), page);
 }
 
-TEST_F(PrintedChart, SymbolsAreAQuarterInchSquare)
+TEST_F(PrintedChart, IsLaidOutAtThePrintersResolutionWithQuarterInchSymbols)
 {
-    // Four inches square at 600 dots per inch: the canvas is the target itself.
-    PrintedPage page;
-    ASSERT_EQ(chart->RenderToPrinterDC(page.dc(), 0, 0, 2400, 2400), S_OK);
-    const QRect symbol = boxOf(page.finish(600, QRect(0, 0, 2400, 2400)), isBlue);
-    EXPECT_NEAR(symbol.width(), 150, 2);
-    EXPECT_NEAR(symbol.height(), 150, 2);
+    struct Case {
+        int width, height;  // device pixels at 600 dots per inch
+        int canvasWidth, canvasHeight;
+    };
+    // Four by five inches: the canvas is the target itself; two inches: a
+    // canvas twice its size, stretched into it.
+    for (const Case& c : {Case{2400, 3000, 2400, 3000}, Case{1200, 1200, 2400, 2400}}) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        PrintedPage page;
+        ASSERT_EQ(chart->RenderToPrinterDC(page.dc(), 0, 0, c.width, c.height), S_OK);
+        const QImage image = page.finish(600, QRect(0, 0, c.width, c.height));
+        const std::vector<platform::testing::PdfImage> pictures = platform::testing::pdfImages(page.file());
+        ASSERT_EQ(pictures.size(), 1u);
+        EXPECT_EQ(pictures[0].width, c.canvasWidth);
+        EXPECT_EQ(pictures[0].height, c.canvasHeight);
+        if (c.width == c.canvasWidth) {
+            const QRect symbol = boxOf(image, isBlue);
+            EXPECT_NEAR(symbol.width(), 150, 2);
+            EXPECT_NEAR(symbol.height(), 150, 2);
+        }
+    }
 }
 
 TEST_F(PrintedChart, APaintOnAPrinterPutsThePictureAtTheOrigin)
@@ -239,7 +256,7 @@ TEST(DibSection, ADisplayAndAnotherDeviceGetTheSamePixels)
     gfx::deleteObject(section);
 }
 
-TEST(PrintFailure, ACanvasThatCannotBeMadeFailsWithoutAMessageAndRestoresTheContext)
+TEST(PrintFailure, ACanvasThatCannotBeMadeIsReportedInAMessageAndLeavesTheChartOff)
 {
     platform::ui::TestResponder responder;
     const ComPtr<CChart> chart = com::make<CChart>();
@@ -249,13 +266,20 @@ TEST(PrintFailure, ACanvasThatCannotBeMadeFailsWithoutAMessageAndRestoresTheCont
     const QImage before = *gfx::contextImage(dc.get());
 
     // Ten pixels high and far wider: four inches high is a canvas beyond any memory.
-    EXPECT_EQ(chart->RenderToPrinterDC(dc.get(), 0, 0, 1000000, -30), com::E_OUTOFMEMORY);
-    EXPECT_EQ(chart->RenderToDC(dc.get(), 0, 0, 1000000, -30), com::E_OUTOFMEMORY);
-    EXPECT_TRUE(responder.shown().empty()) << "no message box";
+    EXPECT_EQ(chart->RenderToPrinterDC(dc.get(), 0, 0, 1000000, -30), S_OK);
+    EXPECT_EQ(chart->RenderToDC(dc.get(), 0, 0, 1000000, -30), S_OK);
+    ASSERT_EQ(responder.shown().size(), 2u);
+    for (const platform::ui::ShownDialog& shown : responder.shown()) {
+        EXPECT_EQ(shown.text, "Error 8");
+        EXPECT_EQ(shown.title, "Error");
+        EXPECT_EQ(shown.style, platform::ui::MB_OK);
+    }
+    EXPECT_EQ(*gfx::contextImage(dc.get()), before) << "the chart is left off";
     EXPECT_EQ(gfx::getMapMode(dc.get()), gfx::MM_LOMETRIC);
 
     EXPECT_EQ(chart->RenderToDC(dc.get(), 100, -100, 0, -500), S_OK) << "an empty target";
     EXPECT_EQ(*gfx::contextImage(dc.get()), before) << "draws nothing";
+    EXPECT_EQ(responder.shown().size(), 2u) << "and says nothing";
     EXPECT_EQ(chart->RenderToDC(123456, 0, 0, 100, 100), com::E_INVALIDARG) << "no context";
 }
 
