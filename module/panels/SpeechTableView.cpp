@@ -326,8 +326,9 @@ void SpeechTableView::grdEar_BeforeCellEdit(int index, std::int32_t Col, bool& C
 void SpeechTableView::grdEar_TextChange(int index, std::int32_t Col, std::int32_t Row, const std::string& Text)
 {
     // A number too large to read or to convert is as far out of range as any.
-    const std::optional<std::int32_t> value = Text.empty() ? vellum::kNoValue : leadingWholeNumber(Text);
-    if (!value || *value < kLowestMasking || *value > kHighestMasking) {
+    const std::int32_t value =
+        Text.empty() ? vellum::kNoValue : leadingWholeNumber(Text).value_or(kHighestMasking + 1);
+    if (value < kLowestMasking || value > kHighestMasking) {
         grdEar[static_cast<std::size_t>(index)]->SetCellText(Col, Row, "");
         return;
     }
@@ -336,7 +337,7 @@ void SpeechTableView::grdEar_TextChange(int index, std::int32_t Col, std::int32_
     if (Col >= list.count)
         return;
     SpeechResult& entry = list.entries[static_cast<std::size_t>(Col)];
-    entry.Value = *value;
+    entry.Value = value;
     emit PointPlot(list.ear, entry.dB, entry.Score, entry.Value);
 }
 
